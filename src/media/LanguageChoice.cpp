@@ -1,0 +1,68 @@
+#include "media/LanguageChoice.h"
+
+#include "media/TextFiles.h"
+
+namespace quorim {
+
+namespace {
+
+QString StringsPath(const QString& code) { return QStringLiteral("lang\\") + code + QStringLiteral("\\strings.txt"); }
+
+// The value of a "Key=value" line of default.txt.
+QString DefaultsValue(const QStringList& lines, QStringView key) {
+  for (const QString& line : lines) {
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals > 0 && QStringView(line).left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
+      return line.mid(equals + 1);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLanguage, InterfaceStrings& table) {
+  LanguageChoice choice;
+  const QString hostCode = hostLanguage.left(3).toLower();
+
+  // Read as Unicode: its messages are shown before any language is settled, and an 8-bit round
+  // trip through the host's code page would garble them.
+  QStringList defaults;
+  LoadUnicodeTextFile(dataDir.Resolve(u"lang\\default.txt"), defaults);
+  const auto value = [&](QStringView key) { return DefaultsValue(defaults, key); };
+
+  choice.dictionaryLang = FirstAvailableLanguage(value(u"DictionaryLanguage"), [&](const QString& code) {
+    return dataDir.Exists(QStringLiteral("dict\\") + code + QStringLiteral("\\dictionary.txt"));
+  });
+  if (choice.dictionaryLang.isEmpty()) choice.messages.append(value(u"NoDictionaryFoundMessage"));
+
+  if (!choice.dictionaryLang.isEmpty()) {
+    choice.explanatoryLang =
+        FirstAvailableLanguage(value(u"ExplanatoryLanguage"), [&](const QString& code) {
+          return dataDir.Exists(QStringLiteral("dict\\") + choice.dictionaryLang + QStringLiteral("\\expl\\") + code +
+                                QStringLiteral("\\explanatory.txt"));
+        });
+  }
+
+  const auto hasStrings = [&](const QString& code) {
+    return code.size() == 3 && dataDir.Exists(StringsPath(code));
+  };
+  if (hasStrings(hostCode)) {
+    choice.interfaceLang = hostCode;
+  } else {
+    choice.interfaceLang = FirstAvailableLanguage(value(u"InterfaceLanguage"), hasStrings);
+    table.Clear();
+    if (choice.interfaceLang.isEmpty()) choice.messages.append(value(u"NoLanguageFoundMessage"));
+  }
+  if (!choice.interfaceLang.isEmpty()) table.LoadRaw(dataDir.Resolve(StringsPath(choice.interfaceLang)));
+  return choice;
+}
+
+bool ApplyInterfaceLanguage(const DataDir& dataDir, const QString& interfaceLang,
+                            InterfaceStrings& table, ControlTextApplier& applier) {
+  if (!table.LoadRaw(dataDir.Resolve(StringsPath(interfaceLang)))) return false;
+  table.Prepare(applier);
+  return true;
+}
+
+}  // namespace quorim

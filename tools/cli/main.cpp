@@ -1,0 +1,29 @@
+// quorim-cli: the game without a window, run in the data directory.
+
+#include "InfoCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+void PrintUsage(QTextStream& out) {
+  out << "usage: quorim-cli COMMAND" << Qt::endl
+      << Qt::endl
+      << "Run in the game's data directory. Commands:" << Qt::endl
+      << "  info   the chosen languages and the dictionary's alphabet" << Qt::endl;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const QStringList args = app.arguments().mid(1);
+  if (args.value(0) == QLatin1String("info")) return quorim::cli::RunInfo(out, err);
+  PrintUsage(args.isEmpty() ? out : err);
+  return args.isEmpty() ? 0 : 2;
+}
