@@ -53,7 +53,7 @@ void InterfaceStrings::Prepare(ControlTextApplier& applier) {
   lines_ = SplitLines(WithLineBreaks(dynamicLines.join(u'\n')));
 }
 
-QString InterfaceStrings::Text(QStringView key) const {
+QString InterfaceStrings::InterfaceText(QStringView key) const {
   for (const QString& line : lines_) {
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0) continue;

@@ -42,7 +42,7 @@ public:
   void Prepare(ControlTextApplier& applier);
 
   // The text of the first line whose part before "=" equals the key, ignoring case; empty if none.
-  QString Text(QStringView key) const;
+  QString InterfaceText(QStringView key) const;
 
   const QStringList& Lines() const { return lines_; }
   void Clear() { lines_.clear(); }

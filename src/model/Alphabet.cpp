@@ -155,7 +155,7 @@ std::optional<AlphabetFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
 
 QString AlphabetErrorMessage(const AlphabetFileError& error, const InterfaceStrings& strings) {
   const bool missing = error.kind == AlphabetFileError::Kind::FileNotFound;
-  QString text = strings.Text(missing ? u"LoadMessageAlphabetFileNotFound"
+  QString text = strings.InterfaceText(missing ? u"LoadMessageAlphabetFileNotFound"
                                       : u"LoadMessageAlphabetFileMalformed");
   QString where = error.path;
   if (error.line > 0) where += u':' + QString::number(error.line);

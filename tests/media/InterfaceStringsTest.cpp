@@ -65,18 +65,18 @@ TEST_F(StringsFile, LookupsBeforeAndAfterPreparation) {
       "title=second",
   }));
   // Raw: every line is searched and "#" is still a character.
-  EXPECT_EQ(table.Text(u"InGameMessageWait"), u"Подождите#немного");
-  EXPECT_EQ(table.Text(u"; a comment"), u"not a key");
+  EXPECT_EQ(table.InterfaceText(u"InGameMessageWait"), u"Подождите#немного");
+  EXPECT_EQ(table.InterfaceText(u"; a comment"), u"not a key");
 
   table.Prepare(windows_);
   ASSERT_EQ(windows_.applied.size(), 2u);  // the line with neither caption nor hint is skipped
   EXPECT_EQ(windows_.applied[0].control, u"MenuGame");
   EXPECT_EQ(windows_.applied[1].caption, u"Quorim");
 
-  EXPECT_EQ(table.Text(u"InGameMessageWait"), u"Подождите");
-  EXPECT_EQ(table.Text(u"TITLE"), u"Quorim");  // first match, any case
-  EXPECT_EQ(table.Text(u"; a comment"), u"");
-  EXPECT_EQ(table.Text(u"Missing"), u"");
+  EXPECT_EQ(table.InterfaceText(u"InGameMessageWait"), u"Подождите");
+  EXPECT_EQ(table.InterfaceText(u"TITLE"), u"Quorim");  // first match, any case
+  EXPECT_EQ(table.InterfaceText(u"; a comment"), u"");
+  EXPECT_EQ(table.InterfaceText(u"Missing"), u"");
   EXPECT_EQ(table.Lines(), QStringList({"Title=Quorim", "InGameMessageWait=Подождите", "немного",
                                         "title=second"}));
 }
@@ -86,14 +86,14 @@ TEST_F(StringsFile, WithoutADynamicLineEverythingIsAControlLineAndTheTableEndsEm
   table.Prepare(windows_);
   EXPECT_EQ(windows_.applied.size(), 1u);
   EXPECT_TRUE(table.Lines().isEmpty());
-  EXPECT_EQ(table.Text(u"Title"), u"");
+  EXPECT_EQ(table.InterfaceText(u"Title"), u"");
 }
 
 TEST_F(StringsFile, AMissingFileKeepsTheTable) {
   InterfaceStrings table = Load(test::GameFile({"[Dynamic]", "Title=Quorim"}));
   table.Prepare(windows_);
   EXPECT_FALSE(table.LoadRaw(dir_.path() + "/none.txt"));
-  EXPECT_EQ(table.Text(u"Title"), u"Quorim");
+  EXPECT_EQ(table.InterfaceText(u"Title"), u"Quorim");
 }
 
 TEST(SubstituteWord, PutsTheWordInTheLanguageOfTheDictionary) {

@@ -40,7 +40,7 @@ protected:
 TEST_F(LanguageChoiceAtStartUp, TheHostLanguageWinsWhenItHasStrings) {
   const LanguageChoice choice = Choose("deu");
   EXPECT_EQ(choice.interfaceLang, u"deu");
-  EXPECT_EQ(table_.Text(u"Title"), u"Deutsch");
+  EXPECT_EQ(table_.InterfaceText(u"Title"), u"Deutsch");
   EXPECT_TRUE(choice.CanStart());
   EXPECT_TRUE(choice.messages.isEmpty());
 }
@@ -50,7 +50,7 @@ TEST_F(LanguageChoiceAtStartUp, TheListsAreWalkedUntilAFileExists) {
   // rus comes first in both lists but has neither strings nor a dictionary here.
   EXPECT_EQ(choice.interfaceLang, u"eng");
   EXPECT_EQ(choice.dictionaryLang, u"eng");
-  EXPECT_EQ(table_.Text(u"Title"), u"English");
+  EXPECT_EQ(table_.InterfaceText(u"Title"), u"English");
   EXPECT_TRUE(choice.explanatoryLang.isEmpty());
 }
 
@@ -89,7 +89,7 @@ TEST_F(LanguageChoiceAtStartUp, ApplyingALanguageWithoutStringsChangesNothing) {
   const DataDir data(dir_.path());
   ASSERT_TRUE(ApplyInterfaceLanguage(data, "eng", table_, windows));
   EXPECT_FALSE(ApplyInterfaceLanguage(data, "fra", table_, windows));
-  EXPECT_EQ(table_.Text(u"Title"), u"English");
+  EXPECT_EQ(table_.InterfaceText(u"Title"), u"English");
 }
 
 TEST(ShippedLanguages, RussianIsPreferredAndBothInterfacesPrepare) {
@@ -103,7 +103,7 @@ TEST(ShippedLanguages, RussianIsPreferredAndBothInterfacesPrepare) {
   } windows;
   for (const char* code : {"rus", "eng"}) {
     ASSERT_TRUE(ApplyInterfaceLanguage(data, code, table, windows)) << code;
-    EXPECT_FALSE(table.Text(u"LoadMessageAlphabetFileNotFound").isEmpty()) << code;
+    EXPECT_FALSE(table.InterfaceText(u"LoadMessageAlphabetFileNotFound").isEmpty()) << code;
   }
 }
 
