@@ -17,7 +17,8 @@ struct ConverterCloser {
 };
 using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
 
-// One open converter per code page and thread; opening one per line would dominate word-list loading.
+// One open converter per code page and thread; opening one per line would dominate word-list
+// loading.
 UConverter* Converter(int codePage) {
   thread_local std::map<int, ConverterPtr> converters;
   auto found = converters.find(codePage);
@@ -46,6 +47,7 @@ struct TableLetter {
   char16_t capital;
   int codePage;
 };
+// clang-format off
 constexpr std::array<TableLetter, 54> kConversionTable = {{
     {u'Ä', 1252}, {u'Ö', 1252}, {u'Ü', 1252}, {u'ß', 1252}, {u'Ñ', 1252}, {u'Å', 1252},
     {u'Â', 1252}, {u'Ç', 1252}, {u'È', 1252}, {u'Ê', 1252}, {u'Æ', 1252}, {u'Ë', 1252},
@@ -59,6 +61,7 @@ constexpr std::array<TableLetter, 54> kConversionTable = {{
     {u'Ņ', 1257}, {u'Ū', 1257}, {u'Ą', 1257}, {u'Ę', 1257}, {u'Ė', 1257}, {u'Į', 1257},
     {u'Ų', 1257},
 }};
+// clang-format on
 
 const TableLetter* FindCapital(char32_t letter) {
   for (const TableLetter& entry : kConversionTable) {
@@ -96,9 +99,9 @@ std::string EncodeCodePage(QStringView text, int codePage) {
   UConverter* converter = Converter(codePage);
   std::string bytes(static_cast<size_t>(text.size()) * 2 + 8, '\0');
   UErrorCode status = U_ZERO_ERROR;
-  const int32_t length = ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()),
-                                         reinterpret_cast<const UChar*>(text.utf16()),
-                                         static_cast<int32_t>(text.size()), &status);
+  const int32_t length = ucnv_fromUChars(
+      converter, bytes.data(), static_cast<int32_t>(bytes.size()),
+      reinterpret_cast<const UChar*>(text.utf16()), static_cast<int32_t>(text.size()), &status);
   bytes.resize(U_SUCCESS(status) ? static_cast<size_t>(length) : 0);
   return bytes;
 }

@@ -20,7 +20,9 @@ std::string EncodeCodePage(QStringView text, int codePage);
 QString DecodeCodePage(std::string_view bytes, int codePage);
 
 // Whether the letters of the conversion table are converted for a language of this code page.
-inline bool ConvertsLetters(int languageCodePage) { return languageCodePage != kBaseCodePage; }
+inline bool ConvertsLetters(int languageCodePage) {
+  return languageCodePage != kBaseCodePage;
+}
 
 // Unicode to 8-bit game text: the base code page, except that for a language whose code page is
 // not the base one the letters of the conversion table become their bytes in their own code page.

@@ -8,7 +8,9 @@ namespace quorim {
 
 DataDir::DataDir(const QString& root) : root_(QDir(root).absolutePath()) {}
 
-DataDir DataDir::FromWorkingDirectory() { return DataDir(QDir::currentPath()); }
+DataDir DataDir::FromWorkingDirectory() {
+  return DataDir(QDir::currentPath());
+}
 
 namespace {
 
@@ -54,6 +56,8 @@ QString DataDir::Resolve(QStringView gamePath) const {
   return path;
 }
 
-bool DataDir::Exists(QStringView gamePath) const { return QFileInfo::exists(Resolve(gamePath)); }
+bool DataDir::Exists(QStringView gamePath) const {
+  return QFileInfo::exists(Resolve(gamePath));
+}
 
 }  // namespace quorim

@@ -1,7 +1,7 @@
 #pragma once
 // The data directory and the one resolver for every game path in it.
-// Game paths are written Windows-style ("GRAFIX\classic\Q-Logo.bmp", "dict\rus\alphabet.txt") and in
-// any letter case; on disk each component is matched without regard to case.
+// Game paths are written Windows-style ("GRAFIX\classic\Q-Logo.bmp", "dict\rus\alphabet.txt") and
+// in any letter case; on disk each component is matched without regard to case.
 
 #include <QString>
 #include <QStringView>
@@ -9,7 +9,7 @@
 namespace quorim {
 
 class DataDir {
-public:
+ public:
   // root: an existing directory; relative paths are taken from the working directory.
   explicit DataDir(const QString& root);
 
@@ -25,7 +25,7 @@ public:
 
   bool Exists(QStringView gamePath) const;
 
-private:
+ private:
   QString root_;
 };
 

@@ -9,7 +9,9 @@ namespace {
 
 const QString kDynamicHeader = QStringLiteral("[Dynamic]");
 
-QString WithLineBreaks(QStringView text) { return text.toString().replace(u'#', u'\n'); }
+QString WithLineBreaks(QStringView text) {
+  return text.toString().replace(u'#', u'\n');
+}
 
 }  // namespace
 
@@ -38,7 +40,9 @@ std::optional<ControlText> ParseControlLine(QStringView line) {
   return text;
 }
 
-bool InterfaceStrings::LoadRaw(const QString& path) { return LoadUnicodeTextFile(path, lines_); }
+bool InterfaceStrings::LoadRaw(const QString& path) {
+  return LoadUnicodeTextFile(path, lines_);
+}
 
 void InterfaceStrings::Prepare(ControlTextApplier& applier) {
   qsizetype dynamic = 0;
@@ -46,7 +50,8 @@ void InterfaceStrings::Prepare(ControlTextApplier& applier) {
     const QString& line = lines_[dynamic];
     if (line.startsWith(u';')) continue;
     const std::optional<ControlText> text = ParseControlLine(line);
-    if (text && (!text->caption.isEmpty() || !text->hint.isEmpty())) applier.ApplyControlText(*text);
+    if (text && (!text->caption.isEmpty() || !text->hint.isEmpty()))
+      applier.ApplyControlText(*text);
   }
   // Without a "[Dynamic]" line every line was a control line and nothing stays.
   const QStringList dynamicLines = lines_.mid(dynamic + 1);

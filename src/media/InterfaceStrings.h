@@ -26,13 +26,13 @@ std::optional<ControlText> ParseControlLine(QStringView line);
 // Implemented by the windows: applies a caption and hint to the named window or control, by the
 // kind of control; names it does not know are skipped.
 class ControlTextApplier {
-public:
+ public:
   virtual ~ControlTextApplier() = default;
   virtual void ApplyControlText(const ControlText& text) = 0;
 };
 
 class InterfaceStrings {
-public:
+ public:
   // Replaces the table with the raw lines of a strings.txt. Until Prepare runs, lookups search all
   // of its lines and "#" is still a character.
   bool LoadRaw(const QString& path);
@@ -47,7 +47,7 @@ public:
   const QStringList& Lines() const { return lines_; }
   void Clear() { lines_.clear(); }
 
-private:
+ private:
   QStringList lines_;
 };
 

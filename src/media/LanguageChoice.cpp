@@ -6,13 +6,16 @@ namespace quorim {
 
 namespace {
 
-QString StringsPath(const QString& code) { return QStringLiteral("lang\\") + code + QStringLiteral("\\strings.txt"); }
+QString StringsPath(const QString& code) {
+  return QStringLiteral("lang\\") + code + QStringLiteral("\\strings.txt");
+}
 
 // The value of a "Key=value" line of default.txt.
 QString DefaultsValue(const QStringList& lines, QStringView key) {
   for (const QString& line : lines) {
     const qsizetype equals = line.indexOf(u'=');
-    if (equals > 0 && QStringView(line).left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
+    if (equals > 0 &&
+        QStringView(line).left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
       return line.mid(equals + 1);
     }
   }
@@ -21,7 +24,8 @@ QString DefaultsValue(const QStringList& lines, QStringView key) {
 
 }  // namespace
 
-LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLanguage, InterfaceStrings& table) {
+LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLanguage,
+                               InterfaceStrings& table) {
   LanguageChoice choice;
   const QString hostCode = hostLanguage.left(3).toLower();
 
@@ -31,15 +35,17 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
   LoadUnicodeTextFile(dataDir.Resolve(u"lang\\default.txt"), defaults);
   const auto value = [&](QStringView key) { return DefaultsValue(defaults, key); };
 
-  choice.dictionaryLang = FirstAvailableLanguage(value(u"DictionaryLanguage"), [&](const QString& code) {
-    return dataDir.Exists(QStringLiteral("dict\\") + code + QStringLiteral("\\dictionary.txt"));
-  });
+  choice.dictionaryLang =
+      FirstAvailableLanguage(value(u"DictionaryLanguage"), [&](const QString& code) {
+        return dataDir.Exists(QStringLiteral("dict\\") + code + QStringLiteral("\\dictionary.txt"));
+      });
   if (choice.dictionaryLang.isEmpty()) choice.messages.append(value(u"NoDictionaryFoundMessage"));
 
   if (!choice.dictionaryLang.isEmpty()) {
     choice.explanatoryLang =
         FirstAvailableLanguage(value(u"ExplanatoryLanguage"), [&](const QString& code) {
-          return dataDir.Exists(QStringLiteral("dict\\") + choice.dictionaryLang + QStringLiteral("\\expl\\") + code +
+          return dataDir.Exists(QStringLiteral("dict\\") + choice.dictionaryLang +
+                                QStringLiteral("\\expl\\") + code +
                                 QStringLiteral("\\explanatory.txt"));
         });
   }
@@ -54,7 +60,8 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
     table.Clear();
     if (choice.interfaceLang.isEmpty()) choice.messages.append(value(u"NoLanguageFoundMessage"));
   }
-  if (!choice.interfaceLang.isEmpty()) table.LoadRaw(dataDir.Resolve(StringsPath(choice.interfaceLang)));
+  if (!choice.interfaceLang.isEmpty())
+    table.LoadRaw(dataDir.Resolve(StringsPath(choice.interfaceLang)));
   return choice;
 }
 

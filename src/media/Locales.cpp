@@ -19,24 +19,22 @@ struct AnsiCodePage {
   int codePage;
 };
 constexpr AnsiCodePage kAnsiCodePages[] = {
-    {"cs", 1250}, {"hu", 1250}, {"pl", 1250}, {"ro", 1250}, {"sk", 1250},
-    {"sl", 1250}, {"hr", 1250}, {"sq", 1250}, {"bs_Latn", 1250}, {"sr_Latn", 1250},
-    {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251}, {"sr_Cyrl", 1251},
-    {"bs_Cyrl", 1251}, {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"ba", 1251}, {"sah", 1251},
-    {"mn", 1251}, {"tg", 1251}, {"az_Cyrl", 1251}, {"uz_Cyrl", 1251},
-    {"en", 1252}, {"de", 1252}, {"fr", 1252}, {"es", 1252}, {"it", 1252}, {"pt", 1252},
-    {"nl", 1252}, {"da", 1252}, {"sv", 1252}, {"nb", 1252}, {"nn", 1252}, {"no", 1252},
-    {"fi", 1252}, {"is", 1252}, {"ga", 1252}, {"ca", 1252}, {"eu", 1252}, {"gl", 1252},
-    {"af", 1252}, {"id", 1252}, {"ms", 1252}, {"sw", 1252}, {"fo", 1252}, {"fy", 1252},
-    {"lb", 1252}, {"rm", 1252}, {"br", 1252}, {"co", 1252}, {"oc", 1252}, {"cy", 1252},
-    {"gd", 1252}, {"xh", 1252}, {"zu", 1252},
-    {"el", 1253},
-    {"tr", 1254}, {"az_Latn", 1254}, {"uz_Latn", 1254},
-    {"he", 1255}, {"yi", 1255},
-    {"ar", 1256}, {"fa", 1256}, {"ur", 1256},
-    {"et", 1257}, {"lv", 1257}, {"lt", 1257},
-    {"vi", 1258},
-    {"th", 874}, {"ja", 932}, {"zh_Hans", 936}, {"ko", 949}, {"zh_Hant", 950},
+    {"cs", 1250},      {"hu", 1250},      {"pl", 1250},      {"ro", 1250},      {"sk", 1250},
+    {"sl", 1250},      {"hr", 1250},      {"sq", 1250},      {"bs_Latn", 1250}, {"sr_Latn", 1250},
+    {"ru", 1251},      {"uk", 1251},      {"be", 1251},      {"bg", 1251},      {"mk", 1251},
+    {"sr_Cyrl", 1251}, {"bs_Cyrl", 1251}, {"kk", 1251},      {"ky", 1251},      {"tt", 1251},
+    {"ba", 1251},      {"sah", 1251},     {"mn", 1251},      {"tg", 1251},      {"az_Cyrl", 1251},
+    {"uz_Cyrl", 1251}, {"en", 1252},      {"de", 1252},      {"fr", 1252},      {"es", 1252},
+    {"it", 1252},      {"pt", 1252},      {"nl", 1252},      {"da", 1252},      {"sv", 1252},
+    {"nb", 1252},      {"nn", 1252},      {"no", 1252},      {"fi", 1252},      {"is", 1252},
+    {"ga", 1252},      {"ca", 1252},      {"eu", 1252},      {"gl", 1252},      {"af", 1252},
+    {"id", 1252},      {"ms", 1252},      {"sw", 1252},      {"fo", 1252},      {"fy", 1252},
+    {"lb", 1252},      {"rm", 1252},      {"br", 1252},      {"co", 1252},      {"oc", 1252},
+    {"cy", 1252},      {"gd", 1252},      {"xh", 1252},      {"zu", 1252},      {"el", 1253},
+    {"tr", 1254},      {"az_Latn", 1254}, {"uz_Latn", 1254}, {"he", 1255},      {"yi", 1255},
+    {"ar", 1256},      {"fa", 1256},      {"ur", 1256},      {"et", 1257},      {"lv", 1257},
+    {"lt", 1257},      {"vi", 1258},      {"th", 874},       {"ja", 932},       {"zh_Hans", 936},
+    {"ko", 949},       {"zh_Hant", 950},
 };
 
 int AnsiCodePageOfLocale(const QString& icuLocale) {
@@ -145,12 +143,17 @@ QString LanguageDisplayName(const LocaleTable& locales, QStringView code,
 
 int LanguageCharset(const LocaleTable& locales, QStringView code) {
   switch (LanguageCodePage(locales, code)) {
-    case 1251: return 204;
-    case 1257: return 186;
-    default: return 238;
+    case 1251:
+      return 204;
+    case 1257:
+      return 186;
+    default:
+      return 238;
   }
 }
 
-QString HostInterfaceLanguage() { return QString::fromLatin1(uloc_getISO3Language(uloc_getDefault())); }
+QString HostInterfaceLanguage() {
+  return QString::fromLatin1(uloc_getISO3Language(uloc_getDefault()));
+}
 
 }  // namespace quorim

@@ -15,7 +15,7 @@
 namespace quorim {
 
 class LocaleTable {
-public:
+ public:
   // Reads lang\locales.txt ("RUS=1049" lines). A missing file gives an empty table; lines that do
   // not have that shape are skipped and described in problems.
   static LocaleTable Load(const DataDir& dataDir, QStringList* problems = nullptr);
@@ -28,7 +28,7 @@ public:
   // Every code, upper case, in file order.
   QStringList Codes() const;
 
-private:
+ private:
   std::vector<std::pair<QString, std::uint32_t>> entries_;
 };
 
@@ -37,7 +37,8 @@ private:
 int LanguageCodePage(const LocaleTable& locales, QStringView code);
 
 // The language's name in the interface language ("Русский", "English"), without the region part.
-QString LanguageDisplayName(const LocaleTable& locales, QStringView code, QStringView interfaceLang);
+QString LanguageDisplayName(const LocaleTable& locales, QStringView code,
+                            QStringView interfaceLang);
 
 // The font character set of a language's texts.
 int LanguageCharset(const LocaleTable& locales, QStringView code);

@@ -29,11 +29,13 @@ int Alphabet::ExpectedCopies(int index, int cells) const {
 }
 
 QString AlphabetSource::TextPath() const {
-  return dataDir.Resolve(QStringLiteral("dict\\") + dictionaryLang + QStringLiteral("\\alphabet.txt"));
+  return dataDir.Resolve(QStringLiteral("dict\\") + dictionaryLang +
+                         QStringLiteral("\\alphabet.txt"));
 }
 
 QString AlphabetSource::DefaultPath() const {
-  return dataDir.Resolve(QStringLiteral("dict\\") + dictionaryLang + QStringLiteral("\\alphabet.def"));
+  return dataDir.Resolve(QStringLiteral("dict\\") + dictionaryLang +
+                         QStringLiteral("\\alphabet.def"));
 }
 
 namespace {
@@ -91,7 +93,8 @@ std::variant<Alphabet, AlphabetFileError> ReadAlphabetFile(const QString& path, 
   while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
   const int count = static_cast<int>(lines.size());
   if (count < 2) return Malformed(path, 0, "fewer than two lines (a letter and the star)");
-  if (count > Alphabet::kMaxLines) return Malformed(path, Alphabet::kMaxLines + 1, "more than 50 lines");
+  if (count > Alphabet::kMaxLines)
+    return Malformed(path, Alphabet::kMaxLines + 1, "more than 50 lines");
 
   Alphabet alphabet;
   alphabet.AlphabetSize = static_cast<std::uint8_t>(count - 1);
@@ -101,7 +104,8 @@ std::variant<Alphabet, AlphabetFileError> ReadAlphabetFile(const QString& path, 
   }
   for (int i = 0; i < count; ++i) {
     const auto parsed = ParseLine(lines[i]);
-    if (const QString* detail = std::get_if<QString>(&parsed)) return Malformed(path, i + 1, *detail);
+    if (const QString* detail = std::get_if<QString>(&parsed))
+      return Malformed(path, i + 1, *detail);
     const ParsedEntry& entry = std::get<ParsedEntry>(parsed);
     alphabet.LetterCode[i] = i < count - 1 ? static_cast<unsigned char>(entry.letter)
                                            : alphabet.FirstLetterCode + alphabet.AlphabetSize;
@@ -156,7 +160,7 @@ std::optional<AlphabetFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
 QString AlphabetErrorMessage(const AlphabetFileError& error, const InterfaceStrings& strings) {
   const bool missing = error.kind == AlphabetFileError::Kind::FileNotFound;
   QString text = strings.InterfaceText(missing ? u"LoadMessageAlphabetFileNotFound"
-                                      : u"LoadMessageAlphabetFileMalformed");
+                                               : u"LoadMessageAlphabetFileMalformed");
   QString where = error.path;
   if (error.line > 0) where += u':' + QString::number(error.line);
   return text.contains(u"%s") ? text.replace(QStringLiteral("%s"), where) : text;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+// Byte strings are split where a hex escape meets a letter; keep them on one line.
+// clang-format off
 namespace quorim {
 namespace {
 

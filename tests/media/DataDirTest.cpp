@@ -8,7 +8,7 @@ namespace quorim {
 namespace {
 
 class DataDirOnMixedCaseTree : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     test::WriteFile(dir_.path(), "GRAFIX/classic/Q-Logo.bmp", "logo");
@@ -20,7 +20,8 @@ protected:
 
 TEST_F(DataDirOnMixedCaseTree, FindsFilesWhateverTheCaseAndSeparators) {
   const DataDir data(dir_.path());
-  EXPECT_EQ(data.Resolve(u"grafix\\CLASSIC\\q-logo.BMP"), dir_.path() + "/GRAFIX/classic/Q-Logo.bmp");
+  EXPECT_EQ(data.Resolve(u"grafix\\CLASSIC\\q-logo.BMP"),
+            dir_.path() + "/GRAFIX/classic/Q-Logo.bmp");
   EXPECT_EQ(data.Resolve(u"GRAFIX\\classic\\ANIMATIO\\goblur.gif"),
             dir_.path() + "/GRAFIX/classic/animatio/goblur.gif");
   EXPECT_EQ(data.Resolve(u"Grafix/Classic/Animatio/GOBLUR.GIF"),

@@ -42,7 +42,7 @@ TEST(ControlLines, LinesWithoutTheShapeAddressNothing) {
 }
 
 class StringsFile : public ::testing::Test {
-protected:
+ protected:
   InterfaceStrings Load(const QByteArray& bytes) {
     test::WriteFile(dir_.path(), "strings.txt", bytes);
     InterfaceStrings table;
@@ -99,7 +99,11 @@ TEST_F(StringsFile, AMissingFileKeepsTheTable) {
 TEST(SubstituteWord, PutsTheWordInTheLanguageOfTheDictionary) {
   EXPECT_EQ(SubstituteWord("Добавить слово «%s»? %s", "\xCA\xCE\xD2", 1251),
             u"Добавить слово «КОТ»? %s");
-  EXPECT_EQ(SubstituteWord("Add \"%s\"?", "\xC8" "AS", 1250), u"Add \"ČAS\"?");
+  EXPECT_EQ(SubstituteWord("Add \"%s\"?",
+                           "\xC8"
+                           "AS",
+                           1250),
+            u"Add \"ČAS\"?");
   EXPECT_EQ(SubstituteWord("No word here", "\xCA\xCE\xD2", 1251), u"No word here");
 }
 

@@ -8,7 +8,7 @@ namespace quorim {
 namespace {
 
 class LanguageChoiceAtStartUp : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     WriteDefaults("rus,eng,", "rus,eng,", "rus,eng,");
     AddStrings("eng", "Title=English");
@@ -28,7 +28,8 @@ protected:
                     test::GameFile({"[Dynamic]", line}));
   }
   void AddDictionary(const char* code) {
-    test::WriteFile(dir_.path(), QString("dict/%1/dictionary.txt").arg(code), test::GameFile({"CAT"}));
+    test::WriteFile(dir_.path(), QString("dict/%1/dictionary.txt").arg(code),
+                    test::GameFile({"CAT"}));
   }
   LanguageChoice Choose(const QString& host) {
     return ChooseLanguages(DataDir(dir_.path()), host, table_);
@@ -69,7 +70,8 @@ TEST_F(LanguageChoiceAtStartUp, ExhaustedListsHandBackTheirMessages) {
   EXPECT_FALSE(choice.CanStart());
   EXPECT_TRUE(choice.dictionaryLang.isEmpty());
   EXPECT_TRUE(choice.interfaceLang.isEmpty());
-  EXPECT_EQ(choice.messages, QStringList({"Нет словаря / No dictionary", "Нет языка / No language"}));
+  EXPECT_EQ(choice.messages,
+            QStringList({"Нет словаря / No dictionary", "Нет языка / No language"}));
   EXPECT_TRUE(table_.Lines().isEmpty());
 }
 

@@ -53,7 +53,8 @@ TEST(Locales, DisplayNamesAreInTheInterfaceLanguageWithoutTheRegion) {
 
 TEST(Locales, TheFileIsReadWithBadLinesSkippedAndNamed) {
   QTemporaryDir dir;
-  test::WriteFile(dir.path(), "LANG/Locales.txt", test::GameFile({"RUS=1049", "ENG 1033", "", "ukr=1058"}));
+  test::WriteFile(dir.path(), "LANG/Locales.txt",
+                  test::GameFile({"RUS=1049", "ENG 1033", "", "ukr=1058"}));
   QStringList problems;
   const LocaleTable locales = LocaleTable::Load(DataDir(dir.path()), &problems);
   EXPECT_EQ(locales.Codes(), QStringList({"RUS", "UKR"}));

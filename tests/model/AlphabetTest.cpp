@@ -10,7 +10,7 @@ namespace {
 constexpr char kA = '\xC0';  // А in code page 1251
 
 class AlphabetFile : public ::testing::Test {
-protected:
+ protected:
   void Write(const QByteArray& bytes, const char* name = "alphabet.txt") {
     test::WriteFile(dir_.path(), QString("dict/rus/") + name, bytes);
   }
@@ -79,15 +79,15 @@ TEST_F(AlphabetFile, MalformedFilesAreRefusedWholeAndNameTheLine) {
   QByteArray fiftyOne("\xEF\xBB\xBF");
   for (int i = 0; i < 51; ++i) fiftyOne.append("A,1,1\r\n");
   const std::vector<Case> cases = {
-      {test::GameFile({"А,1,8", "Б;3;2", "*,0,3"}), 2},   // no comma
-      {test::GameFile({"А,x,8", "*,0,3"}), 1},            // value not a number
-      {test::GameFile({"А,1,8", "*,0,lots"}), 2},         // quantity not a number
-      {test::GameFile({"А,1,8", "Б,1,", "*,0,3"}), 2},    // quantity missing
-      {test::GameFile({"А,1,8", "Б,-1,2", "*,0,3"}), 2},  // negative value
-      {test::GameFile({"А,1,8", "Б,1,999", "*,0,3"}), 2}, // more than the game reads
-      {test::GameFile({"А,1,8", "", "*,0,3"}), 2},        // empty line inside
-      {test::GameFile({"А,1,8"}), 0},                     // no star
-      {test::GameFile({"А,1,0", "*,0,0"}), 0},            // nothing for the bag
+      {test::GameFile({"А,1,8", "Б;3;2", "*,0,3"}), 2},    // no comma
+      {test::GameFile({"А,x,8", "*,0,3"}), 1},             // value not a number
+      {test::GameFile({"А,1,8", "*,0,lots"}), 2},          // quantity not a number
+      {test::GameFile({"А,1,8", "Б,1,", "*,0,3"}), 2},     // quantity missing
+      {test::GameFile({"А,1,8", "Б,-1,2", "*,0,3"}), 2},   // negative value
+      {test::GameFile({"А,1,8", "Б,1,999", "*,0,3"}), 2},  // more than the game reads
+      {test::GameFile({"А,1,8", "", "*,0,3"}), 2},         // empty line inside
+      {test::GameFile({"А,1,8"}), 0},                      // no star
+      {test::GameFile({"А,1,0", "*,0,0"}), 0},             // nothing for the bag
       {fiftyOne, 51},
   };
   for (const Case& c : cases) {
@@ -174,7 +174,7 @@ TEST(ShippedAlphabets, RussianHas32LettersEndingInYaAndEnglish26) {
   ASSERT_FALSE(LoadAlphabet(russian, {DataDir(QUORIM_SHIPPED_DATA), "rus", 1251}));
   EXPECT_EQ(russian.AlphabetSize, 32);
   EXPECT_EQ(russian.FirstLetterCode, 0xC0);
-  EXPECT_EQ(russian.LetterCode[31], 0xDF);  // Я: the letters are contiguous
+  EXPECT_EQ(russian.LetterCode[31], 0xDF);     // Я: the letters are contiguous
   EXPECT_EQ(russian.LetterIndex('\xA8'), -1);  // Ё is written as Е
   EXPECT_EQ(russian.LetterValue[32], 0);
   // Every letter occurs at least once on a classic board.

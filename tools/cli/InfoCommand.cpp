@@ -1,11 +1,11 @@
 #include "InfoCommand.h"
 
+#include "media/CodePages.h"
 #include "media/DataDir.h"
 #include "media/InterfaceStrings.h"
 #include "media/LanguageChoice.h"
 #include "media/Locales.h"
 #include "model/Alphabet.h"
-#include "media/CodePages.h"
 
 namespace quorim::cli {
 
@@ -13,7 +13,7 @@ namespace {
 
 // The command line has no windows to take captions.
 class NoWindows : public ControlTextApplier {
-public:
+ public:
   void ApplyControlText(const ControlText&) override {}
 };
 
@@ -54,8 +54,8 @@ int RunInfo(QTextStream& out, QTextStream& err) {
   Alphabet alphabet;
   if (const auto error = LoadAlphabet(alphabet, {dataDir, choice.dictionaryLang, codePage})) {
     err << AlphabetErrorMessage(*error, strings) << Qt::endl
-        << error->path << (error->line > 0 ? ":" + QString::number(error->line) : QString())
-        << ": " << error->detail << Qt::endl;
+        << error->path << (error->line > 0 ? ":" + QString::number(error->line) : QString()) << ": "
+        << error->detail << Qt::endl;
     return 1;
   }
 
@@ -71,8 +71,7 @@ int RunInfo(QTextStream& out, QTextStream& err) {
             : QStringLiteral("*");
     out << qSetFieldWidth(6) << Qt::left << letter << qSetFieldWidth(7) << Qt::right
         << alphabet.LetterValue[i] << qSetFieldWidth(10) << alphabet.LetterQuantity[i]
-        << qSetFieldWidth(13) << alphabet.ExpectedCopies(i, cells) << qSetFieldWidth(0)
-        << Qt::endl;
+        << qSetFieldWidth(13) << alphabet.ExpectedCopies(i, cells) << qSetFieldWidth(0) << Qt::endl;
   }
   return 0;
 }
