@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 namespace quorim {
 
@@ -63,16 +64,31 @@ constexpr std::array<TableLetter, 54> kConversionTable = {{
 }};
 // clang-format on
 
-const TableLetter* FindCapital(char32_t letter) {
-  for (const TableLetter& entry : kConversionTable) {
-    if (entry.capital == letter) return &entry;
-  }
-  return nullptr;
-}
-
 char EncodeOne(char32_t letter, int codePage) {
   const std::string bytes = EncodeCodePage(QString::fromUcs4(&letter, 1), codePage);
   return bytes.size() == 1 ? bytes[0] : '?';
+}
+
+// Every table letter, capital and lower case, with its byte in its capital's code page.
+const std::unordered_map<char32_t, char>& TableLetterBytes() {
+  thread_local const std::unordered_map<char32_t, char> bytes = [] {
+    std::unordered_map<char32_t, char> map;
+    for (const TableLetter& entry : kConversionTable) {
+      for (char32_t letter : {char32_t(entry.capital), QChar::toLower(char32_t(entry.capital))}) {
+        map.emplace(letter, EncodeOne(letter, entry.codePage));
+      }
+    }
+    return map;
+  }();
+  return bytes;
+}
+
+// The base code page's byte of a character, remembered: word lists repeat a few dozen letters.
+char BaseByte(char32_t letter) {
+  thread_local std::unordered_map<char32_t, char> known;
+  auto found = known.find(letter);
+  if (found != known.end()) return found->second;
+  return known.emplace(letter, EncodeOne(letter, kBaseCodePage)).first->second;
 }
 
 // For each byte of a code page, the table letter (capital or lower case) that it stands for.
@@ -122,15 +138,14 @@ std::string ToGameText(QStringView text, int languageCodePage) {
   if (!ConvertsLetters(languageCodePage)) return EncodeCodePage(text, kBaseCodePage);
   std::string bytes;
   bytes.reserve(static_cast<size_t>(text.size()));
+  const auto& tableBytes = TableLetterBytes();
   for (const char32_t letter : text.toUcs4()) {
     if (letter < 0x80) {
       bytes += static_cast<char>(letter);
-    } else if (const TableLetter* capital = FindCapital(letter)) {
-      bytes += EncodeOne(letter, capital->codePage);
-    } else if (const TableLetter* upper = FindCapital(QChar::toUpper(letter))) {
-      bytes += EncodeOne(letter, upper->codePage);
+    } else if (auto table = tableBytes.find(letter); table != tableBytes.end()) {
+      bytes += table->second;
     } else {
-      bytes += EncodeOne(letter, kBaseCodePage);
+      bytes += BaseByte(letter);
     }
   }
   return bytes;

@@ -1,5 +1,6 @@
 // quorim-cli: the game without a window, run in the data directory.
 
+#include "BenchCommand.h"
 #include "InfoCommand.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,8 @@ void PrintUsage(QTextStream& out) {
   out << "usage: quorim-cli COMMAND" << Qt::endl
       << Qt::endl
       << "Run in the game's data directory. Commands:" << Qt::endl
-      << "  info   the chosen languages and the dictionary's alphabet" << Qt::endl;
+      << "  info   the chosen languages and the dictionary's alphabet" << Qt::endl
+      << "  bench  timings and peak memory of loading the language data" << Qt::endl;
 }
 
 }  // namespace
@@ -24,6 +26,7 @@ int main(int argc, char* argv[]) {
   QTextStream err(stderr);
   const QStringList args = app.arguments().mid(1);
   if (args.value(0) == QLatin1String("info")) return quorim::cli::RunInfo(out, err);
+  if (args.value(0) == QLatin1String("bench")) return quorim::cli::RunBench(out, err);
   PrintUsage(args.isEmpty() ? out : err);
   return args.isEmpty() ? 0 : 2;
 }
