@@ -32,14 +32,20 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
   // Read as Unicode: its messages are shown before any language is settled, and an 8-bit round
   // trip through the host's code page would garble them.
   QStringList defaults;
-  LoadUnicodeTextFile(dataDir.Resolve(u"lang\\default.txt"), defaults);
+  const QString defaultsPath = dataDir.Resolve(u"lang\\default.txt");
+  LoadUnicodeTextFile(defaultsPath, defaults);
   const auto value = [&](QStringView key) { return DefaultsValue(defaults, key); };
+  // Without the file or its text an empty box would say nothing; name what was looked for.
+  const auto message = [&](QStringView key) {
+    const QString text = value(key);
+    return text.isEmpty() ? defaultsPath + QStringLiteral(": ") + key.toString() : text;
+  };
 
   choice.dictionaryLang =
       FirstAvailableLanguage(value(u"DictionaryLanguage"), [&](const QString& code) {
         return dataDir.Exists(QStringLiteral("dict\\") + code + QStringLiteral("\\dictionary.txt"));
       });
-  if (choice.dictionaryLang.isEmpty()) choice.messages.append(value(u"NoDictionaryFoundMessage"));
+  if (choice.dictionaryLang.isEmpty()) choice.messages.append(message(u"NoDictionaryFoundMessage"));
 
   if (!choice.dictionaryLang.isEmpty()) {
     choice.explanatoryLang =
@@ -58,7 +64,7 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
   } else {
     choice.interfaceLang = FirstAvailableLanguage(value(u"InterfaceLanguage"), hasStrings);
     table.Clear();
-    if (choice.interfaceLang.isEmpty()) choice.messages.append(value(u"NoLanguageFoundMessage"));
+    if (choice.interfaceLang.isEmpty()) choice.messages.append(message(u"NoLanguageFoundMessage"));
   }
   if (!choice.interfaceLang.isEmpty())
     table.LoadRaw(dataDir.Resolve(StringsPath(choice.interfaceLang)));

@@ -81,7 +81,10 @@ TEST_F(LanguageChoiceAtStartUp, WithoutDefaultsNothingButTheHostLanguageIsFound)
   EXPECT_EQ(choice.interfaceLang, u"eng");
   EXPECT_TRUE(choice.dictionaryLang.isEmpty());
   EXPECT_FALSE(choice.CanStart());
-  EXPECT_EQ(choice.messages, QStringList({""}));
+  // An empty message would tell the person nothing: it names the file that is missing.
+  ASSERT_EQ(choice.messages.size(), 1);
+  EXPECT_TRUE(choice.messages[0].endsWith("lang/default.txt: NoDictionaryFoundMessage"))
+      << choice.messages[0].toStdString();
 }
 
 TEST_F(LanguageChoiceAtStartUp, ApplyingALanguageWithoutStringsChangesNothing) {
