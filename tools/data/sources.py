@@ -1,0 +1,267 @@
+"""Readers for the Debian dictionary packages the word lists are built from,
+and the writer for the game's data file format.
+
+Packages read here (installed with apt-get, nothing else is fetched):
+  hunspell-ru            /usr/share/hunspell/ru_RU.dic, ru_RU.aff
+  mueller7-dict          /usr/share/dictd/mueller7.dict.dz
+  dict-freedict-eng-rus  /usr/share/dictd/freedict-eng-rus.dict.dz
+  wamerican*, wbritish*  /usr/share/dict/{american,british}-english*
+
+Not run on its own; build_rus.py and build_eng.py import it.
+"""
+
+import collections
+import gzip
+import os
+import re
+import sys
+
+HUNSPELL_DIR = os.environ.get("QUORIM_HUNSPELL_DIR", "/usr/share/hunspell")
+DICTD_DIR = os.environ.get("QUORIM_DICTD_DIR", "/usr/share/dictd")
+WORDLIST_DIR = os.environ.get("QUORIM_WORDLIST_DIR", "/usr/share/dict")
+
+REPO_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+
+
+def need(path, package):
+    if not os.path.exists(path):
+        sys.exit(f"missing {path}: apt-get install {package}")
+    return path
+
+
+# ---------------------------------------------------------------- output
+
+def write_data_file(path, lines):
+    """UTF-8 with BOM, CR LF, no empty lines: what the game's loader expects."""
+    for line in lines:
+        if not line or "\n" in line or "\r" in line:
+            raise ValueError(f"bad line for {path}: {line!r}")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(b"\xef\xbb\xbf")
+        f.write("".join(line + "\r\n" for line in lines).encode("utf-8"))
+
+
+THEME_KEYS = [
+    ("DCommom", "C"),  # the game reads this key with this spelling
+    ("DExtended1", "E"),
+    ("DExtended2", "F"),
+    ("DExtended3", "G"),
+    ("DExtended4", "H"),
+    ("DExtended5", "I"),
+    ("DChildren", "K"),
+]
+
+
+def themes_lines(titles):
+    """titles: {letter: display title} for the themes the dictionary uses."""
+    lines = [f"{key}={letter}" for key, letter in THEME_KEYS]
+    lines.append("[DictionaryThemes]")
+    order = [letter for _, letter in THEME_KEYS]
+    for letter in sorted(titles, key=order.index):
+        lines.append(f"{letter}={titles[letter]}")
+    lines.append("endoffile")
+    return lines
+
+
+def dictionary_lines(themes_by_word, sort_key):
+    """themes_by_word: {WORD: set of theme letters}."""
+    order = [letter for _, letter in THEME_KEYS]
+    out = []
+    for word in sorted(themes_by_word, key=sort_key):
+        letters = "".join(sorted(themes_by_word[word], key=order.index))
+        out.append(f"{word}={letters}" if letters else word)
+    return out
+
+
+# ---------------------------------------------------------------- hunspell
+
+class Hunspell:
+    """Just enough of the .aff format (SFX groups) to expand a stem."""
+
+    def __init__(self, directory=HUNSPELL_DIR, name="ru_RU"):
+        aff = need(os.path.join(directory, name + ".aff"), "hunspell-ru")
+        dic = need(os.path.join(directory, name + ".dic"), "hunspell-ru")
+        self.suffixes = {}
+        with open(aff, encoding="utf-8") as f:
+            for line in f:
+                parts = line.split()
+                if len(parts) >= 5 and parts[0] == "SFX":
+                    flag, strip, add, cond = parts[1], parts[2], parts[3], parts[4]
+                    strip = "" if strip == "0" else strip
+                    add = "" if add == "0" else add.split("/")[0]
+                    self.suffixes.setdefault(flag, []).append(
+                        (strip, add, re.compile("(?:" + cond + ")$")))
+        self.entries = []  # (word, flags) in file order
+        with open(dic, encoding="utf-8") as f:
+            next(f)  # entry count
+            for line in f:
+                line = line.strip()
+                if not line:
+                    continue
+                word, _, flags = line.partition("/")
+                self.entries.append((word, flags))
+
+    def expand(self, word, flags):
+        forms = {word}
+        for flag in flags:
+            for strip, add, cond in self.suffixes.get(flag, ()):
+                if cond.search(word) and word.endswith(strip):
+                    forms.add(word[:len(word) - len(strip)] + add)
+        return forms
+
+
+# ---------------------------------------------------------------- dictd
+
+def read_dictd(name):
+    path = need(os.path.join(DICTD_DIR, name + ".dict.dz"),
+                {"mueller7": "mueller7-dict"}.get(name, "dict-" + name))
+    with gzip.open(path, "rt", encoding="utf-8") as f:
+        return f.read()
+
+
+_POS = {
+    "n": "noun", "v": "verb", "a": "adj", "adv": "adv", "pron": "pron",
+    "prep": "prep", "cj": "conj", "conj": "conj", "int": "interj",
+    "interj": "interj", "n-card": "num", "n-ord": "num", "predic": "predic",
+    "pref": "affix", "suf": "affix", "suff": "affix", "p-p": "verb",
+    "pres-p": "verb", "p": "verb", "refl": "pron", "poss": "pron",
+    "pers": "pron", "demonstr": "pron", "indef": "pron", "inter": "pron",
+    "emph": "pron", "recipr": "pron", "rel": "pron", "obj": "pron",
+}
+_POS_RE = re.compile(r"(?<![\w-])_(" + "|".join(sorted(map(re.escape, _POS), key=len, reverse=True)) + r")\.")
+_HOMONYM_RE = re.compile(r"(?<!\w)_(?:I|II|III|IV|V|VI)(?!\w)")
+_LABEL_RE = re.compile(r"_[^\s.]+\.")
+_SENSE_RE = re.compile(r"(?<![\w(])(\d+)\)")
+_CYR_WORD = re.compile(r"^[а-яё]+$")
+# Labels that turn a segment of a noun article into something that is not a
+# plain noun equivalent.
+_SKIP_LABELS = ("_attr.", "_сокр.", "_собир.", "_predic.")
+
+
+def _drop_parens(text):
+    out, depth = [], 0
+    for ch in text:
+        if ch == "(":
+            depth += 1
+        elif ch == ")" and depth:
+            depth -= 1
+        elif depth == 0:
+            out.append(ch)
+    return "".join(out)
+
+
+def mueller_articles():
+    """Yields (headword, body text joined into one line)."""
+    text = read_dictd("mueller7")
+    head, body = None, []
+    for line in text.split("\n"):
+        if line and not line[0].isspace():
+            if head is not None:
+                yield head, " ".join(body)
+            head, body = line.strip(), []
+        elif head is not None:
+            body.append(line.strip())
+    if head is not None:
+        yield head, " ".join(body)
+
+
+Equivalent = collections.namedtuple(
+    "Equivalent", "head pos sense word article_pos first_pos rank shared labels")
+
+
+def mueller_equivalents():
+    """Yields an Equivalent for every translation that is a single Russian word
+    standing alone between separators, which is how the dictionary gives a
+    plain equivalent. pos is the part of speech of the English sense,
+    article_pos all parts of speech of the article, first_pos the one it
+    starts with, rank how many equivalents of this part of speech came
+    before in the article, labels the usage labels of the sense (_разг.,
+    _мед., ...); shared is set when a longer
+    phrase follows in the same group ("тяжёлая, нудная работа"), where the
+    word may be an adjective of that phrase's noun."""
+    for head, body in mueller_articles():
+        if head.startswith("00") or head.startswith("_"):
+            continue
+        body = re.sub(r"\[[^\]]*\]", " ", body)  # transcription
+        found_pos = [_POS[m] for m in _POS_RE.findall(body)]
+        article_pos = frozenset(found_pos)
+        first_pos = found_pos[0] if found_pos else None
+        rank = collections.Counter()
+        for chunk in _HOMONYM_RE.split(body):
+            pieces = _POS_RE.split(chunk)
+            # pieces: text, pos, text, pos, text ...
+            for i in range(1, len(pieces), 2):
+                pos = _POS[pieces[i]]
+                text = pieces[i + 1]
+                # "1. _n. ... 2. _v." - the number of the next part of speech
+                text = re.sub(r"(?:^|\s)\d+\.\s*$", " ", text)
+                sense = 1
+                for j, part in enumerate(_SENSE_RE.split(text)):
+                    if j % 2 == 1:
+                        sense = int(part)
+                        continue
+                    labels = frozenset(_LABEL_RE.findall(part))
+                    for found, shared in _sense_words(_drop_parens(part)):
+                        yield Equivalent(head, pos, sense, found, article_pos,
+                                         first_pos, rank[pos], shared, labels)
+                        rank[pos] += 1
+
+
+def _sense_words(text):
+    """(word, shared) for the single-word equivalents of one sense."""
+    for group in text.replace(":", ";").split(";"):
+        segs = group.split(",")
+        words = []
+        stop = False
+        for seg in segs:
+            if any(label in seg for label in _SKIP_LABELS):
+                # "_attr. машинный, моторный": the rest of the sense is adjectives
+                stop = True
+                break
+            seg = _LABEL_RE.sub(" ", seg).strip().rstrip("!?").strip()
+            latin = re.search(r"[A-Za-z]", seg)
+            if latin:
+                # usage examples follow; only a word before them counts
+                seg = seg[:latin.start()].strip()
+                stop = True
+            words.append(seg)
+            if stop:
+                break
+        for k, seg in enumerate(words):
+            if _CYR_WORD.match(seg):
+                shared = any(" " in later.strip() for later in words[k + 1:])
+                yield seg, shared
+        if stop:
+            return
+
+
+def freedict_equivalents():
+    """Yields (english headword, russian word) from dict-freedict-eng-rus for
+    translations that are a single Russian word."""
+    text = read_dictd("freedict-eng-rus")
+    head = None
+    for line in text.split("\n"):
+        line = line.strip()
+        if not line:
+            continue
+        m = re.match(r"^(.+?) /[^/]*/$", line)
+        if m:
+            head = m.group(1)
+            continue
+        if head is None:
+            continue
+        line = re.sub(r"^\d+\.\s*", "", line)
+        for seg in re.split(r"[;,]", _drop_parens(line)):
+            seg = seg.strip()
+            if _CYR_WORD.match(seg):
+                yield head, seg
+
+
+def wordlist(name):
+    """Lines of /usr/share/dict/<name>, or None if that size is not installed."""
+    path = os.path.join(WORDLIST_DIR, name)
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="utf-8") as f:
+        return [line.rstrip("\n") for line in f]
