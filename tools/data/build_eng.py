@@ -99,12 +99,7 @@ def compute(report=False):
 
 
 def write(themes):
-    sources.write_data_file(os.path.join(OUT_DIR, "dictionary.txt"),
-                            sources.dictionary_lines(themes, lambda w: w))
-    used = {letter for t in themes.values() for letter in t}
-    sources.write_data_file(os.path.join(OUT_DIR, "themes.txt"),
-                            sources.themes_lines({k: v for k, v in TITLES.items() if k in used}))
-    sources.write_data_file(os.path.join(OUT_DIR, "nochange.txt"), list(NOCHANGE))
+    sources.write_language(OUT_DIR, themes, lambda w: w, TITLES, NOCHANGE)
 
 
 if __name__ == "__main__":

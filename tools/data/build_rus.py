@@ -284,12 +284,7 @@ def compute(ev=None, report=False):
 
 
 def write(themes):
-    sources.write_data_file(os.path.join(OUT_DIR, "dictionary.txt"),
-                            sources.dictionary_lines(themes, game_key))
-    used = {letter for t in themes.values() for letter in t}
-    sources.write_data_file(os.path.join(OUT_DIR, "themes.txt"),
-                            sources.themes_lines({k: v for k, v in TITLES.items() if k in used}))
-    sources.write_data_file(os.path.join(OUT_DIR, "nochange.txt"), list(NOCHANGE))
+    sources.write_language(OUT_DIR, themes, game_key, TITLES, NOCHANGE)
 
 
 if __name__ == "__main__":

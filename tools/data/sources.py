@@ -265,3 +265,12 @@ def wordlist(name):
         return None
     with open(path, encoding="utf-8") as f:
         return [line.rstrip("\n") for line in f]
+
+
+def write_language(out_dir, themes, sort_key, titles, nochange):
+    """Writes dictionary.txt, themes.txt (titles of the themes in use) and nochange.txt."""
+    write_data_file(os.path.join(out_dir, "dictionary.txt"), dictionary_lines(themes, sort_key))
+    used = {letter for t in themes.values() for letter in t}
+    write_data_file(os.path.join(out_dir, "themes.txt"),
+                    themes_lines({k: v for k, v in titles.items() if k in used}))
+    write_data_file(os.path.join(out_dir, "nochange.txt"), list(nochange))
