@@ -56,6 +56,14 @@ QString DataDir::Resolve(QStringView gamePath) const {
   return path;
 }
 
+QString DictionaryFile(QStringView dictionaryLang, QStringView file) {
+  return QStringLiteral("dict\\") + dictionaryLang.toString() + u'\\' + file.toString();
+}
+
+QString StringsFile(QStringView interfaceLang) {
+  return QStringLiteral("lang\\") + interfaceLang.toString() + QStringLiteral("\\strings.txt");
+}
+
 bool DataDir::Exists(QStringView gamePath) const {
   return QFileInfo::exists(Resolve(gamePath));
 }

@@ -29,4 +29,8 @@ class DataDir {
   QString root_;
 };
 
+// Game paths inside the language folders: dict\<lang>\<file> and lang\<lang>\strings.txt.
+QString DictionaryFile(QStringView dictionaryLang, QStringView file);
+QString StringsFile(QStringView interfaceLang);
+
 }  // namespace quorim

@@ -6,10 +6,6 @@ namespace quorim {
 
 namespace {
 
-QString StringsPath(const QString& code) {
-  return QStringLiteral("lang\\") + code + QStringLiteral("\\strings.txt");
-}
-
 // The value of a "Key=value" line of default.txt.
 QString DefaultsValue(const QStringList& lines, QStringView key) {
   for (const QString& line : lines) {
@@ -41,23 +37,21 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
     return text.isEmpty() ? defaultsPath + QStringLiteral(": ") + key.toString() : text;
   };
 
-  choice.dictionaryLang =
-      FirstAvailableLanguage(value(u"DictionaryLanguage"), [&](const QString& code) {
-        return dataDir.Exists(QStringLiteral("dict\\") + code + QStringLiteral("\\dictionary.txt"));
-      });
+  choice.dictionaryLang = FirstAvailableLanguage(
+      value(u"DictionaryLanguage"),
+      [&](const QString& code) { return dataDir.Exists(DictionaryFile(code, u"dictionary.txt")); });
   if (choice.dictionaryLang.isEmpty()) choice.messages.append(message(u"NoDictionaryFoundMessage"));
 
   if (!choice.dictionaryLang.isEmpty()) {
     choice.explanatoryLang =
         FirstAvailableLanguage(value(u"ExplanatoryLanguage"), [&](const QString& code) {
-          return dataDir.Exists(QStringLiteral("dict\\") + choice.dictionaryLang +
-                                QStringLiteral("\\expl\\") + code +
-                                QStringLiteral("\\explanatory.txt"));
+          return dataDir.Exists(DictionaryFile(
+              choice.dictionaryLang, QStringLiteral("expl\\") + code + "\\explanatory.txt"));
         });
   }
 
   const auto hasStrings = [&](const QString& code) {
-    return code.size() == 3 && dataDir.Exists(StringsPath(code));
+    return code.size() == 3 && dataDir.Exists(StringsFile(code));
   };
   if (hasStrings(hostCode)) {
     choice.interfaceLang = hostCode;
@@ -67,13 +61,13 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
     if (choice.interfaceLang.isEmpty()) choice.messages.append(message(u"NoLanguageFoundMessage"));
   }
   if (!choice.interfaceLang.isEmpty())
-    table.LoadRaw(dataDir.Resolve(StringsPath(choice.interfaceLang)));
+    table.LoadRaw(dataDir.Resolve(StringsFile(choice.interfaceLang)));
   return choice;
 }
 
 bool ApplyInterfaceLanguage(const DataDir& dataDir, const QString& interfaceLang,
                             InterfaceStrings& table, ControlTextApplier& applier) {
-  if (!table.LoadRaw(dataDir.Resolve(StringsPath(interfaceLang)))) return false;
+  if (!table.LoadRaw(dataDir.Resolve(StringsFile(interfaceLang)))) return false;
   table.Prepare(applier);
   return true;
 }

@@ -1,6 +1,5 @@
 #include "media/Locales.h"
 
-#include "media/CodePages.h"
 #include "media/TextFiles.h"
 
 #include <unicode/uldnames.h>
@@ -18,24 +17,28 @@ struct AnsiCodePage {
   std::string_view language;
   int codePage;
 };
+// clang-format off
 constexpr AnsiCodePage kAnsiCodePages[] = {
-    {"cs", 1250},      {"hu", 1250},      {"pl", 1250},      {"ro", 1250},      {"sk", 1250},
-    {"sl", 1250},      {"hr", 1250},      {"sq", 1250},      {"bs_Latn", 1250}, {"sr_Latn", 1250},
-    {"ru", 1251},      {"uk", 1251},      {"be", 1251},      {"bg", 1251},      {"mk", 1251},
-    {"sr_Cyrl", 1251}, {"bs_Cyrl", 1251}, {"kk", 1251},      {"ky", 1251},      {"tt", 1251},
-    {"ba", 1251},      {"sah", 1251},     {"mn", 1251},      {"tg", 1251},      {"az_Cyrl", 1251},
-    {"uz_Cyrl", 1251}, {"en", 1252},      {"de", 1252},      {"fr", 1252},      {"es", 1252},
-    {"it", 1252},      {"pt", 1252},      {"nl", 1252},      {"da", 1252},      {"sv", 1252},
-    {"nb", 1252},      {"nn", 1252},      {"no", 1252},      {"fi", 1252},      {"is", 1252},
-    {"ga", 1252},      {"ca", 1252},      {"eu", 1252},      {"gl", 1252},      {"af", 1252},
-    {"id", 1252},      {"ms", 1252},      {"sw", 1252},      {"fo", 1252},      {"fy", 1252},
-    {"lb", 1252},      {"rm", 1252},      {"br", 1252},      {"co", 1252},      {"oc", 1252},
-    {"cy", 1252},      {"gd", 1252},      {"xh", 1252},      {"zu", 1252},      {"el", 1253},
-    {"tr", 1254},      {"az_Latn", 1254}, {"uz_Latn", 1254}, {"he", 1255},      {"yi", 1255},
-    {"ar", 1256},      {"fa", 1256},      {"ur", 1256},      {"et", 1257},      {"lv", 1257},
-    {"lt", 1257},      {"vi", 1258},      {"th", 874},       {"ja", 932},       {"zh_Hans", 936},
-    {"ko", 949},       {"zh_Hant", 950},
+    {"cs", 1250}, {"hu", 1250}, {"pl", 1250}, {"ro", 1250}, {"sk", 1250},
+    {"sl", 1250}, {"hr", 1250}, {"sq", 1250}, {"bs_Latn", 1250}, {"sr_Latn", 1250},
+    {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251}, {"sr_Cyrl", 1251},
+    {"bs_Cyrl", 1251}, {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"ba", 1251}, {"sah", 1251},
+    {"mn", 1251}, {"tg", 1251}, {"az_Cyrl", 1251}, {"uz_Cyrl", 1251},
+    {"en", 1252}, {"de", 1252}, {"fr", 1252}, {"es", 1252}, {"it", 1252}, {"pt", 1252},
+    {"nl", 1252}, {"da", 1252}, {"sv", 1252}, {"nb", 1252}, {"nn", 1252}, {"no", 1252},
+    {"fi", 1252}, {"is", 1252}, {"ga", 1252}, {"ca", 1252}, {"eu", 1252}, {"gl", 1252},
+    {"af", 1252}, {"id", 1252}, {"ms", 1252}, {"sw", 1252}, {"fo", 1252}, {"fy", 1252},
+    {"lb", 1252}, {"rm", 1252}, {"br", 1252}, {"co", 1252}, {"oc", 1252}, {"cy", 1252},
+    {"gd", 1252}, {"xh", 1252}, {"zu", 1252},
+    {"el", 1253},
+    {"tr", 1254}, {"az_Latn", 1254}, {"uz_Latn", 1254},
+    {"he", 1255}, {"yi", 1255},
+    {"ar", 1256}, {"fa", 1256}, {"ur", 1256},
+    {"et", 1257}, {"lv", 1257}, {"lt", 1257},
+    {"vi", 1258},
+    {"th", 874}, {"ja", 932}, {"zh_Hans", 936}, {"ko", 949}, {"zh_Hant", 950},
 };
+// clang-format on
 
 int AnsiCodePageOfLocale(const QString& icuLocale) {
   const QByteArray id = icuLocale.toLatin1();
@@ -62,10 +65,11 @@ int AnsiCodePageOfLocale(const QString& icuLocale) {
 LocaleTable LocaleTable::Load(const DataDir& dataDir, QStringList* problems) {
   LocaleTable table;
   const QString path = dataDir.Resolve(u"lang\\locales.txt");
-  TextLines lines;
-  if (!LoadTextFile(path, lines, kBaseCodePage)) return table;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const QString line = QString::fromLatin1(lines[i]).trimmed();
+  // Codes and numbers are plain ASCII, so the Unicode reader serves without any conversion.
+  QStringList lines;
+  if (!LoadUnicodeTextFile(path, lines)) return table;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString line = lines[i].trimmed();
     if (line.isEmpty()) continue;
     const qsizetype equals = line.indexOf(u'=');
     bool isNumber = false;
@@ -75,7 +79,7 @@ LocaleTable LocaleTable::Load(const DataDir& dataDir, QStringList* problems) {
         problems->append(QStringLiteral("%1, line %2: expected CODE=locale number, found \"%3\"")
                              .arg(path)
                              .arg(i + 1)
-                             .arg(DecodeCodePage(lines[i], kBaseCodePage)));
+                             .arg(lines[i]));
       }
       continue;
     }

@@ -29,13 +29,11 @@ int Alphabet::ExpectedCopies(int index, int cells) const {
 }
 
 QString AlphabetSource::TextPath() const {
-  return dataDir.Resolve(QStringLiteral("dict\\") + dictionaryLang +
-                         QStringLiteral("\\alphabet.txt"));
+  return dataDir.Resolve(DictionaryFile(dictionaryLang, u"alphabet.txt"));
 }
 
 QString AlphabetSource::DefaultPath() const {
-  return dataDir.Resolve(QStringLiteral("dict\\") + dictionaryLang +
-                         QStringLiteral("\\alphabet.def"));
+  return dataDir.Resolve(DictionaryFile(dictionaryLang, u"alphabet.def"));
 }
 
 namespace {

@@ -58,7 +58,7 @@ int RunBench(QTextStream& out, QTextStream& err) {
   });
 
   const QString dictionary =
-      dataDir.Resolve(QStringLiteral("dict\\") + choice.dictionaryLang + "\\dictionary.txt");
+      dataDir.Resolve(DictionaryFile(choice.dictionaryLang, u"dictionary.txt"));
   TextLines lines;
   Measure(out, "read dictionary.txt (" + choice.dictionaryLang + ")", 5,
           [&] { LoadTextFile(dictionary, lines, codePage); });
