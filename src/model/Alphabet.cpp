@@ -77,33 +77,29 @@ std::variant<ParsedEntry, QString> ParseLine(const std::string& line) {
   return ParsedEntry{line[0], *value, *quantity};
 }
 
-AlphabetFileError Malformed(const QString& path, int line, const QString& detail) {
-  return {AlphabetFileError::Kind::Malformed, path, line, detail};
-}
-
 // Reads and checks a whole alphabet file into a fresh alphabet.
-std::variant<Alphabet, AlphabetFileError> ReadAlphabetFile(const QString& path, int codePage) {
+std::variant<Alphabet, DataFileError> ReadAlphabetFile(const QString& path, int codePage) {
   TextLines lines;
   if (!LoadTextFile(path, lines, codePage)) {
-    return AlphabetFileError{AlphabetFileError::Kind::FileNotFound, path, 0, "no such file"};
+    return DataFileError::NotFound(path);
   }
   // A blank line left at the end by an editor is no letter.
   while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
   const int count = static_cast<int>(lines.size());
-  if (count < 2) return Malformed(path, 0, "fewer than two lines (a letter and the star)");
+  if (count < 2) return DataFileError::Malformed(path, 0, "fewer than two lines (a letter and the star)");
   if (count > Alphabet::kMaxLines)
-    return Malformed(path, Alphabet::kMaxLines + 1, "more than 50 lines");
+    return DataFileError::Malformed(path, Alphabet::kMaxLines + 1, "more than 50 lines");
 
   Alphabet alphabet;
   alphabet.AlphabetSize = static_cast<std::uint8_t>(count - 1);
   alphabet.FirstLetterCode = static_cast<unsigned char>(lines[0][0]);
   if (alphabet.FirstLetterCode + alphabet.AlphabetSize > 0xFF) {
-    return Malformed(path, 1, "the star would fall outside the code page");
+    return DataFileError::Malformed(path, 1, "the star would fall outside the code page");
   }
   for (int i = 0; i < count; ++i) {
     const auto parsed = ParseLine(lines[i]);
     if (const QString* detail = std::get_if<QString>(&parsed))
-      return Malformed(path, i + 1, *detail);
+      return DataFileError::Malformed(path, i + 1, *detail);
     const ParsedEntry& entry = std::get<ParsedEntry>(parsed);
     alphabet.LetterCode[i] = i < count - 1 ? static_cast<unsigned char>(entry.letter)
                                            : alphabet.FirstLetterCode + alphabet.AlphabetSize;
@@ -115,15 +111,15 @@ std::variant<Alphabet, AlphabetFileError> ReadAlphabetFile(const QString& path, 
     alphabet.LetterQuantity[i] = 0;
   }
   // An empty bag could never be filled.
-  if (alphabet.AlphabetTotalQuantity() == 0) return Malformed(path, 0, "every quantity is 0");
+  if (alphabet.AlphabetTotalQuantity() == 0) return DataFileError::Malformed(path, 0, "every quantity is 0");
   return alphabet;
 }
 
 }  // namespace
 
-std::optional<AlphabetFileError> LoadAlphabet(Alphabet& alphabet, const AlphabetSource& source) {
+std::optional<DataFileError> LoadAlphabet(Alphabet& alphabet, const AlphabetSource& source) {
   auto read = ReadAlphabetFile(source.TextPath(), source.languageCodePage);
-  if (auto* error = std::get_if<AlphabetFileError>(&read)) return *error;
+  if (auto* error = std::get_if<DataFileError>(&read)) return *error;
   alphabet = std::get<Alphabet>(read);
   return std::nullopt;
 }
@@ -143,25 +139,21 @@ bool SaveAlphabet(const Alphabet& alphabet, const AlphabetSource& source) {
   return SaveTextFile(text, lines, source.languageCodePage);
 }
 
-std::optional<AlphabetFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
+std::optional<DataFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
                                                         const AlphabetSource& source) {
   auto read = ReadAlphabetFile(source.DefaultPath(), source.languageCodePage);
-  if (auto* error = std::get_if<AlphabetFileError>(&read)) return *error;
+  if (auto* error = std::get_if<DataFileError>(&read)) return *error;
   const Alphabet& factory = std::get<Alphabet>(read);
   if (factory.AlphabetSize != alphabet.AlphabetSize) {
-    return Malformed(source.DefaultPath(), 0, "it holds another number of letters");
+    return DataFileError::Malformed(source.DefaultPath(), 0, "it holds another number of letters");
   }
   alphabet = factory;
   return std::nullopt;
 }
 
-QString AlphabetErrorMessage(const AlphabetFileError& error, const InterfaceStrings& strings) {
-  const bool missing = error.kind == AlphabetFileError::Kind::FileNotFound;
-  QString text = strings.InterfaceText(missing ? u"LoadMessageAlphabetFileNotFound"
-                                               : u"LoadMessageAlphabetFileMalformed");
-  QString where = error.path;
-  if (error.line > 0) where += u':' + QString::number(error.line);
-  return text.contains(u"%s") ? text.replace(QStringLiteral("%s"), where) : text;
+QString AlphabetErrorMessage(const DataFileError& error, const InterfaceStrings& strings) {
+  return DataFileErrorMessage(error, strings, u"LoadMessageAlphabetFileNotFound",
+                              u"LoadMessageAlphabetFileMalformed");
 }
 
 }  // namespace quorim

@@ -3,6 +3,7 @@
 // the star (blank tile) as the entry after the last letter.
 
 #include "media/DataDir.h"
+#include "media/DataFileError.h"
 #include "media/InterfaceStrings.h"
 
 #include <QString>
@@ -51,17 +52,8 @@ struct AlphabetSource {
   QString DefaultPath() const;
 };
 
-// Why a file was not taken; the alphabet in memory then stays as it was.
-struct AlphabetFileError {
-  enum class Kind { FileNotFound, Malformed };
-  Kind kind;
-  QString path;
-  int line = 0;    // 1-based; 0 for the file as a whole
-  QString detail;  // for developers; the message shown to the user names the file and line
-};
-
 // Reads alphabet.txt; a missing or malformed file leaves the alphabet unchanged.
-std::optional<AlphabetFileError> LoadAlphabet(Alphabet& alphabet, const AlphabetSource& source);
+std::optional<DataFileError> LoadAlphabet(Alphabet& alphabet, const AlphabetSource& source);
 
 // Writes alphabet.txt, first copying the unchanged file to alphabet.def when there is none yet.
 // Gives false when a file could not be written.
@@ -70,10 +62,10 @@ bool SaveAlphabet(const Alphabet& alphabet, const AlphabetSource& source);
 // Takes the letters, values and quantities of alphabet.def; the star stays at the current entry.
 // A missing file changes nothing (FileNotFound, which needs no message); a malformed one, or one
 // with another number of letters, is refused. Writes no file.
-std::optional<AlphabetFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
+std::optional<DataFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
                                                         const AlphabetSource& source);
 
 // The message the user sees for an error, in the interface language.
-QString AlphabetErrorMessage(const AlphabetFileError& error, const InterfaceStrings& strings);
+QString AlphabetErrorMessage(const DataFileError& error, const InterfaceStrings& strings);
 
 }  // namespace quorim

@@ -94,7 +94,7 @@ TEST_F(AlphabetFile, MalformedFilesAreRefusedWholeAndNameTheLine) {
     Write(c.file);
     const auto error = LoadAlphabet(alphabet_, Source());
     ASSERT_TRUE(error) << c.file.toStdString();
-    EXPECT_EQ(error->kind, AlphabetFileError::Kind::Malformed);
+    EXPECT_EQ(error->kind, DataFileError::Kind::Malformed);
     EXPECT_EQ(error->line, c.line) << c.file.toStdString();
     EXPECT_EQ(alphabet_.AlphabetSize, before.AlphabetSize);
     EXPECT_EQ(alphabet_.LetterQuantity, before.LetterQuantity);
@@ -110,7 +110,7 @@ TEST_F(AlphabetFile, TrailingBlankLinesAreNoLetters) {
 TEST_F(AlphabetFile, AMissingFileKeepsTheAlphabetAndSaysSo) {
   const auto error = LoadAlphabet(alphabet_, Source());
   ASSERT_TRUE(error);
-  EXPECT_EQ(error->kind, AlphabetFileError::Kind::FileNotFound);
+  EXPECT_EQ(error->kind, DataFileError::Kind::FileNotFound);
   EXPECT_EQ(alphabet_.AlphabetSize, 0);
   EXPECT_EQ(alphabet_.LetterValue[3], 1);
 
@@ -148,12 +148,12 @@ TEST_F(AlphabetFile, RestoringWithoutAFactoryCopyOrFromAnotherAlphabetChangesNot
   ASSERT_FALSE(LoadAlphabet(alphabet_, Source()));
   const auto missing = RestoreDefaultAlphabet(alphabet_, Source());
   ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->kind, AlphabetFileError::Kind::FileNotFound);
+  EXPECT_EQ(missing->kind, DataFileError::Kind::FileNotFound);
 
   Write(test::GameFile({"А,2,8", "*,0,3"}), "alphabet.def");
   const auto other = RestoreDefaultAlphabet(alphabet_, Source());
   ASSERT_TRUE(other);
-  EXPECT_EQ(other->kind, AlphabetFileError::Kind::Malformed);
+  EXPECT_EQ(other->kind, DataFileError::Kind::Malformed);
   EXPECT_EQ(alphabet_.AlphabetSize, 2);
   EXPECT_EQ(alphabet_.LetterValue[0], 1);
 }
