@@ -1,0 +1,138 @@
+#include "flow/HeadlessView.h"
+
+namespace quorim {
+
+namespace {
+
+QString Number(int n) { return QString::number(n); }
+QString YesNo(bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); }
+
+QString CursorName(ControlCursor cursor) {
+  switch (cursor) {
+    case ControlCursor::Hand: return QStringLiteral("hand");
+    case ControlCursor::NoEntry: return QStringLiteral("no-entry");
+    case ControlCursor::Hourglass: return QStringLiteral("hourglass");
+    case ControlCursor::Default: break;
+  }
+  return QStringLiteral("default");
+}
+
+}  // namespace
+
+QString SpotText(const TileSpot& spot) {
+  const QString place = Number(spot.a) + u',' + Number(spot.b);
+  switch (spot.area) {
+    case TileSpot::Area::Bag: return QStringLiteral("bag ") + place;
+    case TileSpot::Area::Board: return QStringLiteral("board ") + place;
+    case TileSpot::Area::Rack: return QStringLiteral("rack ") + place;
+    case TileSpot::Area::Hand: break;
+  }
+  return QStringLiteral("hand");
+}
+
+void HeadlessView::AnswerQuestions(std::initializer_list<bool> answers) {
+  answers_.insert(answers_.end(), answers);
+}
+
+std::vector<ViewCall> HeadlessView::CallsNamed(QStringView name) const {
+  std::vector<ViewCall> named;
+  for (const ViewCall& call : calls_) {
+    if (call.name == name) named.push_back(call);
+  }
+  return named;
+}
+
+QStringList HeadlessView::FirstArgs(QStringView name) const {
+  QStringList firsts;
+  for (const ViewCall& call : CallsNamed(name)) firsts << call.args.value(0);
+  return firsts;
+}
+
+ControlState HeadlessView::Control(const QString& name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? ControlState{} : found->second;
+}
+
+void HeadlessView::Record(QString name, QStringList args) {
+  calls_.push_back({std::move(name), std::move(args)});
+}
+
+void HeadlessView::Pause(int milliseconds) {
+  pausedMilliseconds_ += milliseconds;
+  Record(QStringLiteral("Pause"), {Number(milliseconds)});
+}
+
+void HeadlessView::PlaySoundEffect(const QString& sample) {
+  Record(QStringLiteral("PlaySoundEffect"), {sample});
+}
+
+void HeadlessView::ShowInGameMessage(const QString& text) {
+  Record(QStringLiteral("ShowInGameMessage"), {text});
+}
+
+bool HeadlessView::AskInGameQuestion(const QString& text) {
+  bool answer = defaultAnswer_;
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  Record(QStringLiteral("AskInGameQuestion"), {text, YesNo(answer)});
+  return answer;
+}
+
+void HeadlessView::DrawPlayField() { Record(QStringLiteral("DrawPlayField")); }
+
+void HeadlessView::PlaceTiles() { Record(QStringLiteral("PlaceTiles")); }
+
+void HeadlessView::ShowTile(int tile) { Record(QStringLiteral("ShowTile"), {Number(tile)}); }
+
+void HeadlessView::FlyTile(int tile, const TileSpot& from, const TileSpot& to) {
+  Record(QStringLiteral("FlyTile"), {Number(tile), SpotText(from), SpotText(to)});
+}
+
+void HeadlessView::ShowExplosion(const std::vector<int>& tiles) {
+  QStringList args;
+  for (int tile : tiles) args << Number(tile);
+  Record(QStringLiteral("ShowExplosion"), args);
+}
+
+void HeadlessView::CountScore(int player, int from, int to) {
+  Record(QStringLiteral("CountScore"), {Number(player), Number(from), Number(to)});
+}
+
+void HeadlessView::SetControlEnabled(const QString& name, bool enabled) {
+  controls_[name].enabled = enabled;
+  Record(QStringLiteral("SetControlEnabled"), {name, YesNo(enabled)});
+}
+
+void HeadlessView::SetControlVisible(const QString& name, bool visible) {
+  controls_[name].visible = visible;
+  Record(QStringLiteral("SetControlVisible"), {name, YesNo(visible)});
+}
+
+void HeadlessView::SetControlCaption(const QString& name, const QString& caption) {
+  controls_[name].caption = caption;
+  Record(QStringLiteral("SetControlCaption"), {name, caption});
+}
+
+void HeadlessView::SetControlHint(const QString& name, const QString& hint) {
+  controls_[name].hint = hint;
+  Record(QStringLiteral("SetControlHint"), {name, hint});
+}
+
+void HeadlessView::SetControlCursor(const QString& name, ControlCursor cursor) {
+  controls_[name].cursor = cursor;
+  Record(QStringLiteral("SetControlCursor"), {name, CursorName(cursor)});
+}
+
+void HeadlessView::SetControlColor(const QString& name, int color) {
+  controls_[name].color = color;
+  Record(QStringLiteral("SetControlColor"), {name, Number(color)});
+}
+
+void HeadlessView::SetControlPicture(const QString& name, const QString& picture) {
+  controls_[name].picture = picture;
+  Record(QStringLiteral("SetControlPicture"), {name, picture});
+}
+
+}  // namespace quorim

@@ -1,0 +1,82 @@
+#pragma once
+// The view of a game without a screen: questions are answered from a script, waits return at once,
+// and every call is recorded so that tests and the command line can read what would have been
+// shown.
+
+#include "model/GameView.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <initializer_list>
+#include <map>
+#include <vector>
+
+namespace quorim {
+
+struct ViewCall {
+  QString name;  // the GameView function, e.g. "ShowInGameMessage"
+  QStringList args;
+};
+
+struct ControlState {
+  bool enabled = true;
+  bool visible = true;
+  QString caption;
+  QString hint;
+  ControlCursor cursor = ControlCursor::Default;
+  int color = -1;
+  QString picture;
+};
+
+class HeadlessView : public GameView {
+ public:
+  // The answers to the next questions, in order; once they are used up, every question gets the
+  // default answer (Yes unless changed).
+  void AnswerQuestions(std::initializer_list<bool> answers);
+  void SetDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
+
+  const std::vector<ViewCall>& Calls() const { return calls_; }
+  // The calls of one function, in order.
+  std::vector<ViewCall> CallsNamed(QStringView name) const;
+  // The first argument of each call of one function: the texts shown, the samples played, …
+  QStringList FirstArgs(QStringView name) const;
+  void ClearCalls() { calls_.clear(); }
+
+  // A control's state after the named-control calls; a control never named reads as the default.
+  ControlState Control(const QString& name) const;
+  int PausedMilliseconds() const { return pausedMilliseconds_; }
+
+  void Pause(int milliseconds) override;
+  void PlaySoundEffect(const QString& sample) override;
+  void ShowInGameMessage(const QString& text) override;
+  bool AskInGameQuestion(const QString& text) override;
+  void DrawPlayField() override;
+  void PlaceTiles() override;
+  void ShowTile(int tile) override;
+  void FlyTile(int tile, const TileSpot& from, const TileSpot& to) override;
+  void ShowExplosion(const std::vector<int>& tiles) override;
+  void CountScore(int player, int from, int to) override;
+  void SetControlEnabled(const QString& name, bool enabled) override;
+  void SetControlVisible(const QString& name, bool visible) override;
+  void SetControlCaption(const QString& name, const QString& caption) override;
+  void SetControlHint(const QString& name, const QString& hint) override;
+  void SetControlCursor(const QString& name, ControlCursor cursor) override;
+  void SetControlColor(const QString& name, int color) override;
+  void SetControlPicture(const QString& name, const QString& picture) override;
+
+ private:
+  void Record(QString name, QStringList args = {});
+
+  std::vector<ViewCall> calls_;
+  std::deque<bool> answers_;
+  bool defaultAnswer_ = true;
+  std::map<QString, ControlState> controls_;
+  int pausedMilliseconds_ = 0;
+};
+
+// "bag 3,4", "board 7,8", "rack 2,5" or "hand".
+QString SpotText(const TileSpot& spot);
+
+}  // namespace quorim

@@ -1,0 +1,100 @@
+#pragma once
+// The state of the one game of the process and of its surroundings: data directory, interface
+// texts, alphabet, settings, playfield, bag, tiles, racks, participants, the turn controller's
+// flags and the move record. Operations take it by reference; it holds the view it is shown on.
+
+#include "media/DataDir.h"
+#include "media/InterfaceStrings.h"
+#include "model/Alphabet.h"
+#include "model/GameView.h"
+#include "model/MoveRecord.h"
+#include "model/PlayField.h"
+#include "model/Players.h"
+#include "model/Racks.h"
+#include "model/Random.h"
+#include "model/Settings.h"
+#include "model/Tiles.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorim {
+
+enum class TTurnPhase { MovePhase, DrawPhase, HintPhase };
+
+// A rack slot's tile when the move began, and whether it has left the rack since.
+struct TRackSnapshotEntry {
+  std::int16_t TileIndex = -1;
+  bool Used = false;
+};
+
+class Game {
+ public:
+  Game(GameView& view, DataDir data);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  GameView& View() const { return *view_; }
+  int Random(int n) { return random_.Random(n); }
+  void Seed(std::uint32_t seed) { random_.Seed(seed); }
+
+  // Participants 1..N; entry 0 of Players, Racks and PlayedWords holds none.
+  int PlayerCount() const { return static_cast<int>(Players.size()) - 1; }
+  bool IsPlayer(int player) const { return player >= 1 && player <= PlayerCount(); }
+  // Resizes the tables for 2..8 participants, keeping the records that stay.
+  void SetPlayerCount(int count);
+
+  // A replayed saved game is laid without animation, sound or waiting.
+  bool ShowsEffects() const { return !LoadingGame; }
+  // Plays a sample of the sound set when sounds are on.
+  void PlaySound(const QString& sample);
+  QString InterfaceText(QStringView key) const { return Strings.InterfaceText(key); }
+  // The limits name a game time: "Time-…".
+  bool GameClockOn() const;
+
+  DataDir Data;
+  InterfaceStrings Strings;
+  quorim::Alphabet Alphabet;
+  quorim::Settings Settings;
+
+  TPlayField PlayField;
+  TTileTable TileTable;
+  std::int16_t BagCount = 0;
+  std::vector<TRack> Racks;
+  std::vector<TPlayer> Players;
+  std::vector<std::vector<TPlayedWord>> PlayedWords;  // at most 200 per participant
+  int CurrentPlayer = 1;
+  bool FirstMove = true;
+
+  // The turn controller.
+  TTurnPhase TurnPhase = TTurnPhase::DrawPhase;
+  std::uint8_t CurrentKind = kHuman;
+  bool GameOver = true;  // no game is running
+  bool DemoRunning = false;
+  bool LoadingGame = false;
+  bool HintUsedThisMove = false;
+  bool MoveAccepted = false;
+  bool ComputerMoveRunning = false;
+  bool AnimationBusy = false;
+  int OpponentPass = 1;
+  bool OpponentExchanged = false;
+  std::array<TRackSnapshotEntry, kRackSlots + 1> RackSnapshot{};  // slots 1..7
+  MoveRecord MoveLog;
+
+  // Limits, clocks and hints of the running game.
+  std::string Limits;  // at most 20 characters
+  std::uint16_t ClockMinutes = 0;
+  std::uint16_t ClockSeconds = 0;
+  std::uint8_t HintsLeft = 5;
+  std::uint8_t HintLimit = 5;
+
+ private:
+  GameView* view_;
+  RandomSource random_;
+};
+
+}  // namespace quorim

@@ -1,0 +1,49 @@
+#pragma once
+// What the game asks of the screen. The game logic shows, asks, waits and sounds only through this
+// interface: the main window implements it with widgets, the headless view records every call.
+
+#include "model/Tiles.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace quorim {
+
+enum class ControlCursor { Default, Hand, NoEntry, Hourglass };
+
+class GameView {
+ public:
+  virtual ~GameView() = default;
+
+  // Waits the given time while the screen stays alive; returns early when the game ends or a
+  // running hint is cancelled.
+  virtual void Pause(int milliseconds) = 0;
+  // A sample of the sound set by name ("change1", "error", …).
+  virtual void PlaySoundEffect(const QString& sample) = 0;
+  virtual void ShowInGameMessage(const QString& text) = 0;
+  // Yes gives true.
+  virtual bool AskInGameQuestion(const QString& text) = 0;
+
+  // The board and tiles are drawn from the game's records.
+  virtual void DrawPlayField() = 0;  // every cell of the board and of the choice field
+  virtual void PlaceTiles() = 0;     // every tile of the table, at its spot
+  virtual void ShowTile(int tile) = 0;  // one tile's face, marks or spot has changed
+  // A tile flies from one spot to another, where it then lies; returns when it has landed.
+  virtual void FlyTile(int tile, const TileSpot& from, const TileSpot& to) = 0;
+  // The explosion animation over the given tiles at once.
+  virtual void ShowExplosion(const std::vector<int>& tiles) = 0;
+  // A participant's score display counts from one score to the other.
+  virtual void CountScore(int player, int from, int to) = 0;
+
+  // Controls by their names ("MenuGameSave", "InGameButtongGo", "Pl3Label", …).
+  virtual void SetControlEnabled(const QString& name, bool enabled) = 0;
+  virtual void SetControlVisible(const QString& name, bool visible) = 0;
+  virtual void SetControlCaption(const QString& name, const QString& caption) = 0;
+  virtual void SetControlHint(const QString& name, const QString& hint) = 0;
+  virtual void SetControlCursor(const QString& name, ControlCursor cursor) = 0;
+  virtual void SetControlColor(const QString& name, int color) = 0;  // 0x00BBGGRR
+  virtual void SetControlPicture(const QString& name, const QString& picture) = 0;
+};
+
+}  // namespace quorim
