@@ -6,7 +6,12 @@
 #include "media/LanguageChoice.h"
 #include "media/Locales.h"
 #include "media/TextFiles.h"
+#include "flow/HeadlessView.h"
 #include "model/Alphabet.h"
+#include "model/Game.h"
+#include "model/Layouts.h"
+#include "model/Participants.h"
+#include "model/Racks.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -33,6 +38,25 @@ long PeakMemoryKiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
+}
+
+// Layouts, the bag and the deal on the largest field.
+void BenchGameModel(QTextStream& out, const DataDir& dataDir, const QString& lang, int codePage) {
+  HeadlessView view;
+  Game game(view, dataDir);
+  game.Seed(1);
+  LoadAlphabet(game.Alphabet, {dataDir, lang, codePage});
+  Measure(out, "build the classic layout", 20, [&] { BuildPlayField(game, "classic.map"); });
+  game.Settings.PlayFieldDimX = game.Settings.PlayFieldDimY = 30;
+  Measure(out, "build a random 30 x 30 layout", 20, [&] { BuildPlayField(game, ""); });
+  game.SetPlayerCount(kMaxPlayers);
+  for (int player = 1; player <= kMaxPlayers; ++player) game.Players[player].Kind = kComputer;
+  game.Settings.LastTemplate.clear();
+  Measure(out, "set up 8 players on 30 x 30 (layout, bag)", 20, [&] { SetUpGameModel(game); });
+  Measure(out, "set up as above and deal 8 racks", 20, [&] {
+    SetUpGameModel(game);
+    for (int player = 1; player <= kMaxPlayers; ++player) RefillRack(game, player);
+  });
 }
 
 }  // namespace
@@ -70,6 +94,8 @@ int RunBench(QTextStream& out, QTextStream& err) {
   // An 8-bit language other than the base one goes through the letter table on every line.
   Measure(out, "read it as a language of code page 1250", 5,
           [&] { LoadTextFile(dictionary, lines, 1250); });
+
+  BenchGameModel(out, dataDir, choice.dictionaryLang, codePage);
 
   out << "peak memory: " << PeakMemoryKiB() / 1024 << " MiB" << Qt::endl;
   return 0;
