@@ -17,10 +17,10 @@ constexpr int kWordWidth = 15;
 constexpr int kPlayedWordsPerPlayer = 200;
 
 struct TPlayer {
-  std::string Name;  // at most kNameWidth characters
+  std::string Name{};  // at most kNameWidth characters
   std::uint16_t Score = 0;
   std::uint8_t ExchangeRun = 0;  // exchanges since his last accepted word
-  std::string Avatar;            // at most kAvatarWidth characters
+  std::string Avatar{};          // at most kAvatarWidth characters
   std::uint8_t SaveNumber = 0;   // names his own automatic save
   std::uint8_t Kind = kHuman;
 
@@ -31,7 +31,7 @@ struct TPlayer {
 enum WordDirection : std::uint8_t { kHorizontal = 1, kVertical = 2 };
 
 struct TPlayedWord {
-  std::string Word;  // at most kWordWidth letters; empty = free entry
+  std::string Word{};  // at most kWordWidth letters; empty = free entry
   std::uint8_t Start = 0;
   std::uint8_t End = 0;
   std::uint8_t Line = 0;

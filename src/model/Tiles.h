@@ -33,10 +33,10 @@ struct TileSpot {
 struct TTile {
   // The letter first (the star character for a star); a committed tile adds the number of the
   // participant who laid it, and a committed star the star character after that.
-  std::string Hint;
+  std::string Hint{};
   int Owner = kOwnerBag;
   bool Star = false;
-  std::string HelpKeyword;     // "new" while the tile belongs to the latest move
+  std::string HelpKeyword{};   // "new" while the tile belongs to the latest move
   bool FaceUp = false;
   bool StarTakenBack = false;  // shows a "*": the star it was went back to a rack
   TileSpot Spot;

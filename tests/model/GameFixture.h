@@ -40,7 +40,9 @@ class GameFixture : public ::testing::Test {
   void SetUpGame(const QString& templateName, std::vector<std::uint8_t> kinds = {kHuman, kComputer}) {
     game_.SetPlayerCount(static_cast<int>(kinds.size()));
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-      game_.Players[i + 1] = {.Name = "P" + std::to_string(i + 1), .Kind = kinds[i]};
+      std::string name = "P";
+      name += std::to_string(i + 1);
+      game_.Players[i + 1] = {.Name = name, .Kind = kinds[i]};
     }
     game_.Settings.LastTemplate = templateName;
     SetUpGameModel(game_);
