@@ -96,43 +96,38 @@ void HeadlessView::ShowExplosion(const std::vector<int>& tiles) {
   Record(QStringLiteral("ShowExplosion"), args);
 }
 
+void HeadlessView::ClearSelectionFrames() { Record(QStringLiteral("ClearSelectionFrames")); }
+
 void HeadlessView::CountScore(int player, int from, int to) {
   Record(QStringLiteral("CountScore"), {Number(player), Number(from), Number(to)});
 }
 
 void HeadlessView::SetControlEnabled(const QString& name, bool enabled) {
-  controls_[name].enabled = enabled;
-  Record(QStringLiteral("SetControlEnabled"), {name, YesNo(enabled)});
+  SetControl(u"SetControlEnabled", name, &ControlState::enabled, enabled, YesNo(enabled));
 }
 
 void HeadlessView::SetControlVisible(const QString& name, bool visible) {
-  controls_[name].visible = visible;
-  Record(QStringLiteral("SetControlVisible"), {name, YesNo(visible)});
+  SetControl(u"SetControlVisible", name, &ControlState::visible, visible, YesNo(visible));
 }
 
 void HeadlessView::SetControlCaption(const QString& name, const QString& caption) {
-  controls_[name].caption = caption;
-  Record(QStringLiteral("SetControlCaption"), {name, caption});
+  SetControl(u"SetControlCaption", name, &ControlState::caption, caption, caption);
 }
 
 void HeadlessView::SetControlHint(const QString& name, const QString& hint) {
-  controls_[name].hint = hint;
-  Record(QStringLiteral("SetControlHint"), {name, hint});
+  SetControl(u"SetControlHint", name, &ControlState::hint, hint, hint);
 }
 
 void HeadlessView::SetControlCursor(const QString& name, ControlCursor cursor) {
-  controls_[name].cursor = cursor;
-  Record(QStringLiteral("SetControlCursor"), {name, CursorName(cursor)});
+  SetControl(u"SetControlCursor", name, &ControlState::cursor, cursor, CursorName(cursor));
 }
 
 void HeadlessView::SetControlColor(const QString& name, int color) {
-  controls_[name].color = color;
-  Record(QStringLiteral("SetControlColor"), {name, Number(color)});
+  SetControl(u"SetControlColor", name, &ControlState::color, color, Number(color));
 }
 
 void HeadlessView::SetControlPicture(const QString& name, const QString& picture) {
-  controls_[name].picture = picture;
-  Record(QStringLiteral("SetControlPicture"), {name, picture});
+  SetControl(u"SetControlPicture", name, &ControlState::picture, picture, picture);
 }
 
 }  // namespace quorim

@@ -57,6 +57,7 @@ class HeadlessView : public GameView {
   void ShowTile(int tile) override;
   void FlyTile(int tile, const TileSpot& from, const TileSpot& to) override;
   void ShowExplosion(const std::vector<int>& tiles) override;
+  void ClearSelectionFrames() override;
   void CountScore(int player, int from, int to) override;
   void SetControlEnabled(const QString& name, bool enabled) override;
   void SetControlVisible(const QString& name, bool visible) override;
@@ -68,6 +69,12 @@ class HeadlessView : public GameView {
 
  private:
   void Record(QString name, QStringList args = {});
+  template <typename Value>
+  void SetControl(QStringView call, const QString& name, Value ControlState::*field,
+                  const Value& value, const QString& shown) {
+    controls_[name].*field = value;
+    Record(call.toString(), {name, shown});
+  }
 
   std::vector<ViewCall> calls_;
   std::deque<bool> answers_;
