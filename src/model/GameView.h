@@ -33,6 +33,8 @@ class GameView {
   virtual void FlyTile(int tile, const TileSpot& from, const TileSpot& to) = 0;
   // The explosion animation over the given tiles at once.
   virtual void ShowExplosion(const std::vector<int>& tiles) = 0;
+  // Removes every selection frame from the board; the cells' marks are the game's.
+  virtual void ClearSelectionFrames() = 0;
   // A participant's score display counts from one score to the other.
   virtual void CountScore(int player, int from, int to) = 0;
 

@@ -80,9 +80,9 @@ void ResetSavedLayout(TPlayField& field) {
     for (int x = 0; x <= field.DimX() + 1; ++x) {
       TFieldCell& cell = field(x, y);
       cell = TFieldCell{.Kind = cell.Kind, .BagLetter = cell.BagLetter};
-      field.SelectionMark(x, y) = 0;
     }
   }
+  field.ClearSelectionMarks();
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ void InitPlayFieldCells(TPlayField& field, std::uint8_t kind) {
     for (int x = 0; x <= field.DimX() + 1; ++x) {
       field(x, y) = TFieldCell{};
       field(x, y).Kind = kind;
-      field.SelectionMark(x, y) = 0;
     }
   }
+  field.ClearSelectionMarks();
 }
 
 std::string LayoutString(const TPlayField& field) {

@@ -3,6 +3,7 @@
 // bonus kind, the letter committed to it, the letter laid in the current move and the face-down bag
 // letter lying at the same place of the choice field.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,6 +54,7 @@ class TPlayField {
   const TFieldCell& operator()(int x, int y) const { return cells_[Index(x, y)]; }
   std::uint8_t& SelectionMark(int x, int y) { return marks_[Index(x, y)]; }
   std::uint8_t SelectionMark(int x, int y) const { return marks_[Index(x, y)]; }
+  void ClearSelectionMarks() { std::fill(marks_.begin(), marks_.end(), 0); }
 
  private:
   int Index(int x, int y) const { return y * (dimX_ + 2) + x; }

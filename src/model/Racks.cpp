@@ -199,6 +199,30 @@ void ExchangeLetters(Game& game, int player) {
   }
 }
 
+ExchangeOutcome ExchangeMarkedLetters(Game& game) {
+  const int player = game.CurrentPlayer;
+  if (!game.IsPlayer(player)) return ExchangeOutcome::NothingMarked;
+  bool anyMarked = false;
+  for (int slot = 1; slot <= kRackSlots; ++slot) anyMarked = anyMarked || game.Racks[player][slot].ExchangeMark;
+  if (!anyMarked) {
+    game.PlaySound(QStringLiteral("error"));
+    game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageChangeLettersNoOneSelected"));
+    return ExchangeOutcome::NothingMarked;
+  }
+  if (game.Players[player].ExchangeRun > 4 &&
+      !game.View().AskInGameQuestion(game.InterfaceText(u"InGameQuestionTooMuchLettersExchange"))) {
+    return ExchangeOutcome::Declined;
+  }
+  ReturnLaidLetters(game);
+  game.View().ClearSelectionFrames();
+  game.PlayField.ClearSelectionMarks();
+  // An exchange spends a hint taken in this move even when hints are unlimited.
+  if (game.HintUsedThisMove && game.HintsLeft > 0) --game.HintsLeft;
+  game.HintUsedThisMove = false;
+  ExchangeLetters(game, player);
+  return ExchangeOutcome::Exchanged;
+}
+
 void ReturnLaidLetters(Game& game) {
   const int player = game.CurrentPlayer;
   const TPlayField& field = game.PlayField;

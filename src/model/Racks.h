@@ -59,6 +59,13 @@ std::optional<BagPlace> RandomFreeBagPlace(Game& game);
 // happens once the game is over.
 void ExchangeLetters(Game& game, int player);
 
+// The exchange command of the participant on turn. Without a marked letter it only says so. From
+// the sixth exchange without a word on it asks first; No leaves the game to end. Otherwise laid
+// letters come back, selections are cleared, a hint taken in this move is spent, and the marked
+// letters go to the bag; taking new letters and passing the turn are the caller's.
+enum class ExchangeOutcome { NothingMarked, Declined, Exchanged };
+ExchangeOutcome ExchangeMarkedLetters(Game& game);
+
 // Every tile the participant on turn laid in this move goes back to his rack.
 void ReturnLaidLetters(Game& game);
 void ClearExchangeMarks(Game& game);

@@ -200,6 +200,40 @@ TEST_F(Racks, ShiftMarksReturnLaidLettersThenMarkAllAndThenClearAll) {
   for (int slot = 1; slot <= kRackSlots; ++slot) EXPECT_FALSE(game_.Racks[1][slot].ExchangeMark);
 }
 
+TEST_F(Racks, TheExchangeCommandNeedsAMarkAndAsksFromTheSixthExchangeOn) {
+  StartSmallGame({15, 15, 0});
+  game_.Settings.PlaySounds = true;
+  RefillRack(game_, 1);
+  const std::string rack = RackLetters(1);
+  EXPECT_EQ(ExchangeMarkedLetters(game_), ExchangeOutcome::NothingMarked);
+  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"), QStringList{"error"});
+  EXPECT_EQ(view_.CallsNamed(u"ShowInGameMessage").size(), 1u);
+  EXPECT_EQ(game_.Players[1].ExchangeRun, 0);
+  EXPECT_EQ(RackLetters(1), rack);
+
+  game_.Players[1].ExchangeRun = 5;
+  ToggleExchangeMark(game_, 1);
+  view_.AnswerQuestions({false, true});
+  EXPECT_EQ(ExchangeMarkedLetters(game_), ExchangeOutcome::Declined);
+  EXPECT_EQ(EmptySlotCount(game_, 1), 0);
+  EXPECT_EQ(game_.Players[1].ExchangeRun, 5);
+
+  // Yes: laid letters come back first, selections go, a hint of this move is spent.
+  Lay(1, 2, 3, 3);
+  game_.PlayField.SelectionMark(3, 3) = kMarkHorizontal;
+  game_.HintUsedThisMove = true;
+  game_.HintsLeft = 1;
+  EXPECT_EQ(ExchangeMarkedLetters(game_), ExchangeOutcome::Exchanged);
+  EXPECT_EQ(view_.CallsNamed(u"AskInGameQuestion").size(), 2u);
+  EXPECT_EQ(game_.Players[1].ExchangeRun, 6);
+  EXPECT_EQ(EmptySlotCount(game_, 1), 1);
+  EXPECT_EQ(game_.PlayField(3, 3).TileIndex, -1);
+  EXPECT_EQ(game_.PlayField.SelectionMark(3, 3), 0);
+  EXPECT_EQ(view_.CallsNamed(u"ClearSelectionFrames").size(), 1u);
+  EXPECT_EQ(game_.HintsLeft, 0);
+  EXPECT_FALSE(game_.HintUsedThisMove);
+}
+
 TEST_F(Racks, OnlyTheParticipantsOwnLaidTileComesBackFromTheBoard) {
   StartSmallGame({15, 15, 0});
   RefillRack(game_, 1);
