@@ -6,6 +6,7 @@
 #include "media/LanguageChoice.h"
 #include "media/Locales.h"
 #include "model/Alphabet.h"
+#include "model/Layouts.h"
 
 namespace quorim::cli {
 
@@ -72,6 +73,12 @@ int RunInfo(QTextStream& out, QTextStream& err) {
     out << qSetFieldWidth(6) << Qt::left << letter << qSetFieldWidth(7) << Qt::right
         << alphabet.LetterValue[i] << qSetFieldWidth(10) << alphabet.LetterQuantity[i]
         << qSetFieldWidth(13) << alphabet.ExpectedCopies(i, cells) << qSetFieldWidth(0) << Qt::endl;
+  }
+
+  out << Qt::endl << "Layouts:" << Qt::endl;
+  for (const TemplateListEntry& entry : ListTemplates(dataDir)) {
+    out << "  " << qSetFieldWidth(18) << Qt::left << entry.fileName << qSetFieldWidth(0)
+        << entry.displayText << Qt::endl;
   }
   return 0;
 }
