@@ -67,15 +67,6 @@ bool AnyAcceptablePlace(const Game& game, const StarRule& rule) {
 
 }  // namespace
 
-void PlaceRackSlots(TRack& rack, int left, int top) {
-  for (int slot = 1; slot <= kRackSlots; ++slot) {
-    const bool upper = slot <= 4;
-    rack[slot].Left = static_cast<std::uint16_t>(upper ? left + 20 + (slot - 1) * 28
-                                                       : left + 34 + (slot - 5) * 28);
-    rack[slot].Top = static_cast<std::uint16_t>(top + (upper ? 14 : 42));
-  }
-}
-
 int EmptySlotCount(const Game& game, int player) {
   if (!game.IsPlayer(player)) return 0;
   int empty = 0;

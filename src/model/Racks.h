@@ -22,9 +22,6 @@ struct TRackSlot {
 // Slots 1..7; entry 0 is unused so that slot numbers read as in the move record.
 using TRack = std::array<TRackSlot, kRackSlots + 1>;
 
-// Four tiles on top, three below shifted by half a tile, on a rack picture at (left, top).
-void PlaceRackSlots(TRack& rack, int left, int top);
-
 // Empty slots of a participant's rack; 0 when there is no such rack.
 int EmptySlotCount(const Game& game, int player);
 
