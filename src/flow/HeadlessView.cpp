@@ -6,6 +6,7 @@ namespace {
 
 QString Number(int n) { return QString::number(n); }
 QString YesNo(bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); }
+QString PointText(ScreenPoint at) { return Number(at.left) + u',' + Number(at.top); }
 
 QString CursorName(ControlCursor cursor) {
   switch (cursor) {
@@ -66,18 +67,36 @@ void HeadlessView::PlaySoundEffect(const QString& sample) {
   Record(QStringLiteral("PlaySoundEffect"), {sample});
 }
 
-void HeadlessView::ShowInGameMessage(const QString& text) {
-  Record(QStringLiteral("ShowInGameMessage"), {text});
+bool HeadlessView::NextAnswer() {
+  if (answers_.empty()) return defaultAnswer_;
+  const bool answer = answers_.front();
+  answers_.pop_front();
+  return answer;
 }
 
-bool HeadlessView::AskInGameQuestion(const QString& text) {
-  bool answer = defaultAnswer_;
-  if (!answers_.empty()) {
-    answer = answers_.front();
-    answers_.pop_front();
-  }
-  Record(QStringLiteral("AskInGameQuestion"), {text, YesNo(answer)});
+void HeadlessView::ShowInGameMessage(const QString& text, ScreenPoint at) {
+  Record(QStringLiteral("ShowInGameMessage"), {text, PointText(at)});
+}
+
+bool HeadlessView::AskInGameQuestion(const QString& text, ScreenPoint at) {
+  const bool answer = NextAnswer();
+  Record(QStringLiteral("AskInGameQuestion"), {text, YesNo(answer), PointText(at)});
   return answer;
+}
+
+bool HeadlessView::AskConfirmation(const QString& text) {
+  const bool answer = NextAnswer();
+  Record(QStringLiteral("AskConfirmation"), {text, YesNo(answer)});
+  return answer;
+}
+
+void HeadlessView::ShowMessageBox(const QString& text) {
+  Record(QStringLiteral("ShowMessageBox"), {text});
+}
+
+void HeadlessView::OpenUserDictionaryOptions(UserListField field, const QString& word) {
+  Record(QStringLiteral("OpenUserDictionaryOptions"),
+         {word, field == UserListField::Added ? QStringLiteral("added") : QStringLiteral("excluded")});
 }
 
 void HeadlessView::DrawPlayField() { Record(QStringLiteral("DrawPlayField")); }

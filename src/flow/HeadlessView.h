@@ -32,7 +32,7 @@ struct ControlState {
 
 class HeadlessView : public GameView {
  public:
-  // The answers to the next questions, in order; once they are used up, every question gets the
+  // The answers to the next questions (in-game and system ones), in order; once they are used up, every question gets the
   // default answer (Yes unless changed).
   void AnswerQuestions(std::initializer_list<bool> answers);
   void SetDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
@@ -50,8 +50,11 @@ class HeadlessView : public GameView {
 
   void Pause(int milliseconds) override;
   void PlaySoundEffect(const QString& sample) override;
-  void ShowInGameMessage(const QString& text) override;
-  bool AskInGameQuestion(const QString& text) override;
+  void ShowInGameMessage(const QString& text, ScreenPoint at) override;
+  bool AskInGameQuestion(const QString& text, ScreenPoint at) override;
+  bool AskConfirmation(const QString& text) override;
+  void ShowMessageBox(const QString& text) override;
+  void OpenUserDictionaryOptions(UserListField field, const QString& word) override;
   void DrawPlayField() override;
   void PlaceTiles() override;
   void ShowTile(int tile) override;
@@ -69,6 +72,7 @@ class HeadlessView : public GameView {
 
  private:
   void Record(QString name, QStringList args = {});
+  bool NextAnswer();
   template <typename Value>
   void SetControl(QStringView call, const QString& name, Value ControlState::*field,
                   const Value& value, const QString& shown) {

@@ -34,15 +34,21 @@ QStringList SplitLines(QStringView text) {
   return lines;
 }
 
-bool LoadTextFile(const QString& path, TextLines& lines, int languageCodePage) {
+bool LoadUtf8TextFile(const QString& path, QStringList& lines) {
   QByteArray bytes;
   if (!ReadWhole(path, bytes)) return false;
   // Only a real mark is skipped: a file saved without one keeps its first letters.
   if (bytes.startsWith(kUtf8Mark)) bytes.remove(0, 3);
+  lines = SplitLines(QString::fromUtf8(bytes));
+  return true;
+}
+
+bool LoadTextFile(const QString& path, TextLines& lines, int languageCodePage) {
+  QStringList text;
+  if (!LoadUtf8TextFile(path, text)) return false;
   lines.clear();
-  for (const QString& line : SplitLines(QString::fromUtf8(bytes))) {
-    lines.push_back(ToGameText(line, languageCodePage));
-  }
+  lines.reserve(static_cast<std::size_t>(text.size()));
+  for (const QString& line : text) lines.push_back(ToGameText(line, languageCodePage));
   return true;
 }
 
@@ -63,17 +69,24 @@ bool LoadUnicodeTextFile(const QString& path, QStringList& lines) {
   return true;
 }
 
-bool SaveTextFile(const QString& path, const TextLines& lines, int languageCodePage) {
+bool SaveUtf8TextFile(const QString& path, const QStringList& lines) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   QByteArray bytes;
   if (!lines.empty()) bytes.append(kUtf8Mark);
-  for (const std::string& line : lines) {
-    bytes.append(FromGameText(line, languageCodePage).toUtf8());
+  for (const QString& line : lines) {
+    bytes.append(line.toUtf8());
     bytes.append("\r\n");
   }
   file.write(bytes);
   return file.commit();
+}
+
+bool SaveTextFile(const QString& path, const TextLines& lines, int languageCodePage) {
+  QStringList text;
+  text.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) text.append(FromGameText(line, languageCodePage));
+  return SaveUtf8TextFile(path, text);
 }
 
 }  // namespace quorim

@@ -16,6 +16,10 @@ using TextLines = std::vector<std::string>;
 // file changes nothing and gives false. Lines may end with CR LF, LF or CR.
 bool LoadTextFile(const QString& path, TextLines& lines, int languageCodePage);
 
+// The two above without the 8-bit step, for texts that must keep every character (paths, titles).
+bool LoadUtf8TextFile(const QString& path, QStringList& lines);
+bool SaveUtf8TextFile(const QString& path, const QStringList& lines);
+
 // Reads a whole language file as Unicode lines: UTF-16 LE, UTF-16 BE or UTF-8 by its byte-order
 // mark, the base 8-bit code page without one. A missing or unreadable file gives false.
 bool LoadUnicodeTextFile(const QString& path, QStringList& lines);

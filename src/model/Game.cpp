@@ -1,5 +1,7 @@
 #include "model/Game.h"
 
+#include "media/CodePages.h"
+
 #include <algorithm>
 
 namespace quorim {
@@ -19,6 +21,19 @@ void Game::SetPlayerCount(int count) {
 void Game::PlaySound(const QString& sample) {
   if (Settings.PlaySounds && ShowsEffects()) view_->PlaySoundEffect(sample);
 }
+
+namespace {
+
+int CodePageOf(const LocaleTable& locales, const QString& lang) {
+  const int codePage = LanguageCodePage(locales, lang);
+  return codePage == 0 ? kBaseCodePage : codePage;
+}
+
+}  // namespace
+
+int Game::InterfaceCodePage() const { return CodePageOf(Locales, Settings.InterfaceLang); }
+
+int Game::DictionaryCodePage() const { return CodePageOf(Locales, Settings.DictionaryLang); }
 
 bool Game::GameClockOn() const {
   return std::string_view(Limits).substr(0, Limits.find('-')) == "Time";

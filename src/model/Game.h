@@ -5,6 +5,7 @@
 
 #include "media/DataDir.h"
 #include "media/InterfaceStrings.h"
+#include "media/Locales.h"
 #include "model/Alphabet.h"
 #include "model/GameView.h"
 #include "model/MoveRecord.h"
@@ -14,6 +15,7 @@
 #include "model/Random.h"
 #include "model/Settings.h"
 #include "model/Tiles.h"
+#include "model/WordLists.h"
 
 #include <QString>
 
@@ -53,13 +55,20 @@ class Game {
   // Plays a sample of the sound set when sounds are on.
   void PlaySound(const QString& sample);
   QString InterfaceText(QStringView key) const { return Strings.InterfaceText(key); }
+  // The code pages of the 8-bit texts: settings and names in the interface language's, game
+  // letters in the dictionary language's (the base page for a language without one).
+  int InterfaceCodePage() const;
+  int DictionaryCodePage() const;
   // The limits name a game time: "Time-…".
   bool GameClockOn() const;
 
   DataDir Data;
+  LocaleTable Locales;
   InterfaceStrings Strings;
   quorim::Alphabet Alphabet;
   quorim::Settings Settings;
+  quorim::WordLists WordLists;
+  DictionaryThemes Themes;
 
   TPlayField PlayField;
   TTileTable TileTable;

@@ -12,6 +12,15 @@ namespace quorim {
 
 enum class ControlCursor { Default, Hand, NoEntry, Hourglass };
 
+// A screen position for a message or question window; 0, 0 centres it on the main window.
+struct ScreenPoint {
+  int left = 0;
+  int top = 0;
+};
+
+// The two entry fields of the options window's user dictionary page.
+enum class UserListField { Added, Excluded };
+
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -21,9 +30,15 @@ class GameView {
   virtual void Pause(int milliseconds) = 0;
   // A sample of the sound set by name ("change1", "error", …).
   virtual void PlaySoundEffect(const QString& sample) = 0;
-  virtual void ShowInGameMessage(const QString& text) = 0;
+  virtual void ShowInGameMessage(const QString& text, ScreenPoint at) = 0;
   // Yes gives true.
-  virtual bool AskInGameQuestion(const QString& text) = 0;
+  virtual bool AskInGameQuestion(const QString& text, ScreenPoint at) = 0;
+  // The system's own Yes / No dialog, for questions asked before the game's windows exist.
+  virtual bool AskConfirmation(const QString& text) = 0;
+  // A plain message box of the window in front (the options window's refusals).
+  virtual void ShowMessageBox(const QString& text) = 0;
+  // Opens the options window on its user dictionary page with the word in the given entry field.
+  virtual void OpenUserDictionaryOptions(UserListField field, const QString& word) = 0;
 
   // The board and tiles are drawn from the game's records.
   virtual void DrawPlayField() = 0;  // every cell of the board and of the choice field

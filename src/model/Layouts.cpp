@@ -64,7 +64,8 @@ bool BuildFromTemplate(Game& game, const QString& templateName) {
   if (const auto error = ReadTemplate(path, layout)) {
     game.View().ShowInGameMessage(DataFileErrorMessage(*error, game.Strings,
                                                        u"LoadMessageTemplateFileNotFound",
-                                                       u"LoadMessageTemplateFileMalformed"));
+                                                       u"LoadMessageTemplateFileMalformed"),
+                                  {});
     return false;
   }
   ApplyTemplate(game.PlayField, layout);

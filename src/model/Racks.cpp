@@ -197,11 +197,11 @@ ExchangeOutcome ExchangeMarkedLetters(Game& game) {
   for (int slot = 1; slot <= kRackSlots; ++slot) anyMarked = anyMarked || game.Racks[player][slot].ExchangeMark;
   if (!anyMarked) {
     game.PlaySound(QStringLiteral("error"));
-    game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageChangeLettersNoOneSelected"));
+    game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageChangeLettersNoOneSelected"), {});
     return ExchangeOutcome::NothingMarked;
   }
   if (game.Players[player].ExchangeRun > 4 &&
-      !game.View().AskInGameQuestion(game.InterfaceText(u"InGameQuestionTooMuchLettersExchange"))) {
+      !game.View().AskInGameQuestion(game.InterfaceText(u"InGameQuestionTooMuchLettersExchange"), {})) {
     return ExchangeOutcome::Declined;
   }
   ReturnLaidLetters(game);

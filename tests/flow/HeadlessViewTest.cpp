@@ -8,14 +8,15 @@ namespace {
 TEST(HeadlessView, QuestionsAreAnsweredFromTheScriptThenByTheDefault) {
   HeadlessView view;
   view.AnswerQuestions({false, true});
-  EXPECT_FALSE(view.AskInGameQuestion("Exchange again?"));
-  EXPECT_TRUE(view.AskInGameQuestion("Break the game?"));
-  EXPECT_TRUE(view.AskInGameQuestion("Exit?"));
+  EXPECT_FALSE(view.AskInGameQuestion("Exchange again?", {120, 80}));
+  EXPECT_TRUE(view.AskConfirmation("Full screen?"));
+  EXPECT_TRUE(view.AskInGameQuestion("Exit?", {}));
   view.SetDefaultAnswer(false);
-  EXPECT_FALSE(view.AskInGameQuestion("Exit?"));
+  EXPECT_FALSE(view.AskInGameQuestion("Exit?", {}));
   const auto asked = view.CallsNamed(u"AskInGameQuestion");
-  ASSERT_EQ(asked.size(), 4u);
-  EXPECT_EQ(asked[0].args, (QStringList{"Exchange again?", "no"}));
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].args, (QStringList{"Exchange again?", "no", "120,80"}));
+  EXPECT_EQ(view.CallsNamed(u"AskConfirmation")[0].args, (QStringList{"Full screen?", "yes"}));
 }
 
 TEST(HeadlessView, ControlsKeepTheirLastStateAndEveryCallIsRecordedInOrder) {
