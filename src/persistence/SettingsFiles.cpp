@@ -1,0 +1,458 @@
+#include "persistence/SettingsFiles.h"
+
+#include "dictionary/Themes.h"
+#include "media/CodePages.h"
+#include "media/LetterCase.h"
+#include "media/TextFiles.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace quorim {
+
+namespace {
+
+constexpr QStringView kMainSettingsFile = u"quorim.ini";
+constexpr int kSkinWidth = 50;
+constexpr int kLimitsWidth = 20;
+constexpr int kTemplateWidth = 255;
+constexpr int kDefaultLensSize = 120;
+
+// Far beyond every field's range, so that a long run of digits still clamps to the top.
+constexpr long long kSaturatedNumber = 1'000'000'000;
+
+std::optional<long long> DecimalNumber(std::string_view text) {
+  const auto isSpace = [](char ch) { return ch == ' ' || ch == '\t'; };
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  long long number = 0;
+  for (char ch : text) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    number = std::min(number * 10 + (ch - '0'), kSaturatedNumber);
+  }
+  return negative ? -number : number;
+}
+
+bool EqualAsciiIgnoringCase(QStringView a, QStringView b) {
+  if (a.size() != b.size()) return false;
+  const auto lower = [](char16_t ch) {
+    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
+  };
+  for (qsizetype i = 0; i < a.size(); ++i) {
+    if (lower(a[i].unicode()) != lower(b[i].unicode())) return false;
+  }
+  return true;
+}
+
+// A cut that never leaves half of a surrogate pair behind.
+QString Cut(const QString& text, qsizetype width) {
+  if (text.size() <= width) return text;
+  if (width > 0 && text[width - 1].isHighSurrogate()) --width;
+  return text.left(width);
+}
+
+const char* KindName(std::uint8_t kind) {
+  switch (kind) {
+    case kComputer:
+      return "PC";
+    case kNetwork:
+      return "Net";
+    default:
+      return "Human";
+  }
+}
+
+std::uint8_t KindFromName(std::string_view name) {
+  if (name == "PC") return kComputer;
+  if (name == "Net") return kNetwork;
+  return kHuman;
+}
+
+QString AddCustomWordName(std::uint8_t rule) {
+  switch (rule) {
+    case kAddWordYes:
+      return QStringLiteral("Yes");
+    case kAddWordAsk:
+      return QStringLiteral("Ask");
+    default:
+      return QStringLiteral("No");
+  }
+}
+
+std::uint8_t AddCustomWordFromName(const QString& name) {
+  if (name == u"Yes") return kAddWordYes;
+  if (name == u"Ask") return kAddWordAsk;
+  return kAddWordNo;
+}
+
+// The key=value lines of a settings file, keys found wherever they stand.
+class SettingsReader {
+ public:
+  SettingsReader(QStringList lines, int codePage) : lines_(std::move(lines)), codePage_(codePage) {
+    for (QString& line : lines_) {
+      if (line.startsWith(u'\r')) line.remove(0, 1);
+      if (line.endsWith(u'\r')) line.chop(1);
+    }
+  }
+
+  void SetCodePage(int codePage) { codePage_ = codePage; }
+
+  std::optional<QString> Find(QStringView key) const {
+    for (const QString& line : lines_) {
+      const qsizetype equals = line.indexOf(u'=');
+      if (equals >= 0 && EqualAsciiIgnoringCase(QStringView(line).left(equals), key)) {
+        return line.mid(equals + 1);
+      }
+    }
+    return std::nullopt;
+  }
+  QString Text(QStringView key) const { return Find(key).value_or(QString()); }
+  std::string GameText(QStringView key) const { return ToGameText(Text(key), codePage_); }
+  bool Bool(QStringView key) const { return Text(key) == u"1"; }
+  std::optional<long long> Number(QStringView key) const {
+    return DecimalNumber(Text(key).toStdString());
+  }
+
+  // A value that is no number keeps the field as it is.
+  template <typename Field>
+  void ReadNumber(QStringView key, Field& field, long long low, long long high) const {
+    if (const auto number = Number(key)) field = static_cast<Field>(std::clamp(*number, low, high));
+  }
+
+ private:
+  QStringList lines_;
+  int codePage_;
+};
+
+class SettingsWriter {
+ public:
+  explicit SettingsWriter(int codePage) : codePage_(codePage) {}
+
+  // The carriage return makes an editor show a blank line before every later section.
+  void Header(QStringView name) {
+    lines_.append((lines_.isEmpty() ? QString() : QStringLiteral("\r")) + u'[' + name.toString() +
+                  u']');
+  }
+  void Text(QStringView key, const QString& value) { lines_.append(key.toString() + u'=' + value); }
+  // Converted back with the interface's letters, so that names round-trip.
+  void GameText(QStringView key, std::string_view value) {
+    Text(key, FromGameText(value, codePage_));
+  }
+  void Bool(QStringView key, bool value) {
+    Text(key, value ? QStringLiteral("1") : QStringLiteral("0"));
+  }
+  void Number(QStringView key, long long value) { Text(key, QString::number(value)); }
+
+  const QStringList& Lines() const { return lines_; }
+
+ private:
+  QStringList lines_;
+  int codePage_;
+};
+
+QString Numbered(QStringView key, int n) {
+  return key.toString() + QString::number(n);
+}
+
+// A language code is never empty: an absent one keeps the language chosen at start-up.
+void ReadLanguage(const SettingsReader& reader, QStringView key, QString& field) {
+  const QString value = reader.Text(key);
+  if (!value.isEmpty()) field = value;
+}
+
+}  // namespace
+
+TPlayer ParseParticipantEntry(std::string_view value) {
+  std::string_view fields[4];
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t slash = value.find('/');
+    fields[i] = value.substr(0, slash);
+    value = slash == std::string_view::npos ? std::string_view() : value.substr(slash + 1);
+  }
+  fields[3] = value;
+
+  TPlayer player;
+  player.Name = FitField(fields[0], kNameWidth);
+  player.Avatar = FitField(fields[1], kAvatarWidth);
+  player.Kind = KindFromName(fields[2]);
+  const auto saveNumber = DecimalNumber(fields[3]);
+  player.SaveNumber = static_cast<std::uint8_t>(std::clamp(saveNumber.value_or(0), 0LL, 255LL));
+  return player;
+}
+
+std::string ParticipantEntry(const TPlayer& player) {
+  return player.Name + '/' + player.Avatar + '/' + KindName(player.Kind) + '/' +
+         std::to_string(player.SaveNumber);
+}
+
+std::string PackDictionaryLimits(const std::vector<std::string>& limits) {
+  std::string packed;
+  for (const std::string& line : limits) packed += line + '/';
+  return packed;
+}
+
+std::vector<std::string> UnpackDictionaryLimits(std::string_view packed) {
+  std::vector<std::string> limits;
+  while (!packed.empty()) {
+    const std::size_t slash = packed.find('/');
+    limits.emplace_back(packed.substr(0, slash));
+    packed = slash == std::string_view::npos ? std::string_view() : packed.substr(slash + 1);
+  }
+  return limits;
+}
+
+QString PlayerSettingsPath(const Game& game, const std::string& playerName) {
+  const int codePage = game.InterfaceCodePage();
+  const QString name = FromGameText(LetterCase::For(codePage).Lower(playerName), codePage);
+  // Every name gets a file of its own inside the data directory: the escape character is escaped
+  // too, and a name never becomes a step of the path.
+  QString safe;
+  if (name == u".") {
+    safe = QStringLiteral("%2e");
+  } else if (name == u"..") {
+    safe = QStringLiteral("%2e%2e");
+  } else {
+    for (const QChar ch : name) {
+      switch (ch.unicode()) {
+        case u'%':
+          safe += u"%25";
+          break;
+        case u'/':
+          safe += u"%2f";
+          break;
+        case u'\\':
+          safe += u"%5c";
+          break;
+        case u'\0':
+          safe += u"%00";
+          break;
+        default:
+          safe += ch;
+      }
+    }
+  }
+  return game.Data.Resolve(safe + QStringLiteral(".ini"));
+}
+
+bool ReadMainSettings(Game& game) {
+  QStringList lines;
+  const bool found =
+      LoadUtf8TextFile(game.Data.Resolve(kMainSettingsFile), lines) && !lines.isEmpty();
+  const SettingsReader reader(found ? lines : QStringList(), game.InterfaceCodePage());
+  Settings& settings = game.Settings;
+
+  if (found) {
+    game.Players[1].Name = FitField(reader.GameText(u"Player1"), kNameWidth);
+    settings.ShowAdvancedHallFame = reader.Bool(u"ShowAdvancedHallFame");
+    settings.Skin = Cut(reader.Text(u"Skin"), kSkinWidth);
+    settings.ShowShadows = reader.Bool(u"ShowShadows");
+  }
+
+  // Without a stored window mode (a first start, too) the player chooses one.
+  const QString windowMode = reader.Text(u"FullScreen");
+  if (windowMode.isEmpty()) {
+    settings.FullScreen =
+        game.View().AskConfirmation(game.InterfaceText(u"StartUpFullScreenConfirmation"));
+    settings.StartMaximized = !settings.FullScreen;
+  } else {
+    settings.FullScreen = windowMode == u"2";
+    settings.StartMaximized = windowMode == u"3";
+  }
+
+  if (found) {
+    settings.Members.clear();
+    for (int n = 1; n <= kMaxKnownPlayers; ++n) {
+      const std::string entry = reader.GameText(Numbered(u"Member", n));
+      if (entry.empty()) break;
+      settings.Members.push_back(ParseParticipantEntry(entry));
+    }
+  }
+
+  ReadPlayerSettings(game, game.Players[1].Name);
+  if (settings.Skin.isEmpty()) settings.Skin = QStringLiteral("classic");
+  return found;
+}
+
+bool ReadPlayerSettings(Game& game, const std::string& playerName) {
+  QStringList lines;
+  if (!LoadUtf8TextFile(PlayerSettingsPath(game, playerName), lines)) return false;
+  SettingsReader reader(std::move(lines), game.InterfaceCodePage());
+  Settings& settings = game.Settings;
+
+  // The languages first: the names in the file are in the code page of its interface language.
+  ReadLanguage(reader, u"InterfaceLang", settings.InterfaceLang);
+  ReadLanguage(reader, u"DictionaryLang", settings.DictionaryLang);
+  ReadLanguage(reader, u"ExplanatoryLang", settings.ExplanatoryLang);
+  reader.SetCodePage(game.InterfaceCodePage());
+
+  settings.LastOpponent = KindFromName(reader.GameText(u"LastOpponent"));
+  reader.ReadNumber(u"LastIntellect", settings.LastIntellect, 1, 3);
+  settings.LastLimits = FitField(reader.GameText(u"LastLimits"), kLimitsWidth);
+  reader.ReadNumber(u"LastWordLengthLimit", settings.LastWordLengthLimit, 0, 255);
+  reader.ReadNumber(u"LastPlayersNumber", settings.LastPlayersNumber, kMinPlayers, kMaxPlayers);
+  game.SetPlayerCount(settings.LastPlayersNumber);
+  for (int n = 1; n <= game.PlayerCount(); ++n) {
+    const std::string entry = reader.GameText(Numbered(u"Player", n));
+    if (entry.empty()) break;
+    game.Players[static_cast<std::size_t>(n)] = ParseParticipantEntry(entry);
+  }
+
+  settings.ShowPCWords = reader.Bool(u"ShowPCWords");
+  settings.CrossWordMode = reader.Bool(u"CrossWordMode");
+  settings.SelectWordMode = reader.Bool(u"SelectWordMode");
+  settings.ExchangeStars = reader.Bool(u"ExchangeStars");
+  settings.FlashStarMarkers = reader.Bool(u"FlashStarMarkers");
+  settings.AllowWordRepeat = reader.Bool(u"AllowWordRepeat");
+  settings.KeepBonuses = reader.Bool(u"KeepBonuses");
+  settings.LettersAutoSelect = reader.Bool(u"LettersAutoSelect");
+  settings.MinimizeOnEsc = reader.Bool(u"MinimizeOnEsc");
+  settings.AutoSpreadPlayers = reader.Bool(u"AutoSpreadPlayers");
+
+  settings.ShowColorLetters = reader.Bool(u"ShowColorLetters");
+  settings.AnimActiveAvatarOnly = reader.Bool(u"AnimActiveAvatarOnly");
+  settings.AnimHighlightActivePlayer = reader.Bool(u"AnimHighlightActivePlayer");
+  settings.AlwaysShowDictionaryPanel = reader.Bool(u"AlwaysShowDictionaryPanel");
+  if (const auto picture = reader.Find(u"BackgroundPicture")) settings.BackgroundPicture = *picture;
+  settings.LensSize = kDefaultLensSize;
+  reader.ReadNumber(u"LensSize", settings.LensSize, 0, 65535);
+
+  reader.ReadNumber(u"HintDelay", settings.HintDelay, 0, 1000);
+  reader.ReadNumber(u"HintCount", settings.HintCount, 3, kHintsUnlimited);
+  settings.HintPushButton = reader.Bool(u"HintPushButton");
+
+  settings.PlaySounds = reader.Bool(u"PlaySounds");
+  settings.PlayBackgroundMusic = reader.Bool(u"PlayBackgroundMusic");
+  settings.PlayShuffle = reader.Bool(u"PlayShuffle");
+  reader.ReadNumber(u"SoundVolume", settings.SoundVolume, 0, 100);
+  reader.ReadNumber(u"MusicVolume", settings.MusicVolume, 0, 100);
+
+  settings.DictionaryLimits = UnpackDictionaryLimits(reader.GameText(u"DictionaryLimits"));
+  settings.UseCustomDictionary = reader.Bool(u"UseCustomDictionary");
+  settings.AddCustomWord = AddCustomWordFromName(reader.Text(u"AddCustomWord"));
+  settings.WordRequiredAlways = reader.Bool(u"WordRequiredAlways");
+  settings.AskToExcludeWord = reader.Bool(u"AskToExcludeWord");
+  settings.AskToAddExplanation = reader.Bool(u"AskToAddExplanation");
+  settings.UndoPCMove = reader.Bool(u"UndoPCMove");
+
+  settings.LastTemplate = Cut(reader.Text(u"LastTemplate"), kTemplateWidth);
+  reader.ReadNumber(u"PlayFieldDimX", settings.PlayFieldDimX, 15, 30);
+  reader.ReadNumber(u"PlayFieldDimY", settings.PlayFieldDimY, 15, 30);
+  reader.ReadNumber(u"Green", settings.Green, 0, 1000);
+  reader.ReadNumber(u"Blue", settings.Blue, 0, 1000);
+  reader.ReadNumber(u"Yellow", settings.Yellow, 0, 1000);
+  reader.ReadNumber(u"Red", settings.Red, 0, 1000);
+  reader.ReadNumber(u"Black", settings.Black, 1, 1000);
+
+  ApplyDictionaryLimits(game);
+  return true;
+}
+
+bool WriteMainSettings(const Game& game) {
+  const Settings& settings = game.Settings;
+  SettingsWriter file(game.InterfaceCodePage());
+  file.Header(u"Last Player");
+  file.GameText(u"Player1", game.Players[1].Name);
+  file.Header(u"Options Common");
+  file.Bool(u"ShowAdvancedHallFame", settings.ShowAdvancedHallFame);
+  file.Header(u"Options Appearance");
+  file.Text(u"Skin", settings.Skin);
+  file.Bool(u"ShowShadows", settings.ShowShadows);
+  // Window state plus border style; a minimised window keeps the state it had before, since
+  // minimised with a border would read back as full screen.
+  file.Number(u"FullScreen", settings.FullScreen ? 2 : settings.StartMaximized ? 3 : 1);
+  file.Header(u"Members");
+  const std::size_t members =
+      std::min(settings.Members.size(), static_cast<std::size_t>(kMaxKnownPlayers));
+  for (std::size_t i = 0; i < members; ++i) {
+    file.GameText(Numbered(u"Member", static_cast<int>(i) + 1),
+                  ParticipantEntry(settings.Members[i]));
+  }
+  return SaveUtf8TextFile(game.Data.Resolve(kMainSettingsFile), file.Lines());
+}
+
+bool WritePlayerSettings(const Game& game, const std::string& playerName) {
+  const Settings& settings = game.Settings;
+  SettingsWriter file(game.InterfaceCodePage());
+  file.Header(u"Last Game");
+  file.Text(u"LastOpponent", QString::fromLatin1(KindName(settings.LastOpponent)));
+  file.Number(u"LastIntellect", settings.LastIntellect);
+  file.GameText(u"LastLimits", settings.LastLimits);
+  file.Number(u"LastWordLengthLimit", settings.LastWordLengthLimit);
+  file.Number(u"LastPlayersNumber", settings.LastPlayersNumber);
+  file.Header(u"Last Players");
+  for (int n = 1; n <= settings.LastPlayersNumber && game.IsPlayer(n); ++n) {
+    file.GameText(Numbered(u"Player", n),
+                  ParticipantEntry(game.Players[static_cast<std::size_t>(n)]));
+  }
+
+  file.Header(u"Options Common");
+  file.Bool(u"ShowPCWords", settings.ShowPCWords);
+  file.Bool(u"CrossWordMode", settings.CrossWordMode);
+  file.Bool(u"SelectWordMode", settings.SelectWordMode);
+  file.Bool(u"ExchangeStars", settings.ExchangeStars);
+  file.Bool(u"FlashStarMarkers", settings.FlashStarMarkers);
+  file.Bool(u"AllowWordRepeat", settings.AllowWordRepeat);
+  file.Bool(u"KeepBonuses", settings.KeepBonuses);
+  file.Bool(u"LettersAutoSelect", settings.LettersAutoSelect);
+  file.Bool(u"MinimizeOnEsc", settings.MinimizeOnEsc);
+  file.Bool(u"AutoSpreadPlayers", settings.AutoSpreadPlayers);
+
+  file.Header(u"Options Appearance");
+  file.Bool(u"ShowColorLetters", settings.ShowColorLetters);
+  file.Bool(u"AnimActiveAvatarOnly", settings.AnimActiveAvatarOnly);
+  file.Bool(u"AnimHighlightActivePlayer", settings.AnimHighlightActivePlayer);
+  file.Bool(u"AlwaysShowDictionaryPanel", settings.AlwaysShowDictionaryPanel);
+  if (!settings.BackgroundPicture.isEmpty()) {
+    file.Text(u"BackgroundPicture", settings.BackgroundPicture);
+  }
+  file.Number(u"LensSize", settings.LensSize);
+
+  file.Header(u"Options Hint");
+  file.Number(u"HintDelay", settings.HintDelay);
+  file.Number(u"HintCount", settings.HintCount);
+  file.Bool(u"HintPushButton", settings.HintPushButton);
+
+  file.Header(u"Options Sound");
+  file.Bool(u"PlaySounds", settings.PlaySounds);
+  file.Bool(u"PlayBackgroundMusic", settings.PlayBackgroundMusic);
+  file.Bool(u"PlayShuffle", settings.PlayShuffle);
+  file.Number(u"SoundVolume", settings.SoundVolume);
+  file.Number(u"MusicVolume", settings.MusicVolume);
+
+  file.Header(u"Options Dictionary");
+  file.GameText(u"DictionaryLimits", PackDictionaryLimits(settings.DictionaryLimits));
+  file.Bool(u"UseCustomDictionary", settings.UseCustomDictionary);
+  file.Text(u"AddCustomWord", AddCustomWordName(settings.AddCustomWord));
+  file.Bool(u"WordRequiredAlways", settings.WordRequiredAlways);
+  file.Bool(u"AskToExcludeWord", settings.AskToExcludeWord);
+  file.Bool(u"AskToAddExplanation", settings.AskToAddExplanation);
+  file.Bool(u"UndoPCMove", settings.UndoPCMove);
+
+  file.Header(u"Options Template");
+  file.Text(u"LastTemplate", settings.LastTemplate);
+  file.Number(u"PlayFieldDimX", settings.PlayFieldDimX);
+  file.Number(u"PlayFieldDimY", settings.PlayFieldDimY);
+  file.Number(u"Green", settings.Green);
+  file.Number(u"Blue", settings.Blue);
+  file.Number(u"Yellow", settings.Yellow);
+  file.Number(u"Red", settings.Red);
+  file.Number(u"Black", settings.Black);
+
+  file.Header(u"Options Language");
+  file.Text(u"InterfaceLang", settings.InterfaceLang);
+  file.Text(u"DictionaryLang", settings.DictionaryLang);
+  file.Text(u"ExplanatoryLang", settings.ExplanatoryLang);
+
+  return SaveUtf8TextFile(PlayerSettingsPath(game, playerName), file.Lines());
+}
+
+}  // namespace quorim
