@@ -1,5 +1,6 @@
 #include "BenchCommand.h"
 
+#include "dictionary/WorkingWordList.h"
 #include "media/CodePages.h"
 #include "media/DataDir.h"
 #include "media/InterfaceStrings.h"
@@ -13,11 +14,13 @@
 #include "model/Participants.h"
 #include "model/Racks.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace quorim::cli {
@@ -59,6 +62,59 @@ void BenchGameModel(QTextStream& out, const DataDir& dataDir, const QString& lan
   });
 }
 
+// A dictionary of exactly `count` lines from the shipped one, first letters still grouped: lines
+// are taken evenly, and a line taken again gets a letter of the alphabet appended to its word.
+TextLines SizedDictionary(const TextLines& shipped, const Alphabet& alphabet, std::size_t count) {
+  TextLines lines;
+  if (shipped.empty()) return lines;
+  lines.reserve(count);
+  std::size_t previous = shipped.size();
+  int repeat = 0;
+  for (std::size_t n = 0; n < count; ++n) {
+    const std::size_t index = n * shipped.size() / count;
+    repeat = index == previous ? repeat + 1 : 0;
+    previous = index;
+    std::string line = shipped[index];
+    if (repeat > 0) {
+      const std::size_t equals = std::min(line.find('='), line.size());
+      line.insert(equals, 1, static_cast<char>(alphabet.LetterCode[(repeat - 1) % alphabet.AlphabetSize]));
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+// Building the word list and looking words up, on a dictionary of 100,000 lines.
+void BenchWordLists(QTextStream& out, const DataDir& dataDir, const QString& lang, const TextLines& shipped) {
+  constexpr std::size_t kLines = 100000;
+  constexpr int kLookups = 1000000;
+  QTemporaryDir scratch;
+  const DataDir scratchDir(scratch.path());
+  HeadlessView view;
+  Game game(view, scratchDir);
+  game.Settings.DictionaryLang = lang;
+  const int codePage = game.DictionaryCodePage();
+  LoadAlphabet(game.Alphabet, {dataDir, lang, codePage});
+  const TextLines lines = SizedDictionary(shipped, game.Alphabet, kLines);
+  QDir().mkpath(scratchDir.Resolve(DictionaryFile(lang, u"")));
+  SaveTextFile(scratchDir.Resolve(DictionaryFile(lang, u"dictionary.txt")), lines, codePage);
+
+  Measure(out, "load word lists, 100,000 lines (full)", 5, [&] { LoadWordLists(game, true); });
+  // Half of the lookups find their word, half miss it by the last character.
+  std::vector<std::string> queries;
+  for (std::size_t i = 0; i < 1000; ++i) {
+    std::string word(WordPart(lines[i * lines.size() / 1000]));
+    queries.push_back(game.WordLists.Case().Upper(word));
+    word.back() = '#';
+    queries.push_back(word);
+  }
+  int found = 0;
+  Measure(out, "1,000,000 IsDictionaryWord lookups", 1, [&] {
+    for (int i = 0; i < kLookups; ++i) found += IsDictionaryWord(game, queries[static_cast<std::size_t>(i) % queries.size()]);
+  });
+  out << "  " << found << " found" << Qt::endl;
+}
+
 }  // namespace
 
 int RunBench(QTextStream& out, QTextStream& err) {
@@ -95,6 +151,8 @@ int RunBench(QTextStream& out, QTextStream& err) {
   Measure(out, "read it as a language of code page 1250", 5,
           [&] { LoadTextFile(dictionary, lines, 1250); });
 
+  LoadTextFile(dictionary, lines, codePage);
+  BenchWordLists(out, dataDir, choice.dictionaryLang, lines);
   BenchGameModel(out, dataDir, choice.dictionaryLang, codePage);
 
   out << "peak memory: " << PeakMemoryKiB() / 1024 << " MiB" << Qt::endl;

@@ -1,82 +1,72 @@
 #include "InfoCommand.h"
 
+#include "CliSession.h"
 #include "media/CodePages.h"
-#include "media/DataDir.h"
-#include "media/InterfaceStrings.h"
-#include "media/LanguageChoice.h"
-#include "media/Locales.h"
-#include "model/Alphabet.h"
 #include "model/Layouts.h"
 
 namespace quorim::cli {
 
 namespace {
 
-// The command line has no windows to take captions.
-class NoWindows : public ControlTextApplier {
- public:
-  void ApplyControlText(const ControlText&) override {}
-};
-
 constexpr int kBoardSide = 15;
+
+QString LetterText(const Game& game, int index) {
+  if (index == game.Alphabet.AlphabetSize) return QStringLiteral("*");
+  return FromGameText(std::string(1, static_cast<char>(game.Alphabet.LetterCode[index])),
+                      game.DictionaryCodePage());
+}
 
 }  // namespace
 
 int RunInfo(QTextStream& out, QTextStream& err) {
-  const DataDir dataDir = DataDir::FromWorkingDirectory();
-  QStringList problems;
-  const LocaleTable locales = LocaleTable::Load(dataDir, &problems);
-  for (const QString& problem : problems) err << problem << Qt::endl;
+  const auto session = CliSession::Start(err);
+  if (!session) return 1;
+  Game& game = session->game();
+  const Settings& settings = game.Settings;
 
-  InterfaceStrings strings;
-  const LanguageChoice choice = ChooseLanguages(dataDir, HostInterfaceLanguage(), strings);
-  if (!choice.CanStart()) {
-    for (const QString& message : choice.messages) err << message << Qt::endl;
-    return 1;
-  }
-  NoWindows noWindows;
-  ApplyInterfaceLanguage(dataDir, choice.interfaceLang, strings, noWindows);
-
-  out << "Data directory: " << dataDir.Root() << Qt::endl;
+  out << "Data directory: " << game.Data.Root() << Qt::endl;
   const auto describe = [&](const char* role, const QString& code) {
     out << role << ": ";
     if (code.isEmpty()) {
       out << "none" << Qt::endl;
       return;
     }
-    out << code << " - " << LanguageDisplayName(locales, code, choice.interfaceLang)
-        << ", code page " << LanguageCodePage(locales, code) << Qt::endl;
+    out << code << " - " << LanguageDisplayName(game.Locales, code, settings.InterfaceLang)
+        << ", code page " << LanguageCodePage(game.Locales, code) << Qt::endl;
   };
-  describe("Interface language", choice.interfaceLang);
-  describe("Dictionary language", choice.dictionaryLang);
-  describe("Explanatory language", choice.explanatoryLang);
+  describe("Interface language", settings.InterfaceLang);
+  describe("Dictionary language", settings.DictionaryLang);
+  describe("Explanatory language", settings.ExplanatoryLang);
+  out << "Current player: " << FromGameText(game.Players[1].Name, game.InterfaceCodePage()) << Qt::endl;
 
-  const int codePage = LanguageCodePage(locales, choice.dictionaryLang);
-  Alphabet alphabet;
-  if (const auto error = LoadAlphabet(alphabet, {dataDir, choice.dictionaryLang, codePage})) {
-    err << AlphabetErrorMessage(*error, strings) << Qt::endl
-        << error->path << (error->line > 0 ? ":" + QString::number(error->line) : QString()) << ": "
-        << error->detail << Qt::endl;
-    return 1;
-  }
-
+  const Alphabet& alphabet = game.Alphabet;
   const int cells = kBoardSide * kBoardSide;
   out << Qt::endl
       << "Alphabet: " << alphabet.AlphabetSize << " letters and the star, "
       << alphabet.AlphabetTotalQuantity() << " in all" << Qt::endl
-      << "Letter  Value  Quantity  Copies on " << kBoardSide << " x " << kBoardSide << Qt::endl;
+      << "Letter  Value  Quantity  Copies on " << kBoardSide << " x " << kBoardSide << "  Words"
+      << Qt::endl;
+  int words = 0;
   for (int i = 0; i <= alphabet.AlphabetSize; ++i) {
-    const QString letter =
-        i < alphabet.AlphabetSize
-            ? FromGameText(std::string(1, static_cast<char>(alphabet.LetterCode[i])), codePage)
-            : QStringLiteral("*");
-    out << qSetFieldWidth(6) << Qt::left << letter << qSetFieldWidth(7) << Qt::right
+    out << qSetFieldWidth(6) << Qt::left << LetterText(game, i) << qSetFieldWidth(7) << Qt::right
         << alphabet.LetterValue[i] << qSetFieldWidth(10) << alphabet.LetterQuantity[i]
-        << qSetFieldWidth(13) << alphabet.ExpectedCopies(i, cells) << qSetFieldWidth(0) << Qt::endl;
+        << qSetFieldWidth(13) << alphabet.ExpectedCopies(i, cells);
+    if (const WordList* list = game.WordLists.Slot(i + 1); i < alphabet.AlphabetSize) {
+      const int count = list == nullptr ? 0 : static_cast<int>(list->Lines().size());
+      words += count;
+      out << qSetFieldWidth(7) << count;
+    }
+    out << qSetFieldWidth(0) << Qt::endl;
   }
+  const auto userWords = [&](int slot) {
+    const WordList* list = game.WordLists.Slot(slot);
+    return list == nullptr ? 0 : static_cast<int>(list->Lines().size());
+  };
+  out << "Words: " << words << " in the dictionary, " << userWords(kAddedWordsSlot)
+      << " added and " << userWords(kExcludedWordsSlot) << " excluded by the user" << Qt::endl;
 
   out << Qt::endl << "Layouts:" << Qt::endl;
-  for (const TemplateListEntry& entry : ListTemplates(dataDir)) {
+  for (const TemplateListEntry& entry : ListTemplates(game.Data)) {
     out << "  " << qSetFieldWidth(18) << Qt::left << entry.fileName << qSetFieldWidth(0)
         << entry.displayText << Qt::endl;
   }

@@ -1,6 +1,7 @@
 // quorim-cli: the game without a window, run in the data directory.
 
 #include "BenchCommand.h"
+#include "CheckCommand.h"
 #include "InfoCommand.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,12 @@ void PrintUsage(QTextStream& out) {
   out << "usage: quorim-cli COMMAND" << Qt::endl
       << Qt::endl
       << "Run in the game's data directory. Commands:" << Qt::endl
-      << "  info   the chosen languages and the dictionary's alphabet" << Qt::endl
-      << "  bench  timings and peak memory of loading the language data" << Qt::endl;
+      << "  info         the languages, the dictionary's alphabet and word lists, the layouts"
+      << Qt::endl
+      << "  check WORD…  whether the dictionary and the computer take each word, and its meanings"
+      << Qt::endl
+      << "  bench        timings and peak memory of loading the data and of the game model"
+      << Qt::endl;
 }
 
 }  // namespace
@@ -26,6 +31,7 @@ int main(int argc, char* argv[]) {
   QTextStream err(stderr);
   const QStringList args = app.arguments().mid(1);
   if (args.value(0) == QLatin1String("info")) return quorim::cli::RunInfo(out, err);
+  if (args.value(0) == QLatin1String("check")) return quorim::cli::RunCheck(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("bench")) return quorim::cli::RunBench(out, err);
   PrintUsage(args.isEmpty() ? out : err);
   return args.isEmpty() ? 0 : 2;

@@ -1,0 +1,19 @@
+#pragma once
+// The game's data at start-up, after the languages are chosen: every setting from its default and
+// the settings files, the theme letters and dictionary size, the alphabet and the word list.
+
+#include "media/DataFileError.h"
+#include "media/LanguageChoice.h"
+#include "model/Game.h"
+
+#include <optional>
+
+namespace quorim {
+
+// outputDevices and outputVolume are the sound library's, for the sound defaults. A language the
+// settings name that is not installed gives way to the one chosen at start-up. Gives the error of
+// an alphabet that could not be loaded.
+std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& choice,
+                                             int outputDevices, int outputVolume);
+
+}  // namespace quorim
