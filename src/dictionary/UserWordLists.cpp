@@ -39,8 +39,8 @@ std::vector<UserWordRow> ReadUserWordRows(const QString& path, int codePage) {
   LoadTextFile(path, lines, codePage);
   std::vector<UserWordRow> rows;
   for (const std::string& line : lines) {
-    if (line.empty()) continue;
     const std::size_t equals = line.find('=');
+    if (equals == 0 || line.empty()) continue;  // no word to list
     if (equals == std::string::npos) {
       rows.push_back({line, {}});
     } else {
@@ -92,8 +92,10 @@ void UserDictionaryPage::ShowSelectedComment() {
   if (selected_ < 0) return;
   const QString comment =
       FromGameText(Rows(inUse_)[static_cast<std::size_t>(selected_)].comment, game_.DictionaryCodePage());
-  if (inUse_ == UserList::Excluded || HasSections(comment)) {
-    commentBox_ = inUse_ == UserList::Excluded ? comment : CommentSection(comment, CommentLanguage(game_));
+  if (inUse_ == UserList::Excluded) {
+    commentBox_ = comment;
+  } else if (HasSections(comment)) {
+    commentBox_ = CommentSection(comment, CommentLanguage(game_));
   } else if (SameLanguage(CommentLanguage(game_), game_.Settings.DictionaryLang)) {
     commentBox_ = comment;  // a plain comment is written in the dictionary language
   }

@@ -20,7 +20,8 @@ struct UserWordRow {
 
 enum class UserList { Added, Excluded };
 
-// A list file as rows: the text before the first "=" and the text after it; empty lines are none.
+// A list file as rows: the text before the first "=" and the text after it; a line without a
+// word gives none.
 std::vector<UserWordRow> ReadUserWordRows(const QString& path, int codePage);
 
 // The language whose section a comment typed now belongs to: the explanatory language, or the

@@ -29,6 +29,8 @@ std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& c
     settings.ExplanatoryLang = choice.explanatoryLang;
   }
 
+  game.HintsLeft = settings.HintCount;
+
   LoadThemeMarkers(game);
   LoadThemeTitles(game);
   if (!hadMainSettings) SetDefaultDictionaryLimits(game);

@@ -25,7 +25,7 @@ class UserDictionary : public test::DictionaryFixture {
 };
 
 TEST_F(UserDictionary, ListFilesAreReadIntoWordsAndComments) {
-  WriteLanguageFile("diction.user.add.txt", {"кот=[rus]зверь=кошка[/rus]", "", "ДОМ"});
+  WriteLanguageFile("diction.user.add.txt", {"кот=[rus]зверь=кошка[/rus]", "", "=без слова", "ДОМ"});
   const auto rows = ReadUserWordRows(LanguageFilePath("diction.user.add.txt"), 1251);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].word, G("кот"));

@@ -52,7 +52,7 @@ TEST_F(StartUp, AFirstStartAsksForFullScreenOnceAndPlaysTheCommonDictionary) {
 TEST_F(StartUp, TheLastPlayersSettingsApplyButLanguagesThatAreNotInstalledGiveWay) {
   Write("quorim.ini", test::GameFile({"[Last Player]", "Player1=Анна", "FullScreen=2"}));
   Write(QString::fromUtf8("анна.ini"),
-        test::GameFile({"[Options Dictionary]", "DictionaryLimits=Limrus=E/rus=B/",
+        test::GameFile({"[Options Hint]", "HintCount=10", "[Options Dictionary]", "DictionaryLimits=Limrus=E/rus=B/",
                         "[Options Language]", "InterfaceLang=deu", "DictionaryLang=xyz"}));
   EXPECT_FALSE(LoadStartUpData(game_, choice_, 0, 0));
   EXPECT_TRUE(view_.CallsNamed(u"AskConfirmation").empty());
@@ -62,6 +62,7 @@ TEST_F(StartUp, TheLastPlayersSettingsApplyButLanguagesThatAreNotInstalledGiveWa
   EXPECT_EQ(game_.Settings.DictionaryLang, "rus");
   EXPECT_EQ(game_.Themes.DictionarySizeMarker, "E");
   EXPECT_EQ(game_.Themes.ExcludedThemes, "B");
+  EXPECT_EQ(game_.HintsLeft, 10);
   EXPECT_TRUE(IsDictionaryWord(game_, G("КОТ")));
 }
 
