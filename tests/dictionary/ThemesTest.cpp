@@ -44,6 +44,11 @@ TEST_F(ComputerVocabulary, AnExcludedThemeRefusesAWordOfACommonThemeToo) {
   const ComputerAdmission admission = IsComputerWordAllowed(game_.Themes, G("КИТ=AB"), 12, 3);
   EXPECT_EQ(admission.word, G("КИТ"));
   EXPECT_EQ(admission.themes, "=AB");
+  // Only the first 20 characters of the theme text count.
+  game_.Themes.ExcludedThemes = "Z";
+  EXPECT_EQ(IsComputerWordAllowed(game_.Themes, G("КОТ=ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 12, 3).themes,
+            "=ABCDEFGHIJKLMNOPQRS");
+  EXPECT_TRUE(Allowed("КОТ=ABCDEFGHIJKLMNOPQRSTUVWXYZ", 3));
 }
 
 TEST_F(ComputerVocabulary, TheExtendedSizeTakesEveryThemeButChildrensAndAnUnknownMarkerNone) {
