@@ -9,7 +9,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 namespace quorim {
 
@@ -94,6 +97,64 @@ std::uint8_t AddCustomWordFromName(const QString& name) {
   return kAddWordNo;
 }
 
+// An option stored as 0/1 or as a number within its range; the tables below list them in file
+// order, so that reading and writing cannot drift apart.
+struct OptionKey {
+  QStringView key;
+  std::variant<bool Settings::*, std::uint8_t Settings::*, std::uint16_t Settings::*> field;
+  long long low = 0;
+  long long high = 0;
+};
+using Options = std::span<const OptionKey>;
+
+constexpr OptionKey kCommonOptions[] = {
+    {u"ShowPCWords", &Settings::ShowPCWords},
+    {u"CrossWordMode", &Settings::CrossWordMode},
+    {u"SelectWordMode", &Settings::SelectWordMode},
+    {u"ExchangeStars", &Settings::ExchangeStars},
+    {u"FlashStarMarkers", &Settings::FlashStarMarkers},
+    {u"AllowWordRepeat", &Settings::AllowWordRepeat},
+    {u"KeepBonuses", &Settings::KeepBonuses},
+    {u"LettersAutoSelect", &Settings::LettersAutoSelect},
+    {u"MinimizeOnEsc", &Settings::MinimizeOnEsc},
+    {u"AutoSpreadPlayers", &Settings::AutoSpreadPlayers},
+};
+constexpr OptionKey kAppearanceOptions[] = {
+    {u"ShowColorLetters", &Settings::ShowColorLetters},
+    {u"AnimActiveAvatarOnly", &Settings::AnimActiveAvatarOnly},
+    {u"AnimHighlightActivePlayer", &Settings::AnimHighlightActivePlayer},
+    {u"AlwaysShowDictionaryPanel", &Settings::AlwaysShowDictionaryPanel},
+};
+constexpr OptionKey kLensOption[] = {{u"LensSize", &Settings::LensSize, 0, 65535}};
+constexpr OptionKey kHintOptions[] = {
+    {u"HintDelay", &Settings::HintDelay, 0, 1000},
+    {u"HintCount", &Settings::HintCount, 3, kHintsUnlimited},
+    {u"HintPushButton", &Settings::HintPushButton},
+};
+constexpr OptionKey kSoundOptions[] = {
+    {u"PlaySounds", &Settings::PlaySounds},
+    {u"PlayBackgroundMusic", &Settings::PlayBackgroundMusic},
+    {u"PlayShuffle", &Settings::PlayShuffle},
+    {u"SoundVolume", &Settings::SoundVolume, 0, 100},
+    {u"MusicVolume", &Settings::MusicVolume, 0, 100},
+};
+constexpr OptionKey kUserListOption[] = {{u"UseCustomDictionary", &Settings::UseCustomDictionary}};
+constexpr OptionKey kDictionaryRules[] = {
+    {u"WordRequiredAlways", &Settings::WordRequiredAlways},
+    {u"AskToExcludeWord", &Settings::AskToExcludeWord},
+    {u"AskToAddExplanation", &Settings::AskToAddExplanation},
+    {u"UndoPCMove", &Settings::UndoPCMove},
+};
+constexpr OptionKey kTemplateOptions[] = {
+    {u"PlayFieldDimX", &Settings::PlayFieldDimX, 15, 30},
+    {u"PlayFieldDimY", &Settings::PlayFieldDimY, 15, 30},
+    {u"Green", &Settings::Green, 0, 1000},
+    {u"Blue", &Settings::Blue, 0, 1000},
+    {u"Yellow", &Settings::Yellow, 0, 1000},
+    {u"Red", &Settings::Red, 0, 1000},
+    {u"Black", &Settings::Black, 1, 1000},
+};
+
 // The key=value lines of a settings file, keys found wherever they stand.
 class SettingsReader {
  public:
@@ -133,6 +194,20 @@ class SettingsReader {
   int codePage_;
 };
 
+void ReadOptions(const SettingsReader& reader, Settings& settings, Options options) {
+  for (const OptionKey& option : options) {
+    std::visit(
+        [&](auto field) {
+          if constexpr (std::is_same_v<decltype(field), bool Settings::*>) {
+            settings.*field = reader.Bool(option.key);
+          } else {
+            reader.ReadNumber(option.key, settings.*field, option.low, option.high);
+          }
+        },
+        option.field);
+  }
+}
+
 class SettingsWriter {
  public:
   explicit SettingsWriter(int codePage) : codePage_(codePage) {}
@@ -151,6 +226,19 @@ class SettingsWriter {
     Text(key, value ? QStringLiteral("1") : QStringLiteral("0"));
   }
   void Number(QStringView key, long long value) { Text(key, QString::number(value)); }
+  void Options(const Settings& settings, Options options) {
+    for (const OptionKey& option : options) {
+      std::visit(
+          [&](auto field) {
+            if constexpr (std::is_same_v<decltype(field), bool Settings::*>) {
+              Bool(option.key, settings.*field);
+            } else {
+              Number(option.key, settings.*field);
+            }
+          },
+          option.field);
+    }
+  }
 
   const QStringList& Lines() const { return lines_; }
 
@@ -306,51 +394,19 @@ bool ReadPlayerSettings(Game& game, const std::string& playerName) {
     game.Players[static_cast<std::size_t>(n)] = ParseParticipantEntry(entry);
   }
 
-  settings.ShowPCWords = reader.Bool(u"ShowPCWords");
-  settings.CrossWordMode = reader.Bool(u"CrossWordMode");
-  settings.SelectWordMode = reader.Bool(u"SelectWordMode");
-  settings.ExchangeStars = reader.Bool(u"ExchangeStars");
-  settings.FlashStarMarkers = reader.Bool(u"FlashStarMarkers");
-  settings.AllowWordRepeat = reader.Bool(u"AllowWordRepeat");
-  settings.KeepBonuses = reader.Bool(u"KeepBonuses");
-  settings.LettersAutoSelect = reader.Bool(u"LettersAutoSelect");
-  settings.MinimizeOnEsc = reader.Bool(u"MinimizeOnEsc");
-  settings.AutoSpreadPlayers = reader.Bool(u"AutoSpreadPlayers");
-
-  settings.ShowColorLetters = reader.Bool(u"ShowColorLetters");
-  settings.AnimActiveAvatarOnly = reader.Bool(u"AnimActiveAvatarOnly");
-  settings.AnimHighlightActivePlayer = reader.Bool(u"AnimHighlightActivePlayer");
-  settings.AlwaysShowDictionaryPanel = reader.Bool(u"AlwaysShowDictionaryPanel");
+  ReadOptions(reader, settings, kCommonOptions);
+  ReadOptions(reader, settings, kAppearanceOptions);
   if (const auto picture = reader.Find(u"BackgroundPicture")) settings.BackgroundPicture = *picture;
   settings.LensSize = kDefaultLensSize;
-  reader.ReadNumber(u"LensSize", settings.LensSize, 0, 65535);
-
-  reader.ReadNumber(u"HintDelay", settings.HintDelay, 0, 1000);
-  reader.ReadNumber(u"HintCount", settings.HintCount, 3, kHintsUnlimited);
-  settings.HintPushButton = reader.Bool(u"HintPushButton");
-
-  settings.PlaySounds = reader.Bool(u"PlaySounds");
-  settings.PlayBackgroundMusic = reader.Bool(u"PlayBackgroundMusic");
-  settings.PlayShuffle = reader.Bool(u"PlayShuffle");
-  reader.ReadNumber(u"SoundVolume", settings.SoundVolume, 0, 100);
-  reader.ReadNumber(u"MusicVolume", settings.MusicVolume, 0, 100);
-
+  ReadOptions(reader, settings, kLensOption);
+  ReadOptions(reader, settings, kHintOptions);
+  ReadOptions(reader, settings, kSoundOptions);
   settings.DictionaryLimits = UnpackDictionaryLimits(reader.GameText(u"DictionaryLimits"));
-  settings.UseCustomDictionary = reader.Bool(u"UseCustomDictionary");
   settings.AddCustomWord = AddCustomWordFromName(reader.Text(u"AddCustomWord"));
-  settings.WordRequiredAlways = reader.Bool(u"WordRequiredAlways");
-  settings.AskToExcludeWord = reader.Bool(u"AskToExcludeWord");
-  settings.AskToAddExplanation = reader.Bool(u"AskToAddExplanation");
-  settings.UndoPCMove = reader.Bool(u"UndoPCMove");
-
+  ReadOptions(reader, settings, kUserListOption);
+  ReadOptions(reader, settings, kDictionaryRules);
   settings.LastTemplate = Cut(reader.Text(u"LastTemplate"), kTemplateWidth);
-  reader.ReadNumber(u"PlayFieldDimX", settings.PlayFieldDimX, 15, 30);
-  reader.ReadNumber(u"PlayFieldDimY", settings.PlayFieldDimY, 15, 30);
-  reader.ReadNumber(u"Green", settings.Green, 0, 1000);
-  reader.ReadNumber(u"Blue", settings.Blue, 0, 1000);
-  reader.ReadNumber(u"Yellow", settings.Yellow, 0, 1000);
-  reader.ReadNumber(u"Red", settings.Red, 0, 1000);
-  reader.ReadNumber(u"Black", settings.Black, 1, 1000);
+  ReadOptions(reader, settings, kTemplateOptions);
 
   ApplyDictionaryLimits(game);
   return true;
@@ -395,58 +451,25 @@ bool WritePlayerSettings(const Game& game, const std::string& playerName) {
   }
 
   file.Header(u"Options Common");
-  file.Bool(u"ShowPCWords", settings.ShowPCWords);
-  file.Bool(u"CrossWordMode", settings.CrossWordMode);
-  file.Bool(u"SelectWordMode", settings.SelectWordMode);
-  file.Bool(u"ExchangeStars", settings.ExchangeStars);
-  file.Bool(u"FlashStarMarkers", settings.FlashStarMarkers);
-  file.Bool(u"AllowWordRepeat", settings.AllowWordRepeat);
-  file.Bool(u"KeepBonuses", settings.KeepBonuses);
-  file.Bool(u"LettersAutoSelect", settings.LettersAutoSelect);
-  file.Bool(u"MinimizeOnEsc", settings.MinimizeOnEsc);
-  file.Bool(u"AutoSpreadPlayers", settings.AutoSpreadPlayers);
-
+  file.Options(settings, kCommonOptions);
   file.Header(u"Options Appearance");
-  file.Bool(u"ShowColorLetters", settings.ShowColorLetters);
-  file.Bool(u"AnimActiveAvatarOnly", settings.AnimActiveAvatarOnly);
-  file.Bool(u"AnimHighlightActivePlayer", settings.AnimHighlightActivePlayer);
-  file.Bool(u"AlwaysShowDictionaryPanel", settings.AlwaysShowDictionaryPanel);
+  file.Options(settings, kAppearanceOptions);
   if (!settings.BackgroundPicture.isEmpty()) {
     file.Text(u"BackgroundPicture", settings.BackgroundPicture);
   }
-  file.Number(u"LensSize", settings.LensSize);
-
+  file.Options(settings, kLensOption);
   file.Header(u"Options Hint");
-  file.Number(u"HintDelay", settings.HintDelay);
-  file.Number(u"HintCount", settings.HintCount);
-  file.Bool(u"HintPushButton", settings.HintPushButton);
-
+  file.Options(settings, kHintOptions);
   file.Header(u"Options Sound");
-  file.Bool(u"PlaySounds", settings.PlaySounds);
-  file.Bool(u"PlayBackgroundMusic", settings.PlayBackgroundMusic);
-  file.Bool(u"PlayShuffle", settings.PlayShuffle);
-  file.Number(u"SoundVolume", settings.SoundVolume);
-  file.Number(u"MusicVolume", settings.MusicVolume);
-
+  file.Options(settings, kSoundOptions);
   file.Header(u"Options Dictionary");
   file.GameText(u"DictionaryLimits", PackDictionaryLimits(settings.DictionaryLimits));
-  file.Bool(u"UseCustomDictionary", settings.UseCustomDictionary);
+  file.Options(settings, kUserListOption);
   file.Text(u"AddCustomWord", AddCustomWordName(settings.AddCustomWord));
-  file.Bool(u"WordRequiredAlways", settings.WordRequiredAlways);
-  file.Bool(u"AskToExcludeWord", settings.AskToExcludeWord);
-  file.Bool(u"AskToAddExplanation", settings.AskToAddExplanation);
-  file.Bool(u"UndoPCMove", settings.UndoPCMove);
-
+  file.Options(settings, kDictionaryRules);
   file.Header(u"Options Template");
   file.Text(u"LastTemplate", settings.LastTemplate);
-  file.Number(u"PlayFieldDimX", settings.PlayFieldDimX);
-  file.Number(u"PlayFieldDimY", settings.PlayFieldDimY);
-  file.Number(u"Green", settings.Green);
-  file.Number(u"Blue", settings.Blue);
-  file.Number(u"Yellow", settings.Yellow);
-  file.Number(u"Red", settings.Red);
-  file.Number(u"Black", settings.Black);
-
+  file.Options(settings, kTemplateOptions);
   file.Header(u"Options Language");
   file.Text(u"InterfaceLang", settings.InterfaceLang);
   file.Text(u"DictionaryLang", settings.DictionaryLang);
