@@ -303,30 +303,14 @@ QString PlayerSettingsPath(const Game& game, const std::string& playerName) {
   const QString name = FromGameText(LetterCase::For(codePage).Lower(playerName), codePage);
   // Every name gets a file of its own inside the data directory: the escape character is escaped
   // too, and a name never becomes a step of the path.
+  const auto escaped = [](QChar ch) {
+    return u'%' + QString::number(ch.unicode(), 16).rightJustified(2, u'0');
+  };
+  const bool onlyDots = name == u"." || name == u"..";
   QString safe;
-  if (name == u".") {
-    safe = QStringLiteral("%2e");
-  } else if (name == u"..") {
-    safe = QStringLiteral("%2e%2e");
-  } else {
-    for (const QChar ch : name) {
-      switch (ch.unicode()) {
-        case u'%':
-          safe += u"%25";
-          break;
-        case u'/':
-          safe += u"%2f";
-          break;
-        case u'\\':
-          safe += u"%5c";
-          break;
-        case u'\0':
-          safe += u"%00";
-          break;
-        default:
-          safe += ch;
-      }
-    }
+  for (const QChar ch : name) {
+    const bool unsafe = ch == u'%' || ch == u'/' || ch == u'\\' || ch == u'\0' || onlyDots;
+    safe += unsafe ? escaped(ch) : QString(ch);
   }
   return game.Data.Resolve(safe + QStringLiteral(".ini"));
 }
