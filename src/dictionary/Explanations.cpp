@@ -55,7 +55,9 @@ std::optional<ExplanationContent> ExplainWord(Game& game, std::string_view word)
   if (meanings.isEmpty()) {
     if (game.Settings.AskToAddExplanation) {
       if (game.View().AskInGameQuestion(
-              SubstituteWord(game.InterfaceText(u"InGameQuestionAddWordExplanation"), word, codePage), {})) {
+              SubstituteWord(game.InterfaceText(u"InGameQuestionAddWordExplanation"), word,
+                             codePage),
+              {})) {
         game.View().OpenUserDictionaryOptions(UserListField::Added, content.word);
       }
       return std::nullopt;
@@ -66,7 +68,8 @@ std::optional<ExplanationContent> ExplainWord(Game& game, std::string_view word)
   } else {
     for (qsizetype i = 0; i < meanings.size(); ++i) {
       if (i > 0) content.text += u'\n';
-      content.text += QStringLiteral("  (") + QString::number(i + 1) + QStringLiteral(")  ") + meanings[i];
+      content.text +=
+          QStringLiteral("  (") + QString::number(i + 1) + QStringLiteral(")  ") + meanings[i];
     }
     content.text = content.text.trimmed();
     content.centred = false;

@@ -33,7 +33,9 @@ QString ThemesPath(const Game& game) {
   return game.Data.Resolve(DictionaryFile(game.Settings.DictionaryLang, u"themes.txt"));
 }
 
-std::string Ascii(const QString& text) { return text.toLatin1().toStdString(); }
+std::string Ascii(const QString& text) {
+  return text.toLatin1().toStdString();
+}
 
 // "=" followed by one of the letters (unset letters, 0, never match).
 bool HasThemeAfterEquals(std::string_view themes, std::initializer_list<char> letters) {
@@ -52,12 +54,14 @@ bool AdmittedBySize(const DictionaryThemes& themes, std::string_view themeText, 
   const auto& marker = themes.ThemeMarkers;
   const std::string& size = themes.DictionarySizeMarker;
   if (!size.empty() && slot != kAddedWordsSlot) {
-    const auto is = [&](int entry) { return size.size() == 1 && size[0] == marker[entry] && size[0] != 0; };
+    const auto is = [&](int entry) {
+      return size.size() == 1 && size[0] == marker[entry] && size[0] != 0;
+    };
     if (is(kThemeCommon)) return HasThemeAfterEquals(themeText, {marker[kThemeCommon]});
     if (is(kThemeChildren)) return HasThemeAfterEquals(themeText, {marker[kThemeChildren]});
     if (is(kThemeExtended1)) {
-      return HasThemeAfterEquals(themeText, {marker[1], marker[kThemeCommon], marker[2], marker[3],
-                                             marker[4], marker[5]});
+      return HasThemeAfterEquals(
+          themeText, {marker[1], marker[kThemeCommon], marker[2], marker[3], marker[4], marker[5]});
     }
     return false;
   }
@@ -115,9 +119,8 @@ ComputerAdmission IsComputerWordAllowed(const DictionaryThemes& themes, std::str
     admission.word = entry.substr(0, equals);
     admission.themes = entry.substr(equals, kThemeTextWidth);
   }
-  admission.allowed =
-      AdmittedBySize(themes, admission.themes, slot, intellect) &&
-      admission.themes.find_first_of(themes.ExcludedThemes) == std::string::npos;
+  admission.allowed = AdmittedBySize(themes, admission.themes, slot, intellect) &&
+                      admission.themes.find_first_of(themes.ExcludedThemes) == std::string::npos;
   return admission;
 }
 
@@ -171,17 +174,25 @@ void StoreDictionaryLimits(Game& game, const QString& lang, DictionarySize size,
   SetDictionaryLimitValue(limits, Ascii(lang), excludedThemes);
   std::string sizeLetter;
   switch (size) {
-    case DictionarySize::Maximum: break;
-    case DictionarySize::Normal: sizeLetter = std::string(1, marker[kThemeCommon]); break;
-    case DictionarySize::Extended: sizeLetter = std::string(1, marker[kThemeExtended1]); break;
-    case DictionarySize::Children: sizeLetter = std::string(1, marker[kThemeChildren]); break;
+    case DictionarySize::Maximum:
+      break;
+    case DictionarySize::Normal:
+      sizeLetter = std::string(1, marker[kThemeCommon]);
+      break;
+    case DictionarySize::Extended:
+      sizeLetter = std::string(1, marker[kThemeExtended1]);
+      break;
+    case DictionarySize::Children:
+      sizeLetter = std::string(1, marker[kThemeChildren]);
+      break;
   }
   if (sizeLetter == std::string(1, '\0')) sizeLetter.clear();
   SetDictionaryLimitValue(limits, "Lim" + Ascii(lang), sizeLetter);
 }
 
 DictionarySize StoredDictionarySize(const Game& game, const QString& lang) {
-  const std::string size = DictionaryLimitValue(game.Settings.DictionaryLimits, "Lim" + Ascii(lang));
+  const std::string size =
+      DictionaryLimitValue(game.Settings.DictionaryLimits, "Lim" + Ascii(lang));
   const auto& marker = game.Themes.ThemeMarkers;
   if (size.empty()) return DictionarySize::Maximum;
   if (size.size() == 1 && size[0] == marker[kThemeCommon]) return DictionarySize::Normal;
@@ -193,7 +204,8 @@ void SetDefaultDictionaryLimits(Game& game) {
   game.Settings.DictionaryLimits.clear();
   const char common = game.Themes.ThemeMarkers[kThemeCommon];
   if (common != 0) {
-    game.Settings.DictionaryLimits.push_back("Lim" + Ascii(game.Settings.DictionaryLang) + "=" + common);
+    game.Settings.DictionaryLimits.push_back("Lim" + Ascii(game.Settings.DictionaryLang) + "=" +
+                                             common);
   }
 }
 
@@ -201,7 +213,8 @@ void ApplyDictionaryLimits(Game& game) {
   const auto& limits = game.Settings.DictionaryLimits;
   const std::string lang = Ascii(game.Settings.DictionaryLang);
   DictionaryThemes& themes = game.Themes;
-  themes.DictionarySizeMarker = DictionaryLimitValue(limits, "Lim" + lang).substr(0, kSizeMarkerWidth);
+  themes.DictionarySizeMarker =
+      DictionaryLimitValue(limits, "Lim" + lang).substr(0, kSizeMarkerWidth);
   themes.ExcludedThemes = DictionaryLimitValue(limits, lang).substr(0, kExcludedWidth);
   // An old marker names a size whose letter themes.txt gives; without one the size is unknown.
   const auto letterOf = [&](int entry) {

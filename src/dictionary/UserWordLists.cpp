@@ -13,11 +13,19 @@ namespace quorim {
 
 namespace {
 
-bool HasSections(QStringView comment) { return comment.contains(u"[/"); }
+bool HasSections(QStringView comment) {
+  return comment.contains(u"[/");
+}
 
-QString Opening(QStringView lang) { return QStringLiteral("[") + lang.toString() + u']'; }
-QString Closing(QStringView lang) { return QStringLiteral("[/") + lang.toString() + u']'; }
-QString Section(QStringView lang, const QString& text) { return Opening(lang) + text + Closing(lang); }
+QString Opening(QStringView lang) {
+  return QStringLiteral("[") + lang.toString() + u']';
+}
+QString Closing(QStringView lang) {
+  return QStringLiteral("[/") + lang.toString() + u']';
+}
+QString Section(QStringView lang, const QString& text) {
+  return Opening(lang) + text + Closing(lang);
+}
 
 // Where a language's section lies, marks included; start -1 when the comment has none.
 std::pair<qsizetype, qsizetype> FindSection(QStringView comment, QStringView lang) {
@@ -30,7 +38,9 @@ std::pair<qsizetype, qsizetype> FindSection(QStringView comment, QStringView lan
   return {start, end + closing.size() - start};
 }
 
-bool SameLanguage(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool SameLanguage(QStringView a, QStringView b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 
@@ -90,8 +100,8 @@ void UserDictionaryPage::SelectRow(UserList list, int row) {
 void UserDictionaryPage::ShowSelectedComment() {
   commentBox_.clear();
   if (selected_ < 0) return;
-  const QString comment =
-      FromGameText(Rows(inUse_)[static_cast<std::size_t>(selected_)].comment, game_.DictionaryCodePage());
+  const QString comment = FromGameText(Rows(inUse_)[static_cast<std::size_t>(selected_)].comment,
+                                       game_.DictionaryCodePage());
   if (inUse_ == UserList::Excluded) {
     commentBox_ = comment;
   } else if (HasSections(comment)) {
@@ -114,7 +124,8 @@ UserListChange UserDictionaryPage::Append(UserList list, const QString& typed, b
   const std::string word = ToGameText(typed, game_.DictionaryCodePage());
   const auto holds = [&](UserList which) {
     const auto& rows = Rows(which);
-    return std::find_if(rows.begin(), rows.end(), [&](const UserWordRow& row) { return row.word == word; }) -
+    return std::find_if(rows.begin(), rows.end(),
+                        [&](const UserWordRow& row) { return row.word == word; }) -
            rows.begin();
   };
   const auto listed = holds(list);
@@ -122,7 +133,8 @@ UserListChange UserDictionaryPage::Append(UserList list, const QString& typed, b
     if (selectListed) {
       SelectRow(list, static_cast<int>(listed));
     } else {
-      game_.View().ShowMessageBox(game_.InterfaceText(u"OptionsUserDictionaryErrorWordAlreadyInList"));
+      game_.View().ShowMessageBox(
+          game_.InterfaceText(u"OptionsUserDictionaryErrorWordAlreadyInList"));
     }
     return UserListChange::AlreadyListed;
   }
@@ -155,7 +167,8 @@ void UserDictionaryPage::RemoveRows(UserList list, std::vector<int> rows) {
     commentBox_.clear();
     WriteList(list);
   } else {
-    if (selected_ < 0 || selected_ >= static_cast<int>(own.size())) selected_ = static_cast<int>(own.size()) - 1;
+    if (selected_ < 0 || selected_ >= static_cast<int>(own.size()))
+      selected_ = static_cast<int>(own.size()) - 1;
     ShowSelectedComment();
     SaveUserWordLists();
   }
@@ -184,8 +197,9 @@ void UserDictionaryPage::SaveUserWordLists() {
       if (!HasSections(comment)) {
         // A plain comment is in the dictionary language; typing another language's text must not
         // lose it, so it becomes that language's section.
-        comment = comment.isEmpty() || SameLanguage(lang, dictionaryLang) ? QString()
-                                                                          : Section(dictionaryLang, comment);
+        comment = comment.isEmpty() || SameLanguage(lang, dictionaryLang)
+                      ? QString()
+                      : Section(dictionaryLang, comment);
       } else if (const auto [start, length] = FindSection(comment, lang); start >= 0) {
         comment.remove(start, length);
       }
@@ -202,7 +216,8 @@ void UserDictionaryPage::WriteList(UserList list) {
   if (rows.empty()) {
     QFile::remove(path);
     if (list == UserList::Excluded) {
-      QFile::remove(game_.Data.Resolve(DictionaryFile(game_.Settings.DictionaryLang, u"diction.xx")));
+      QFile::remove(
+          game_.Data.Resolve(DictionaryFile(game_.Settings.DictionaryLang, u"diction.xx")));
     }
     return;
   }

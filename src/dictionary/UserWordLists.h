@@ -15,7 +15,8 @@ namespace quorim {
 
 struct UserWordRow {
   std::string word;
-  std::string comment;  // of an added word: "[lang]text[/lang]" sections; of an excluded one: a note
+  std::string
+      comment;  // of an added word: "[lang]text[/lang]" sections; of an excluded one: a note
 };
 
 enum class UserList { Added, Excluded };
@@ -58,7 +59,8 @@ class UserDictionaryPage {
   UserListChange ExcludeWord(const QString& typed);
   // Removes rows of a list; the selection stays at the remembered row where one remains.
   void RemoveRows(UserList list, std::vector<int> rows);
-  // Leaving the comment box: the typed text (line breaks become spaces) is saved with the selected row.
+  // Leaving the comment box: the typed text (line breaks become spaces) is saved with the selected
+  // row.
   void EditComment(const QString& text);
 
  private:

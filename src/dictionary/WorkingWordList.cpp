@@ -43,9 +43,15 @@ int LetterListSlot(const Alphabet& alphabet, char first) {
   return index < 0 || index >= alphabet.AlphabetSize ? 0 : index + 1;
 }
 
-QString DictionaryPath(const Game& game) { return LanguageFile(game, u"dictionary.txt"); }
-QString AddedWordsPath(const Game& game) { return LanguageFile(game, u"diction.user.add.txt"); }
-QString ExcludedWordsPath(const Game& game) { return LanguageFile(game, u"diction.user.del.txt"); }
+QString DictionaryPath(const Game& game) {
+  return LanguageFile(game, u"dictionary.txt");
+}
+QString AddedWordsPath(const Game& game) {
+  return LanguageFile(game, u"diction.user.add.txt");
+}
+QString ExcludedWordsPath(const Game& game) {
+  return LanguageFile(game, u"diction.user.del.txt");
+}
 
 void LoadWordLists(Game& game, bool full) {
   WordLists& lists = game.WordLists;
@@ -94,12 +100,16 @@ bool CheckUserWordLists(Game& game, std::string_view word, bool& found, ScreenPo
   const int codePage = game.DictionaryCodePage();
   bool known = false;
   switch (settings.AddCustomWord) {
-    case kAddWordYes: known = true; break;
+    case kAddWordYes:
+      known = true;
+      break;
     case kAddWordAsk:
       known = game.View().AskInGameQuestion(
-          SubstituteWord(game.InterfaceText(u"InGameQuestionAddWordToDictionary"), word, codePage), at);
+          SubstituteWord(game.InterfaceText(u"InGameQuestionAddWordToDictionary"), word, codePage),
+          at);
       break;
-    default: break;
+    default:
+      break;
   }
   if (!known) {
     game.PlaySound(QStringLiteral("error"));

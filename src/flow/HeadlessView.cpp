@@ -4,16 +4,26 @@ namespace quorim {
 
 namespace {
 
-QString Number(int n) { return QString::number(n); }
-QString YesNo(bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); }
-QString PointText(ScreenPoint at) { return Number(at.left) + u',' + Number(at.top); }
+QString Number(int n) {
+  return QString::number(n);
+}
+QString YesNo(bool yes) {
+  return yes ? QStringLiteral("yes") : QStringLiteral("no");
+}
+QString PointText(ScreenPoint at) {
+  return Number(at.left) + u',' + Number(at.top);
+}
 
 QString CursorName(ControlCursor cursor) {
   switch (cursor) {
-    case ControlCursor::Hand: return QStringLiteral("hand");
-    case ControlCursor::NoEntry: return QStringLiteral("no-entry");
-    case ControlCursor::Hourglass: return QStringLiteral("hourglass");
-    case ControlCursor::Default: break;
+    case ControlCursor::Hand:
+      return QStringLiteral("hand");
+    case ControlCursor::NoEntry:
+      return QStringLiteral("no-entry");
+    case ControlCursor::Hourglass:
+      return QStringLiteral("hourglass");
+    case ControlCursor::Default:
+      break;
   }
   return QStringLiteral("default");
 }
@@ -23,10 +33,14 @@ QString CursorName(ControlCursor cursor) {
 QString SpotText(const TileSpot& spot) {
   const QString place = Number(spot.a) + u',' + Number(spot.b);
   switch (spot.area) {
-    case TileSpot::Area::Bag: return QStringLiteral("bag ") + place;
-    case TileSpot::Area::Board: return QStringLiteral("board ") + place;
-    case TileSpot::Area::Rack: return QStringLiteral("rack ") + place;
-    case TileSpot::Area::Hand: break;
+    case TileSpot::Area::Bag:
+      return QStringLiteral("bag ") + place;
+    case TileSpot::Area::Board:
+      return QStringLiteral("board ") + place;
+    case TileSpot::Area::Rack:
+      return QStringLiteral("rack ") + place;
+    case TileSpot::Area::Hand:
+      break;
   }
   return QStringLiteral("hand");
 }
@@ -95,15 +109,22 @@ void HeadlessView::ShowMessageBox(const QString& text) {
 }
 
 void HeadlessView::OpenUserDictionaryOptions(UserListField field, const QString& word) {
-  Record(QStringLiteral("OpenUserDictionaryOptions"),
-         {word, field == UserListField::Added ? QStringLiteral("added") : QStringLiteral("excluded")});
+  Record(
+      QStringLiteral("OpenUserDictionaryOptions"),
+      {word, field == UserListField::Added ? QStringLiteral("added") : QStringLiteral("excluded")});
 }
 
-void HeadlessView::DrawPlayField() { Record(QStringLiteral("DrawPlayField")); }
+void HeadlessView::DrawPlayField() {
+  Record(QStringLiteral("DrawPlayField"));
+}
 
-void HeadlessView::PlaceTiles() { Record(QStringLiteral("PlaceTiles")); }
+void HeadlessView::PlaceTiles() {
+  Record(QStringLiteral("PlaceTiles"));
+}
 
-void HeadlessView::ShowTile(int tile) { Record(QStringLiteral("ShowTile"), {Number(tile)}); }
+void HeadlessView::ShowTile(int tile) {
+  Record(QStringLiteral("ShowTile"), {Number(tile)});
+}
 
 void HeadlessView::FlyTile(int tile, const TileSpot& from, const TileSpot& to) {
   Record(QStringLiteral("FlyTile"), {Number(tile), SpotText(from), SpotText(to)});
@@ -115,7 +136,9 @@ void HeadlessView::ShowExplosion(const std::vector<int>& tiles) {
   Record(QStringLiteral("ShowExplosion"), args);
 }
 
-void HeadlessView::ClearSelectionFrames() { Record(QStringLiteral("ClearSelectionFrames")); }
+void HeadlessView::ClearSelectionFrames() {
+  Record(QStringLiteral("ClearSelectionFrames"));
+}
 
 void HeadlessView::CountScore(int player, int from, int to) {
   Record(QStringLiteral("CountScore"), {Number(player), Number(from), Number(to)});

@@ -32,8 +32,8 @@ struct ControlState {
 
 class HeadlessView : public GameView {
  public:
-  // The answers to the next questions (in-game and system ones), in order; once they are used up, every question gets the
-  // default answer (Yes unless changed).
+  // The answers to the next questions (in-game and system ones), in order; once they are used up,
+  // every question gets the default answer (Yes unless changed).
   void AnswerQuestions(std::initializer_list<bool> answers);
   void SetDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
 

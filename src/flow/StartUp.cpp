@@ -23,7 +23,8 @@ std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& c
 
   const bool hadMainSettings = ReadMainSettings(game);
   // Settings copied from another installation may name languages this one lacks.
-  if (!game.Data.Exists(StringsFile(settings.InterfaceLang))) settings.InterfaceLang = choice.interfaceLang;
+  if (!game.Data.Exists(StringsFile(settings.InterfaceLang)))
+    settings.InterfaceLang = choice.interfaceLang;
   if (!game.Data.Exists(DictionaryFile(settings.DictionaryLang, u"dictionary.txt"))) {
     settings.DictionaryLang = choice.dictionaryLang;
     settings.ExplanatoryLang = choice.explanatoryLang;

@@ -37,10 +37,10 @@ LetterCase::LetterCase(int languageCodePage) {
     const QString text = FromGameText(std::string(1, static_cast<char>(b)), languageCodePage);
     if (text.size() != 1) continue;
     const char32_t ch = text.at(0).unicode();
-    upper_[b] = MappedByte(b, static_cast<char32_t>(u_toupper(static_cast<UChar32>(ch))),
-                           languageCodePage);
-    lower_[b] = MappedByte(b, static_cast<char32_t>(u_tolower(static_cast<UChar32>(ch))),
-                           languageCodePage);
+    upper_[b] =
+        MappedByte(b, static_cast<char32_t>(u_toupper(static_cast<UChar32>(ch))), languageCodePage);
+    lower_[b] =
+        MappedByte(b, static_cast<char32_t>(u_tolower(static_cast<UChar32>(ch))), languageCodePage);
   }
 }
 
@@ -48,7 +48,9 @@ const LetterCase& LetterCase::For(int languageCodePage) {
   static std::map<int, std::unique_ptr<LetterCase>> tables;
   auto found = tables.find(languageCodePage);
   if (found == tables.end()) {
-    found = tables.emplace(languageCodePage, std::unique_ptr<LetterCase>(new LetterCase(languageCodePage)))
+    found = tables
+                .emplace(languageCodePage,
+                         std::unique_ptr<LetterCase>(new LetterCase(languageCodePage)))
                 .first;
   }
   return *found->second;

@@ -31,9 +31,13 @@ int CodePageOf(const LocaleTable& locales, const QString& lang) {
 
 }  // namespace
 
-int Game::InterfaceCodePage() const { return CodePageOf(Locales, Settings.InterfaceLang); }
+int Game::InterfaceCodePage() const {
+  return CodePageOf(Locales, Settings.InterfaceLang);
+}
 
-int Game::DictionaryCodePage() const { return CodePageOf(Locales, Settings.DictionaryLang); }
+int Game::DictionaryCodePage() const {
+  return CodePageOf(Locales, Settings.DictionaryLang);
+}
 
 bool Game::GameClockOn() const {
   return std::string_view(Limits).substr(0, Limits.find('-')) == "Time";

@@ -41,8 +41,8 @@ class GameView {
   virtual void OpenUserDictionaryOptions(UserListField field, const QString& word) = 0;
 
   // The board and tiles are drawn from the game's records.
-  virtual void DrawPlayField() = 0;  // every cell of the board and of the choice field
-  virtual void PlaceTiles() = 0;     // every tile of the table, at its spot
+  virtual void DrawPlayField() = 0;     // every cell of the board and of the choice field
+  virtual void PlaceTiles() = 0;        // every tile of the table, at its spot
   virtual void ShowTile(int tile) = 0;  // one tile's face, marks or spot has changed
   // A tile flies from one spot to another, where it then lies; returns when it has landed.
   virtual void FlyTile(int tile, const TileSpot& from, const TileSpot& to) = 0;

@@ -11,7 +11,9 @@ namespace quorim {
 
 namespace {
 
-QString TemplatePath(const QString& fileName) { return QStringLiteral("MAPS\\") + fileName; }
+QString TemplatePath(const QString& fileName) {
+  return QStringLiteral("MAPS\\") + fileName;
+}
 
 void ApplyTemplate(TPlayField& field, const LayoutTemplate& layout) {
   field.Allocate(layout.dimX, layout.dimY);
@@ -42,8 +44,10 @@ BonusCounts PlaceableCounts(const Settings& settings, int cells) {
 
 void BuildRandomLayout(Game& game) {
   Settings& settings = game.Settings;
-  settings.PlayFieldDimX = static_cast<std::uint8_t>(std::clamp<int>(settings.PlayFieldDimX, 15, 30));
-  settings.PlayFieldDimY = static_cast<std::uint8_t>(std::clamp<int>(settings.PlayFieldDimY, 15, 30));
+  settings.PlayFieldDimX =
+      static_cast<std::uint8_t>(std::clamp<int>(settings.PlayFieldDimX, 15, 30));
+  settings.PlayFieldDimY =
+      static_cast<std::uint8_t>(std::clamp<int>(settings.PlayFieldDimY, 15, 30));
   TPlayField& field = game.PlayField;
   field.Allocate(settings.PlayFieldDimX, settings.PlayFieldDimY);
   InitPlayFieldCells(field, kCellPlain);
@@ -62,10 +66,10 @@ bool BuildFromTemplate(Game& game, const QString& templateName) {
   LayoutTemplate layout;
   const QString path = game.Data.Resolve(TemplatePath(templateName));
   if (const auto error = ReadTemplate(path, layout)) {
-    game.View().ShowInGameMessage(DataFileErrorMessage(*error, game.Strings,
-                                                       u"LoadMessageTemplateFileNotFound",
-                                                       u"LoadMessageTemplateFileMalformed"),
-                                  {});
+    game.View().ShowInGameMessage(
+        DataFileErrorMessage(*error, game.Strings, u"LoadMessageTemplateFileNotFound",
+                             u"LoadMessageTemplateFileMalformed"),
+        {});
     return false;
   }
   ApplyTemplate(game.PlayField, layout);
@@ -102,11 +106,13 @@ std::optional<DataFileError> ReadTemplate(const QString& path, LayoutTemplate& l
     const int lineNumber = static_cast<int>(i) + 1;
     if (row.size() != read.dimX) {
       return DataFileError::Malformed(
-          path, lineNumber, QStringLiteral("%1 cells, the first row has %2").arg(row.size()).arg(read.dimX));
+          path, lineNumber,
+          QStringLiteral("%1 cells, the first row has %2").arg(row.size()).arg(read.dimX));
     }
     for (QChar ch : row) {
       if (ch < u'0' || ch > u'6') {
-        return DataFileError::Malformed(path, lineNumber, QStringLiteral("a cell kind is not 0..6"));
+        return DataFileError::Malformed(path, lineNumber,
+                                        QStringLiteral("a cell kind is not 0..6"));
       }
       read.kinds.push_back(static_cast<std::uint8_t>(ch.unicode() - u'0'));
     }
@@ -119,14 +125,16 @@ std::optional<DataFileError> ReadTemplate(const QString& path, LayoutTemplate& l
 std::vector<TemplateListEntry> ListTemplates(const DataDir& dataDir) {
   std::vector<TemplateListEntry> list;
   const QDir folder(dataDir.Resolve(u"MAPS"));
-  for (const QString& fileName : folder.entryList({QStringLiteral("*.map")}, QDir::Files, QDir::Name)) {
+  for (const QString& fileName :
+       folder.entryList({QStringLiteral("*.map")}, QDir::Files, QDir::Name)) {
     QStringList lines;
     LoadUnicodeTextFile(folder.filePath(fileName), lines);
     // The list counts every non-empty row line, although a game stops at the first empty one.
     const qsizetype columns = lines.size() > 1 ? lines[1].size() : 0;
-    const qsizetype rows =
-        lines.isEmpty() ? 0 : std::count_if(lines.begin() + 1, lines.end(),
-                                            [](const QString& line) { return !line.isEmpty(); });
+    const qsizetype rows = lines.isEmpty()
+                               ? 0
+                               : std::count_if(lines.begin() + 1, lines.end(),
+                                               [](const QString& line) { return !line.isEmpty(); });
     const QString name = lines.isEmpty() ? QString() : lines[0];
     list.push_back({fileName, QStringLiteral("%1 (%2x%3)").arg(name).arg(columns).arg(rows)});
   }
@@ -147,6 +155,8 @@ void BuildPlayField(Game& game, const QString& templateName) {
   game.MoveLog.Append(LayoutString(game.PlayField));
 }
 
-void RedrawPlayField(Game& game) { game.View().DrawPlayField(); }
+void RedrawPlayField(Game& game) {
+  game.View().DrawPlayField();
+}
 
 }  // namespace quorim

@@ -157,7 +157,8 @@ void ExchangeLetters(Game& game, int player) {
   TRack& rack = game.Racks[player];
   std::vector<int> marked;
   for (int slot = 1; slot <= kRackSlots; ++slot) {
-    if (rack[slot].ExchangeMark && rack[slot].TileIndex >= 0) marked.push_back(rack[slot].TileIndex);
+    if (rack[slot].ExchangeMark && rack[slot].TileIndex >= 0)
+      marked.push_back(rack[slot].TileIndex);
   }
   if (game.ShowsEffects()) {
     game.PlaySound(player == 1 ? QStringLiteral("change1") : QStringLiteral("change2"));
@@ -174,9 +175,10 @@ void ExchangeLetters(Game& game, int player) {
     const auto place = RandomFreeBagPlace(game);
     if (!place) break;
     // Near the end of the bag a letter must not come straight back as itself.
-    const char letter = game.BagCount < 8
-                            ? static_cast<char>(alphabet.LetterCode[game.Random(alphabet.AlphabetSize + 1)])
-                            : rackSlot.Letter;
+    const char letter =
+        game.BagCount < 8
+            ? static_cast<char>(alphabet.LetterCode[game.Random(alphabet.AlphabetSize + 1)])
+            : rackSlot.Letter;
     game.PlayField(place->x, place->y).BagLetter = letter;
     ++game.BagCount;
     TTile& tile = game.TileTable[rackSlot.TileIndex];
@@ -194,14 +196,17 @@ ExchangeOutcome ExchangeMarkedLetters(Game& game) {
   const int player = game.CurrentPlayer;
   if (!game.IsPlayer(player)) return ExchangeOutcome::NothingMarked;
   bool anyMarked = false;
-  for (int slot = 1; slot <= kRackSlots; ++slot) anyMarked = anyMarked || game.Racks[player][slot].ExchangeMark;
+  for (int slot = 1; slot <= kRackSlots; ++slot)
+    anyMarked = anyMarked || game.Racks[player][slot].ExchangeMark;
   if (!anyMarked) {
     game.PlaySound(QStringLiteral("error"));
-    game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageChangeLettersNoOneSelected"), {});
+    game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageChangeLettersNoOneSelected"),
+                                  {});
     return ExchangeOutcome::NothingMarked;
   }
   if (game.Players[player].ExchangeRun > 4 &&
-      !game.View().AskInGameQuestion(game.InterfaceText(u"InGameQuestionTooMuchLettersExchange"), {})) {
+      !game.View().AskInGameQuestion(game.InterfaceText(u"InGameQuestionTooMuchLettersExchange"),
+                                     {})) {
     return ExchangeOutcome::Declined;
   }
   ReturnLaidLetters(game);
@@ -269,7 +274,8 @@ bool TakeBackStar(Game& game, int draggedTile, int x, int y) {
   if (boardTile < 0 || boardTile >= static_cast<int>(game.TileTable.size())) return false;
   TTile& dragged = game.TileTable[draggedTile];
   TTile& star = game.TileTable[boardTile];
-  if (!star.Star || star.Owner != kOwnerCommitted || dragged.Star || cell.Letter != dragged.Letter()) {
+  if (!star.Star || star.Owner != kOwnerCommitted || dragged.Star ||
+      cell.Letter != dragged.Letter()) {
     return false;
   }
   dragged.SetLetter(game.Alphabet.StarCode(), game.Alphabet.StarCode());

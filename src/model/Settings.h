@@ -22,8 +22,8 @@ struct Settings {
   bool ShowAdvancedHallFame = true;
   QString Skin = QStringLiteral("classic");  // at most 50 characters
   bool ShowShadows = true;
-  bool FullScreen = false;      // no border, maximised
-  bool StartMaximized = false;  // with a border
+  bool FullScreen = false;       // no border, maximised
+  bool StartMaximized = false;   // with a border
   std::vector<TPlayer> Members;  // the known players, at most kMaxKnownPlayers
 
   // The last game.

@@ -6,7 +6,9 @@
 
 namespace quorim {
 
-std::string_view WordPart(std::string_view line) { return line.substr(0, line.find('=')); }
+std::string_view WordPart(std::string_view line) {
+  return line.substr(0, line.find('='));
+}
 
 WordLists::WordLists() : case_(&LetterCase::For(kBaseCodePage)) {}
 

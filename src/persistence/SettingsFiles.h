@@ -31,7 +31,8 @@ bool ReadMainSettings(Game& game);
 // Reads the player's settings file; false, with nothing changed, when there is none.
 bool ReadPlayerSettings(Game& game, const std::string& playerName);
 
-// Replace the files whole, never leaving a half-written one; false when a file could not be written.
+// Replace the files whole, never leaving a half-written one; false when a file could not be
+// written.
 bool WriteMainSettings(const Game& game);
 bool WritePlayerSettings(const Game& game, const std::string& playerName);
 

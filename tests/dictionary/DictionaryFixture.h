@@ -18,7 +18,9 @@
 namespace quorim::test {
 
 // 8-bit game text of the Russian dictionary.
-inline std::string G(const char* utf8) { return ToGameText(QString::fromUtf8(utf8), 1251); }
+inline std::string G(const char* utf8) {
+  return ToGameText(QString::fromUtf8(utf8), 1251);
+}
 
 class DictionaryFixture : public ::testing::Test {
  protected:
@@ -37,7 +39,9 @@ class DictionaryFixture : public ::testing::Test {
     WriteFile(dir_.path(), "dict/rus/" + name, GameFile(lines));
   }
   QString LanguageFilePath(const QString& name) const { return dir_.path() + "/dict/rus/" + name; }
-  bool LanguageFileExists(const QString& name) const { return QFile::exists(LanguageFilePath(name)); }
+  bool LanguageFileExists(const QString& name) const {
+    return QFile::exists(LanguageFilePath(name));
+  }
   // The file's lines after its mark, as written.
   QString LanguageFileText(const QString& name) const {
     return QString::fromUtf8(ReadFile(LanguageFilePath(name)).mid(3));

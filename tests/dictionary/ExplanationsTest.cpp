@@ -15,15 +15,17 @@ class WordMeanings : public test::DictionaryFixture {
                     test::GameFile({"[Dynamic]", "InGameQuestionAddWordExplanation=Толковать «%s»?",
                                     "InGameMessageNoWordExplanation=Нет толкования"}));
     game_.Strings.LoadRaw(game_.Data.Resolve(u"lang\\rus\\strings.txt"));
-    WriteLanguageFile("expl/rus/explanatory.txt",
-                      {">АБАК=доска для счёта", ">КОТ=домашний зверь", ">кот=самец кошки",
-                       "КОТ=мешок", ">ЛЕС=[rus]деревья[/rus][eng]a wood[/eng]", ">КОТ=не найдётся"});
+    WriteLanguageFile(
+        "expl/rus/explanatory.txt",
+        {">АБАК=доска для счёта", ">КОТ=домашний зверь", ">кот=самец кошки", "КОТ=мешок",
+         ">ЛЕС=[rus]деревья[/rus][eng]a wood[/eng]", ">КОТ=не найдётся"});
   }
   static QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 };
 
 TEST_F(WordMeanings, ConsecutiveLinesOfAWordAreItsMeaningsAndALaterOneIsNotFound) {
-  EXPECT_EQ(WordExplanations(game_, G("КОТ")), (QStringList{U("домашний зверь"), U("самец кошки"), U("мешок")}));
+  EXPECT_EQ(WordExplanations(game_, G("КОТ")),
+            (QStringList{U("домашний зверь"), U("самец кошки"), U("мешок")}));
   const auto content = ExplainWord(game_, G("КОТ"));
   ASSERT_TRUE(content);
   EXPECT_EQ(content->word, U("КОТ"));
@@ -43,7 +45,8 @@ TEST_F(WordMeanings, ALanguageSectionIsShownOnlyInItsLanguage) {
 }
 
 TEST_F(WordMeanings, TheCommentOfAnAddedWordExplainsItToo) {
-  WriteLanguageFile("diction.user.add.txt", {"ёж=[rus]колючий зверёк[/rus]", "КОТ=[rus]мурлыка[/rus]"});
+  WriteLanguageFile("diction.user.add.txt",
+                    {"ёж=[rus]колючий зверёк[/rus]", "КОТ=[rus]мурлыка[/rus]"});
   EXPECT_EQ(WordExplanations(game_, G("ЁЖ")), QStringList{U("колючий зверёк")});
   EXPECT_EQ(WordExplanations(game_, G("КОТ")).last(), U("мурлыка"));
 }
@@ -52,7 +55,8 @@ TEST_F(WordMeanings, WithoutAMeaningThePersonIsOfferedToAddOneOrToldThereIsNone)
   view_.AnswerQuestions({true, false});
   EXPECT_FALSE(ExplainWord(game_, G("ДЫМ")));
   EXPECT_EQ(view_.FirstArgs(u"AskInGameQuestion")[0], U("Толковать «ДЫМ»?"));
-  EXPECT_EQ(view_.CallsNamed(u"OpenUserDictionaryOptions")[0].args, (QStringList{U("ДЫМ"), "added"}));
+  EXPECT_EQ(view_.CallsNamed(u"OpenUserDictionaryOptions")[0].args,
+            (QStringList{U("ДЫМ"), "added"}));
   EXPECT_FALSE(ExplainWord(game_, G("ДЫМ")));
   EXPECT_EQ(view_.CallsNamed(u"OpenUserDictionaryOptions").size(), 1u);
 

@@ -21,7 +21,8 @@ class ComputerVocabulary : public test::DictionaryFixture {
   // Which of the three entries the computer may use.
   std::string Uses(int intellect, int slot = 12) {
     std::string used;
-    for (const char* entry : {"КОТ=A", "КИТ=B", "ЛЕС"}) used += Allowed(entry, intellect, slot) ? '1' : '0';
+    for (const char* entry : {"КОТ=A", "КИТ=B", "ЛЕС"})
+      used += Allowed(entry, intellect, slot) ? '1' : '0';
     return used;
   }
 };
@@ -88,8 +89,8 @@ TEST_F(ComputerVocabulary, AWordIsUsableWhenOneOfItsEntriesIsAndTheUserHasNotExc
 
 TEST_F(ComputerVocabulary, ThemesFileKeysAndTitles) {
   WriteLanguageFile("themes.txt", {"dcommom=C", "DExtended1=", "; комментарий вне раздела",
-                                   "[DictionaryThemes]", "C=Общие слова", "; скрытая тема",
-                                   "", "E=Редкие=и особые", "endoffile", "K=После конца"});
+                                   "[DictionaryThemes]", "C=Общие слова", "; скрытая тема", "",
+                                   "E=Редкие=и особые", "endoffile", "K=После конца"});
   LoadThemeMarkers(game_);
   LoadThemeTitles(game_);
   EXPECT_EQ(game_.Themes.ThemeMarkers[kThemeCommon], 'C');
@@ -107,7 +108,8 @@ TEST_F(ComputerVocabulary, ThemesFileKeysAndTitles) {
 TEST_F(ComputerVocabulary, SizeAndExcludedThemesAreKeptPerLanguage) {
   StoreDictionaryLimits(game_, "rus", DictionarySize::Normal, "BC");
   StoreDictionaryLimits(game_, "eng", DictionarySize::Children, "");
-  EXPECT_EQ(game_.Settings.DictionaryLimits, (std::vector<std::string>{"rus=BC", "Limrus=A", "Limeng=K"}));
+  EXPECT_EQ(game_.Settings.DictionaryLimits,
+            (std::vector<std::string>{"rus=BC", "Limrus=A", "Limeng=K"}));
   EXPECT_EQ(StoredDictionarySize(game_, "rus"), DictionarySize::Normal);
   EXPECT_EQ(StoredDictionarySize(game_, "ENG"), DictionarySize::Children);
 

@@ -10,10 +10,11 @@ using test::G;
 class UserDictionary : public test::DictionaryFixture {
  protected:
   UserDictionary() {
-    test::WriteFile(dir_.path(), "lang/rus/strings.txt",
-                    test::GameFile({"[Dynamic]", "OptionsUserDictionaryErrorWordAlreadyInList=Уже есть",
-                                    "OptionsUserDictionaryCollisionAddingWordAlreadyExcluded=Исключено",
-                                    "OptionsUserDictionaryCollisionExcludingWordAlreadyAdded=Добавлено"}));
+    test::WriteFile(
+        dir_.path(), "lang/rus/strings.txt",
+        test::GameFile({"[Dynamic]", "OptionsUserDictionaryErrorWordAlreadyInList=Уже есть",
+                        "OptionsUserDictionaryCollisionAddingWordAlreadyExcluded=Исключено",
+                        "OptionsUserDictionaryCollisionExcludingWordAlreadyAdded=Добавлено"}));
     game_.Strings.LoadRaw(game_.Data.Resolve(u"lang\\rus\\strings.txt"));
   }
   static QString U(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -25,7 +26,8 @@ class UserDictionary : public test::DictionaryFixture {
 };
 
 TEST_F(UserDictionary, ListFilesAreReadIntoWordsAndComments) {
-  WriteLanguageFile("diction.user.add.txt", {"кот=[rus]зверь=кошка[/rus]", "", "=без слова", "ДОМ"});
+  WriteLanguageFile("diction.user.add.txt",
+                    {"кот=[rus]зверь=кошка[/rus]", "", "=без слова", "ДОМ"});
   const auto rows = ReadUserWordRows(LanguageFilePath("diction.user.add.txt"), 1251);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].word, G("кот"));
@@ -42,7 +44,8 @@ TEST_F(UserDictionary, AddingAndExcludingRefuseDuplicatesAndCollisionsWithTheirM
   EXPECT_EQ(page.AddWord(U("ДОМ"), false), UserListChange::Collision);
   EXPECT_EQ(page.ExcludeWord(U("КОТ")), UserListChange::Collision);
   EXPECT_EQ(page.ExcludeWord(U("")), UserListChange::Ignored);
-  EXPECT_EQ(view_.FirstArgs(u"ShowMessageBox"), (QStringList{U("Уже есть"), U("Исключено"), U("Добавлено")}));
+  EXPECT_EQ(view_.FirstArgs(u"ShowMessageBox"),
+            (QStringList{U("Уже есть"), U("Исключено"), U("Добавлено")}));
 
   EXPECT_EQ(Words(page, UserList::Added), (std::vector<std::string>{G("КОТ"), G("кот")}));
   EXPECT_EQ(LanguageFileText("diction.user.add.txt"), U("КОТ\r\nкот\r\n"));
@@ -71,14 +74,17 @@ TEST_F(UserDictionary, CommentsAreKeptPerExplanationLanguageOnOneLine) {
   page.SelectRow(UserList::Added, 0);
   EXPECT_EQ(page.CommentBox(), "");
   page.EditComment("a pet");
-  EXPECT_EQ(LanguageFileText("diction.user.add.txt"), U("КОТ=[rus]домашний зверь[/rus][eng]a pet[/eng]\r\n"));
+  EXPECT_EQ(LanguageFileText("diction.user.add.txt"),
+            U("КОТ=[rus]домашний зверь[/rus][eng]a pet[/eng]\r\n"));
 
   game_.Settings.ExplanatoryLang = "rus";
   page.SelectRow(UserList::Added, 0);
   EXPECT_EQ(page.CommentBox(), U("домашний зверь"));
   page.EditComment(U("кошка"));
-  EXPECT_EQ(LanguageFileText("diction.user.add.txt"), U("КОТ=[eng]a pet[/eng][rus]кошка[/rus]\r\n"));
-  EXPECT_EQ(game_.WordLists.Slot(kAddedWordsSlot)->Lines(), TextLines{G("КОТ=[eng]a pet[/eng][rus]кошка[/rus]")});
+  EXPECT_EQ(LanguageFileText("diction.user.add.txt"),
+            U("КОТ=[eng]a pet[/eng][rus]кошка[/rus]\r\n"));
+  EXPECT_EQ(game_.WordLists.Slot(kAddedWordsSlot)->Lines(),
+            TextLines{G("КОТ=[eng]a pet[/eng][rus]кошка[/rus]")});
 }
 
 TEST_F(UserDictionary, APlainCommentOfAnOlderListIsTheDictionaryLanguagesAndIsNotLost) {
@@ -88,7 +94,8 @@ TEST_F(UserDictionary, APlainCommentOfAnOlderListIsTheDictionaryLanguagesAndIsNo
   page.SelectRow(UserList::Added, 0);
   EXPECT_EQ(page.CommentBox(), "");
   page.EditComment("a pet");
-  EXPECT_EQ(LanguageFileText("diction.user.add.txt"), U("КОТ=[rus]кошка[/rus][eng]a pet[/eng]\r\n"));
+  EXPECT_EQ(LanguageFileText("diction.user.add.txt"),
+            U("КОТ=[rus]кошка[/rus][eng]a pet[/eng]\r\n"));
 
   game_.Settings.ExplanatoryLang.clear();  // comments are then the dictionary language's
   page.SelectRow(UserList::Added, 0);

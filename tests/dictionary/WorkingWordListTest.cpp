@@ -11,8 +11,7 @@ class WorkingWordList : public test::DictionaryFixture {
  protected:
   const TextLines& Lines(const char* firstLetter) {
     static const TextLines none;
-    const WordList* list =
-        game_.WordLists.Slot(LetterListSlot(game_.Alphabet, G(firstLetter)[0]));
+    const WordList* list = game_.WordLists.Slot(LetterListSlot(game_.Alphabet, G(firstLetter)[0]));
     return list == nullptr ? none : list->Lines();
   }
   bool Known(const char* word) { return IsDictionaryWord(game_, G(word)); }
@@ -23,7 +22,8 @@ TEST_F(WorkingWordList, LinesAreFiledByFirstLetterWithTheirWordsInUpperCase) {
                                        "=A", "QWERTY", "Ёж"});
   LoadWordLists(game_, true);
 
-  EXPECT_EQ(Lines("К"), (TextLines{G("КОТ=A"), G("КИТ=B"), G("КОТ=AB")}));  // order and duplicates kept
+  EXPECT_EQ(Lines("К"),
+            (TextLines{G("КОТ=A"), G("КИТ=B"), G("КОТ=AB")}));  // order and duplicates kept
   EXPECT_EQ(Lines("А"), (TextLines{G("АБ=АБ"), G("АБА=xАБА")}));
   EXPECT_EQ(Lines("Д"), (TextLines{G("ДОМ")}));
   // Neither "=" without a word nor a word of foreign letters is kept anywhere.
@@ -80,8 +80,9 @@ class UserListsOfAMove : public WorkingWordList {
     WriteLanguageFile("dictionary.txt", {"КОТ", "ДОМ"});
     WriteLanguageFile("diction.user.add.txt", {"ЁЖ", "дом"});
     WriteLanguageFile("diction.user.del.txt", {"ДОМ", "КОТ"});
-    test::WriteFile(dir_.path(), "lang/rus/strings.txt",
-                    test::GameFile({"[Dynamic]", "InGameQuestionAddWordToDictionary=Добавить «%s»?"}));
+    test::WriteFile(
+        dir_.path(), "lang/rus/strings.txt",
+        test::GameFile({"[Dynamic]", "InGameQuestionAddWordToDictionary=Добавить «%s»?"}));
     game_.Strings.LoadRaw(game_.Data.Resolve(u"lang\\rus\\strings.txt"));
     LoadWordLists(game_, true);
   }

@@ -11,13 +11,16 @@
 namespace quorim {
 namespace {
 
-std::string G(const char* utf8) { return ToGameText(QString::fromUtf8(utf8), 1251); }
+std::string G(const char* utf8) {
+  return ToGameText(QString::fromUtf8(utf8), 1251);
+}
 
 class StartUp : public ::testing::Test {
  protected:
   StartUp() : game_(view_, DataDir(dir_.path())) {
     game_.Locales.Add("RUS", 1049);
-    Write("dict/rus/alphabet.txt", test::ReadFile(QStringLiteral(QUORIM_SHIPPED_DATA "/dict/rus/alphabet.txt")));
+    Write("dict/rus/alphabet.txt",
+          test::ReadFile(QStringLiteral(QUORIM_SHIPPED_DATA "/dict/rus/alphabet.txt")));
     Write("dict/rus/dictionary.txt", test::GameFile({"КОТ=A", "ЛЕС=B"}));
     Write("dict/rus/themes.txt", test::GameFile({"DCommom=A", "DExtended1=E"}));
     Write("lang/rus/strings.txt",
@@ -26,7 +29,9 @@ class StartUp : public ::testing::Test {
     game_.Strings.LoadRaw(game_.Data.Resolve(u"lang\\rus\\strings.txt"));
     choice_.interfaceLang = choice_.dictionaryLang = "rus";
   }
-  void Write(const QString& path, const QByteArray& bytes) { test::WriteFile(dir_.path(), path, bytes); }
+  void Write(const QString& path, const QByteArray& bytes) {
+    test::WriteFile(dir_.path(), path, bytes);
+  }
 
   QTemporaryDir dir_;
   HeadlessView view_;
@@ -52,8 +57,9 @@ TEST_F(StartUp, AFirstStartAsksForFullScreenOnceAndPlaysTheCommonDictionary) {
 TEST_F(StartUp, TheLastPlayersSettingsApplyButLanguagesThatAreNotInstalledGiveWay) {
   Write("quorim.ini", test::GameFile({"[Last Player]", "Player1=Анна", "FullScreen=2"}));
   Write(QString::fromUtf8("анна.ini"),
-        test::GameFile({"[Options Hint]", "HintCount=10", "[Options Dictionary]", "DictionaryLimits=Limrus=E/rus=B/",
-                        "[Options Language]", "InterfaceLang=deu", "DictionaryLang=xyz"}));
+        test::GameFile({"[Options Hint]", "HintCount=10", "[Options Dictionary]",
+                        "DictionaryLimits=Limrus=E/rus=B/", "[Options Language]",
+                        "InterfaceLang=deu", "DictionaryLang=xyz"}));
   EXPECT_FALSE(LoadStartUpData(game_, choice_, 0, 0));
   EXPECT_TRUE(view_.CallsNamed(u"AskConfirmation").empty());
   EXPECT_TRUE(game_.Settings.FullScreen);

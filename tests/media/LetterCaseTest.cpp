@@ -9,7 +9,9 @@
 namespace quorim {
 namespace {
 
-std::string Game(const char* utf8, int codePage) { return ToGameText(QString::fromUtf8(utf8), codePage); }
+std::string Game(const char* utf8, int codePage) {
+  return ToGameText(QString::fromUtf8(utf8), codePage);
+}
 
 TEST(LetterCase, CyrillicLettersChangeCaseInTheirCodePage) {
   const LetterCase& cyrillic = LetterCase::For(1251);

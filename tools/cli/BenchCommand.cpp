@@ -1,13 +1,13 @@
 #include "BenchCommand.h"
 
 #include "dictionary/WorkingWordList.h"
+#include "flow/HeadlessView.h"
 #include "media/CodePages.h"
 #include "media/DataDir.h"
 #include "media/InterfaceStrings.h"
 #include "media/LanguageChoice.h"
 #include "media/Locales.h"
 #include "media/TextFiles.h"
-#include "flow/HeadlessView.h"
 #include "model/Alphabet.h"
 #include "model/Game.h"
 #include "model/Layouts.h"
@@ -77,7 +77,8 @@ TextLines SizedDictionary(const TextLines& shipped, const Alphabet& alphabet, st
     std::string line = shipped[index];
     if (repeat > 0) {
       const std::size_t equals = std::min(line.find('='), line.size());
-      line.insert(equals, 1, static_cast<char>(alphabet.LetterCode[(repeat - 1) % alphabet.AlphabetSize]));
+      line.insert(equals, 1,
+                  static_cast<char>(alphabet.LetterCode[(repeat - 1) % alphabet.AlphabetSize]));
     }
     lines.push_back(std::move(line));
   }
@@ -85,7 +86,8 @@ TextLines SizedDictionary(const TextLines& shipped, const Alphabet& alphabet, st
 }
 
 // Building the word list and looking words up, on a dictionary of 100,000 lines.
-void BenchWordLists(QTextStream& out, const DataDir& dataDir, const QString& lang, const TextLines& shipped) {
+void BenchWordLists(QTextStream& out, const DataDir& dataDir, const QString& lang,
+                    const TextLines& shipped) {
   constexpr std::size_t kLines = 100000;
   constexpr int kLookups = 1000000;
   QTemporaryDir scratch;
@@ -110,7 +112,8 @@ void BenchWordLists(QTextStream& out, const DataDir& dataDir, const QString& lan
   }
   int found = 0;
   Measure(out, "1,000,000 IsDictionaryWord lookups", 1, [&] {
-    for (int i = 0; i < kLookups; ++i) found += IsDictionaryWord(game, queries[static_cast<std::size_t>(i) % queries.size()]);
+    for (int i = 0; i < kLookups; ++i)
+      found += IsDictionaryWord(game, queries[static_cast<std::size_t>(i) % queries.size()]);
   });
   out << "  " << found << " found" << Qt::endl;
 }

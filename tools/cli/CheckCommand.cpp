@@ -10,7 +10,9 @@ namespace quorim::cli {
 
 namespace {
 
-const char* YesNo(bool yes) { return yes ? "yes" : "no"; }
+const char* YesNo(bool yes) {
+  return yes ? "yes" : "no";
+}
 
 }  // namespace
 
@@ -27,8 +29,8 @@ int RunCheck(const QStringList& words, QTextStream& out, QTextStream& err) {
     const std::string word = game.WordLists.Case().Upper(ToGameText(typed, codePage));
     out << FromGameText(word, codePage) << " dictionary=" << YesNo(IsDictionaryWord(game, word))
         << " computer=" << YesNo(ComputerMayUseWord(game, word, 1)) << ','
-        << YesNo(ComputerMayUseWord(game, word, 2)) << ',' << YesNo(ComputerMayUseWord(game, word, 3))
-        << Qt::endl;
+        << YesNo(ComputerMayUseWord(game, word, 2)) << ','
+        << YesNo(ComputerMayUseWord(game, word, 3)) << Qt::endl;
     for (const QString& meaning : WordExplanations(game, word)) out << "  " << meaning << Qt::endl;
   }
   return 0;

@@ -37,7 +37,8 @@ int RunInfo(QTextStream& out, QTextStream& err) {
   describe("Interface language", settings.InterfaceLang);
   describe("Dictionary language", settings.DictionaryLang);
   describe("Explanatory language", settings.ExplanatoryLang);
-  out << "Current player: " << FromGameText(game.Players[1].Name, game.InterfaceCodePage()) << Qt::endl;
+  out << "Current player: " << FromGameText(game.Players[1].Name, game.InterfaceCodePage())
+      << Qt::endl;
 
   const Alphabet& alphabet = game.Alphabet;
   const int cells = kBoardSide * kBoardSide;
@@ -62,8 +63,8 @@ int RunInfo(QTextStream& out, QTextStream& err) {
     const WordList* list = game.WordLists.Slot(slot);
     return list == nullptr ? 0 : static_cast<int>(list->Lines().size());
   };
-  out << "Words: " << words << " in the dictionary, " << userWords(kAddedWordsSlot)
-      << " added and " << userWords(kExcludedWordsSlot) << " excluded by the user" << Qt::endl;
+  out << "Words: " << words << " in the dictionary, " << userWords(kAddedWordsSlot) << " added and "
+      << userWords(kExcludedWordsSlot) << " excluded by the user" << Qt::endl;
 
   out << Qt::endl << "Layouts:" << Qt::endl;
   for (const TemplateListEntry& entry : ListTemplates(game.Data)) {
