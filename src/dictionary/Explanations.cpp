@@ -38,8 +38,7 @@ QStringList WordExplanations(const Game& game, std::string_view word) {
   QStringList meanings;
   if (!settings.ExplanatoryLang.isEmpty()) {
     const QString file = QStringLiteral("expl\\") + settings.ExplanatoryLang + "\\explanatory.txt";
-    ReadExplanations(game.Data.Resolve(DictionaryFile(settings.DictionaryLang, file)), word, lang,
-                     codePage, meanings);
+    ReadExplanations(LanguageFilePath(game, file), word, lang, codePage, meanings);
   }
   ReadExplanations(AddedWordsPath(game), word, lang, codePage, meanings);
   return meanings;

@@ -23,14 +23,13 @@ constexpr std::size_t kExcludedWidth = 15;
 constexpr char kOldCommonMarker = '\x8E';
 constexpr char kOldExtendedMarker = '\x86';
 
+// Keys and language codes are ASCII.
 bool EqualAsciiIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return LetterCase::For(kBaseCodePage).Upper(x) == LetterCase::For(kBaseCodePage).Upper(y);
-  });
+  return LetterCase::For(kBaseCodePage).EqualIgnoringCase(a, b);
 }
 
 QString ThemesPath(const Game& game) {
-  return game.Data.Resolve(DictionaryFile(game.Settings.DictionaryLang, u"themes.txt"));
+  return LanguageFilePath(game, u"themes.txt");
 }
 
 std::string Ascii(const QString& text) {

@@ -216,8 +216,7 @@ void UserDictionaryPage::WriteList(UserList list) {
   if (rows.empty()) {
     QFile::remove(path);
     if (list == UserList::Excluded) {
-      QFile::remove(
-          game_.Data.Resolve(DictionaryFile(game_.Settings.DictionaryLang, u"diction.xx")));
+      QFile::remove(LanguageFilePath(game_, u"diction.xx"));
     }
     return;
   }

@@ -7,10 +7,6 @@ namespace quorim {
 
 namespace {
 
-QString LanguageFile(const Game& game, QStringView file) {
-  return game.Data.Resolve(DictionaryFile(game.Settings.DictionaryLang, file));
-}
-
 // Every occurrence of the line's word, in any case, becomes upper case: "аб=аб" gives "АБ=АБ".
 void UpperWordOccurrences(std::string& line, const LetterCase& letterCase) {
   const std::size_t equals = line.find('=');
@@ -38,19 +34,23 @@ void LoadUserList(Game& game, int slot, const QString& path) {
 
 }  // namespace
 
+QString LanguageFilePath(const Game& game, QStringView file) {
+  return game.Data.Resolve(DictionaryFile(game.Settings.DictionaryLang, file));
+}
+
 int LetterListSlot(const Alphabet& alphabet, char first) {
   const int index = alphabet.LetterIndex(first);
   return index < 0 || index >= alphabet.AlphabetSize ? 0 : index + 1;
 }
 
 QString DictionaryPath(const Game& game) {
-  return LanguageFile(game, u"dictionary.txt");
+  return LanguageFilePath(game, u"dictionary.txt");
 }
 QString AddedWordsPath(const Game& game) {
-  return LanguageFile(game, u"diction.user.add.txt");
+  return LanguageFilePath(game, u"diction.user.add.txt");
 }
 QString ExcludedWordsPath(const Game& game) {
-  return LanguageFile(game, u"diction.user.del.txt");
+  return LanguageFilePath(game, u"diction.user.del.txt");
 }
 
 void LoadWordLists(Game& game, bool full) {

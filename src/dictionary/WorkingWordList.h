@@ -15,7 +15,9 @@ namespace quorim {
 // alphabet (the star too) gives 0, the added words' slot.
 int LetterListSlot(const Alphabet& alphabet, char first);
 
-// The language folder's word files.
+// A file of the dictionary language's folder, dict\<lang>\<file>.
+QString LanguageFilePath(const Game& game, QStringView file);
+// Its word files.
 QString DictionaryPath(const Game& game);
 QString AddedWordsPath(const Game& game);
 QString ExcludedWordsPath(const Game& game);

@@ -45,17 +45,6 @@ std::optional<long long> DecimalNumber(std::string_view text) {
   return negative ? -number : number;
 }
 
-bool EqualAsciiIgnoringCase(QStringView a, QStringView b) {
-  if (a.size() != b.size()) return false;
-  const auto lower = [](char16_t ch) {
-    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
-  };
-  for (qsizetype i = 0; i < a.size(); ++i) {
-    if (lower(a[i].unicode()) != lower(b[i].unicode())) return false;
-  }
-  return true;
-}
-
 // A cut that never leaves half of a surrogate pair behind.
 QString Cut(const QString& text, qsizetype width) {
   if (text.size() <= width) return text;
@@ -170,7 +159,7 @@ class SettingsReader {
   std::optional<QString> Find(QStringView key) const {
     for (const QString& line : lines_) {
       const qsizetype equals = line.indexOf(u'=');
-      if (equals >= 0 && EqualAsciiIgnoringCase(QStringView(line).left(equals), key)) {
+      if (equals >= 0 && QStringView(line).left(equals).compare(key, Qt::CaseInsensitive) == 0) {
         return line.mid(equals + 1);
       }
     }
