@@ -44,11 +44,16 @@ NOT_FOR_CHILDREN = frozenset(
 # them with basic English words.
 NOT_FOR_CHILDREN_WORDS = frozenset("""сука сперма труп героин напалм садист расист
 маньяк кретин морг клизма идиот дьявол ведьма гарем убийца тюрьма гной гнида
-вошь могила смерть гибель""".split())
+вошь могила смерть гибель член табу""".split())
 # Adjectives used as nouns keep their adjective endings.
 SUBST_ENDINGS = ("ая", "яя", "ое", "ее", "ый", "ий", "ой")
 OBLIQUE_ENDINGS = ("ами", "ями", "ов", "ев", "ей", "ий", "ем", "ом", "ью", "ам", "ям",
                    "ах", "ях", "ы", "и", "у", "ю")
+
+# Plural-only words with a meaning of their own (watch, election, backgammon)
+# that look like the plural of another noun of ru_RU.dic (час, выбор, нард).
+PLURAL_ONLY_FORMS = ("часы", "духи", "выборы", "трусы", "кавычки", "проводы", "нарды",
+                     "сени", "счеты", "бредни", "выселки")
 
 TITLES = {
     "C": "Общеупотребительные слова",
@@ -116,6 +121,8 @@ class Evidence:
         self.everyday = everyday
         self.noun_eq = collections.Counter()
         self.plain_noun_eq = collections.defaultdict(set)  # (head, sense), unshared
+        # the first word Mueller gives for a plain English noun (sparrow, taxi)
+        self.first_equivalents = set()
         self.other_eq = collections.Counter()
         self.function_eq = collections.Counter()  # as adjective, adverb, pronoun...
         self.numerals = set()
@@ -132,6 +139,8 @@ class Evidence:
                 self.noun_eq[eq.word] += 1
                 if not eq.shared:
                     self.plain_noun_eq[eq.word].add((eq.head, eq.sense))
+                    if eq.sense == 1 and eq.rank == 0 and re.fullmatch(r"[a-z]+", eq.head):
+                        self.first_equivalents.add(eq.word)
                 if eq.head in everyday and eq.sense <= 3:
                     self.common.add(eq.word)
                 if (eq.sense == 1 and eq.rank == 0 and eq.first_pos == "noun"
@@ -217,7 +226,10 @@ def compute(ev=None, report=False):
             continue  # not a noun, or a form of another word (сна, дома; not рот)
         if ev.function_eq[word] or other_eq[word] >= noun_eq[word]:
             rejected["flagless, also an adjective, adverb, pronoun..."].append(word)
-        elif oblique_form(word, flagged_nouns | flagless_set):
+        elif (oblique_form(word, flagged_nouns | flagless_set)
+              and not (word in ev.first_equivalents and not word.endswith("ий"))):
+            # воробей and такси only look like forms of a listed noun; прений
+            # (of прения) is given as "участник прений", so -ий stays out
             rejected["flagless, oblique form"].append(word)
         elif word.startswith("пол") and word[3:] in generated:
             rejected["flagless, half of something"].append(word)
@@ -235,6 +247,13 @@ def compute(ev=None, report=False):
             nouns.add(word)
         else:
             rejected["plural of a listed noun"].append(word)
+
+    # Plural-only nouns whose form hunspell generates only from another
+    # noun's paradigm (часы from час, выборы from выбор).
+    for word in PLURAL_ONLY_FORMS:
+        if word not in generated and word not in plural_lemmas:
+            sys.exit(f"{word} is no longer in ru_RU.dic; check PLURAL_ONLY_FORMS")
+        nouns.add(word)
 
     # Adjectives used as nouns (животное, столовая, рабочий) have no entry of
     # their own; take those Mueller gives on their own (not before a phrase's
