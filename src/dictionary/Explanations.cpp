@@ -37,8 +37,8 @@ QStringList WordExplanations(const Game& game, std::string_view word) {
   const QString lang = CommentLanguage(game);
   QStringList meanings;
   if (!settings.ExplanatoryLang.isEmpty()) {
-    const QString file = QStringLiteral("expl\\") + settings.ExplanatoryLang + "\\explanatory.txt";
-    ReadExplanations(LanguageFilePath(game, file), word, lang, codePage, meanings);
+    const QString file = ExplanatoryFile(settings.DictionaryLang, settings.ExplanatoryLang);
+    ReadExplanations(game.Data.Resolve(file), word, lang, codePage, meanings);
   }
   ReadExplanations(AddedWordsPath(game), word, lang, codePage, meanings);
   return meanings;

@@ -33,12 +33,16 @@ std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& c
   game.HintsLeft = settings.HintCount;
 
   LoadThemeMarkers(game);
-  LoadThemeTitles(game);
   if (!hadMainSettings) SetDefaultDictionaryLimits(game);
-  ApplyDictionaryLimits(game);
+  return LoadDictionaryLanguage(game);
+}
 
-  const auto error =
-      LoadAlphabet(game.Alphabet, {game.Data, settings.DictionaryLang, game.DictionaryCodePage()});
+std::optional<DataFileError> LoadDictionaryLanguage(Game& game) {
+  LoadThemeMarkers(game);
+  LoadThemeTitles(game);
+  ApplyDictionaryLimits(game);
+  const auto error = LoadAlphabet(
+      game.Alphabet, {game.Data, game.Settings.DictionaryLang, game.DictionaryCodePage()});
   LoadWordLists(game, true);
   return error;
 }

@@ -16,4 +16,9 @@ namespace quorim {
 std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& choice,
                                              int outputDevices, int outputVolume);
 
+// Everything that follows from Settings.DictionaryLang: its theme letters and titles, its size and
+// excluded themes, its alphabet and word list. Gives the error of an alphabet that could not be
+// loaded.
+std::optional<DataFileError> LoadDictionaryLanguage(Game& game);
+
 }  // namespace quorim

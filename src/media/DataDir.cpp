@@ -60,6 +60,11 @@ QString DictionaryFile(QStringView dictionaryLang, QStringView file) {
   return QStringLiteral("dict\\") + dictionaryLang.toString() + u'\\' + file.toString();
 }
 
+QString ExplanatoryFile(QStringView dictionaryLang, QStringView explanatoryLang) {
+  return DictionaryFile(dictionaryLang, QStringLiteral("expl\\") + explanatoryLang.toString() +
+                                            QStringLiteral("\\explanatory.txt"));
+}
+
 QString StringsFile(QStringView interfaceLang) {
   return QStringLiteral("lang\\") + interfaceLang.toString() + QStringLiteral("\\strings.txt");
 }

@@ -29,8 +29,10 @@ class DataDir {
   QString root_;
 };
 
-// Game paths inside the language folders: dict\<lang>\<file> and lang\<lang>\strings.txt.
+// Game paths inside the language folders: dict\<lang>\<file>, the explanations
+// dict\<lang>\expl\<explanatory lang>\explanatory.txt and lang\<lang>\strings.txt.
 QString DictionaryFile(QStringView dictionaryLang, QStringView file);
+QString ExplanatoryFile(QStringView dictionaryLang, QStringView explanatoryLang);
 QString StringsFile(QStringView interfaceLang);
 
 }  // namespace quorim

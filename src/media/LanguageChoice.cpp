@@ -45,8 +45,7 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
   if (!choice.dictionaryLang.isEmpty()) {
     choice.explanatoryLang =
         FirstAvailableLanguage(value(u"ExplanatoryLanguage"), [&](const QString& code) {
-          return dataDir.Exists(DictionaryFile(
-              choice.dictionaryLang, QStringLiteral("expl\\") + code + "\\explanatory.txt"));
+          return dataDir.Exists(ExplanatoryFile(choice.dictionaryLang, code));
         });
   }
 

@@ -16,12 +16,13 @@ const char* YesNo(bool yes) {
 
 }  // namespace
 
-int RunCheck(const QStringList& words, QTextStream& out, QTextStream& err) {
+int RunCheck(const QStringList& words, const LanguageOverrides& languages, QTextStream& out,
+             QTextStream& err) {
   if (words.isEmpty()) {
     err << "usage: quorim-cli check WORD..." << Qt::endl;
     return 2;
   }
-  const auto session = CliSession::Start(err);
+  const auto session = CliSession::Start(err, languages);
   if (!session) return 1;
   const Game& game = session->game();
   const int codePage = game.DictionaryCodePage();

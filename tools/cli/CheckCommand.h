@@ -3,12 +3,15 @@
 // settings of its data directory.
 
 #include <QStringList>
+#include "CliSession.h"
+
 #include <QTextStream>
 
 namespace quorim::cli {
 
 // One line per word: the word in upper case, whether the dictionary holds it and whether the
 // computer may use it at each intellect, then its explanations indented by two spaces.
-int RunCheck(const QStringList& words, QTextStream& out, QTextStream& err);
+int RunCheck(const QStringList& words, const LanguageOverrides& languages, QTextStream& out,
+             QTextStream& err);
 
 }  // namespace quorim::cli

@@ -13,6 +13,32 @@ class NoWindows : public ControlTextApplier {
   void ApplyControlText(const ControlText&) override {}
 };
 
+// False, with the reason in err, when a language asked for is not installed.
+bool ApplyOverrides(Game& game, const LanguageOverrides& overrides, QTextStream& err) {
+  Settings& settings = game.Settings;
+  if (!overrides.dictionary.isEmpty()) {
+    const QString code = overrides.dictionary.toLower();
+    if (!game.Data.Exists(DictionaryFile(code, u"dictionary.txt"))) {
+      err << "no dictionary " << code << " in " << game.Data.Root() << Qt::endl;
+      return false;
+    }
+    settings.DictionaryLang = code;
+    // Explanations of the old dictionary's words do not fit the new one's.
+    if (!game.Data.Exists(ExplanatoryFile(code, settings.ExplanatoryLang)))
+      settings.ExplanatoryLang.clear();
+  }
+  if (!overrides.explanations.isEmpty()) {
+    const QString code = overrides.explanations.toLower();
+    if (!game.Data.Exists(ExplanatoryFile(settings.DictionaryLang, code))) {
+      err << "no explanations " << code << " for the dictionary " << settings.DictionaryLang
+          << Qt::endl;
+      return false;
+    }
+    settings.ExplanatoryLang = code;
+  }
+  return true;
+}
+
 }  // namespace
 
 CliSession::CliSession() : game_(view_, DataDir::FromWorkingDirectory()) {
@@ -20,7 +46,8 @@ CliSession::CliSession() : game_(view_, DataDir::FromWorkingDirectory()) {
   view_.SetDefaultAnswer(false);
 }
 
-std::unique_ptr<CliSession> CliSession::Start(QTextStream& err) {
+std::unique_ptr<CliSession> CliSession::Start(QTextStream& err,
+                                              const LanguageOverrides& languages) {
   std::unique_ptr<CliSession> session(new CliSession());
   Game& game = session->game_;
   QStringList problems;
@@ -34,7 +61,11 @@ std::unique_ptr<CliSession> CliSession::Start(QTextStream& err) {
   }
   NoWindows noWindows;
   ApplyInterfaceLanguage(game.Data, session->choice_.interfaceLang, game.Strings, noWindows);
-  const auto error = LoadStartUpData(game, session->choice_, 0, 0);
+  auto error = LoadStartUpData(game, session->choice_, 0, 0);
+  if (!error && !(languages.dictionary.isEmpty() && languages.explanations.isEmpty())) {
+    if (!ApplyOverrides(game, languages, err)) return nullptr;
+    error = LoadDictionaryLanguage(game);
+  }
   if (game.Settings.InterfaceLang != session->choice_.interfaceLang) {
     ApplyInterfaceLanguage(game.Data, game.Settings.InterfaceLang, game.Strings, noWindows);
   }

@@ -12,10 +12,16 @@
 
 namespace quorim::cli {
 
+// Languages asked for on the command line instead of the ones start-up chooses; empty: keep.
+struct LanguageOverrides {
+  QString dictionary;
+  QString explanations;
+};
+
 class CliSession {
  public:
   // Nothing, after the messages of a failed start have gone to err.
-  static std::unique_ptr<CliSession> Start(QTextStream& err);
+  static std::unique_ptr<CliSession> Start(QTextStream& err, const LanguageOverrides& languages);
 
   Game& game() { return game_; }
   const LanguageChoice& choice() const { return choice_; }

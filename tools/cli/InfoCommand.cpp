@@ -18,8 +18,8 @@ QString LetterText(const Game& game, int index) {
 
 }  // namespace
 
-int RunInfo(QTextStream& out, QTextStream& err) {
-  const auto session = CliSession::Start(err);
+int RunInfo(const LanguageOverrides& languages, QTextStream& out, QTextStream& err) {
+  const auto session = CliSession::Start(err, languages);
   if (!session) return 1;
   Game& game = session->game();
   const Settings& settings = game.Settings;
