@@ -1,5 +1,6 @@
 #include "BenchCommand.h"
 
+#include "dictionary/Explanations.h"
 #include "dictionary/WorkingWordList.h"
 #include "flow/HeadlessView.h"
 #include "media/CodePages.h"
@@ -118,6 +119,30 @@ void BenchWordLists(QTextStream& out, const DataDir& dataDir, const QString& lan
   out << "  " << found << " found" << Qt::endl;
 }
 
+// Explaining a word as the explanation window does, in every explanation language of the
+// dictionary: the last word of the file, which the reader reaches after every other line.
+void BenchExplanations(QTextStream& out, const DataDir& dataDir, const LocaleTable& locales,
+                       const QString& lang) {
+  HeadlessView view;
+  Game game(view, dataDir);
+  game.Locales = locales;
+  game.Settings.DictionaryLang = lang;
+  const int codePage = game.DictionaryCodePage();
+  const QDir explanations(dataDir.Resolve(DictionaryFile(lang, u"expl")));
+  for (const QString& explanatoryLang : explanations.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    game.Settings.ExplanatoryLang = explanatoryLang;
+    TextLines lines;
+    LoadTextFile(dataDir.Resolve(ExplanatoryFile(lang, explanatoryLang)), lines, codePage);
+    if (lines.empty()) continue;
+    const std::string& last = lines.back();
+    const std::string word = last.substr(1, last.find('=') - 1);
+    std::size_t meanings = 0;
+    Measure(out, "explain the last word of " + lang + "\\expl\\" + explanatoryLang, 5,
+            [&] { meanings = WordExplanations(game, word).size(); });
+    out << "  " << lines.size() << " lines, " << meanings << " meanings found" << Qt::endl;
+  }
+}
+
 }  // namespace
 
 int RunBench(QTextStream& out, QTextStream& err) {
@@ -156,6 +181,9 @@ int RunBench(QTextStream& out, QTextStream& err) {
 
   LoadTextFile(dictionary, lines, codePage);
   BenchWordLists(out, dataDir, choice.dictionaryLang, lines);
+  const QDir dictionaries(dataDir.Resolve(QStringLiteral("dict")));
+  for (const QString& lang : dictionaries.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    BenchExplanations(out, dataDir, locales, lang);
   BenchGameModel(out, dataDir, choice.dictionaryLang, codePage);
 
   out << "peak memory: " << PeakMemoryKiB() / 1024 << " MiB" << Qt::endl;
