@@ -6,6 +6,7 @@ Packages read here (installed with apt-get, nothing else is fetched):
   mueller7-dict          /usr/share/dictd/mueller7.dict.dz
   dict-freedict-eng-rus  /usr/share/dictd/freedict-eng-rus.dict.dz
   wamerican*, wbritish*  /usr/share/dict/{american,british}-english*
+  wordnet-base           /usr/share/wordnet (for build_explanations.py)
 
 Not run on its own; build_rus.py and build_eng.py import it.
 """
@@ -274,3 +275,211 @@ def write_language(out_dir, themes, sort_key, titles, nochange):
     write_data_file(os.path.join(out_dir, "themes.txt"),
                     themes_lines({k: v for k, v in titles.items() if k in used}))
     write_data_file(os.path.join(out_dir, "nochange.txt"), list(nochange))
+
+
+# ---------------------------------------------------------------- dictd, by the index
+
+_B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
+
+
+def _b64_number(text):
+    n = 0
+    for ch in text:
+        n = n * 64 + _B64.index(ch)
+    return n
+
+
+def dictd_articles(name):
+    """Yields (headword, body joined into one line) in file order, cut at the
+    offsets of the .index file. Unlike mueller_articles this keeps an article
+    whole when one of its wrapped lines starts without indentation."""
+    package = {"mueller7": "mueller7-dict"}.get(name, "dict-" + name)
+    index = need(os.path.join(DICTD_DIR, name + ".index"), package)
+    path = need(os.path.join(DICTD_DIR, name + ".dict.dz"), package)
+    with gzip.open(path, "rb") as f:
+        raw = f.read()
+    spans = set()
+    with open(index, encoding="utf-8") as f:
+        for line in f:
+            parts = line.rstrip("\n").split("\t")
+            if len(parts) >= 3 and not parts[0].startswith("00"):
+                spans.add((_b64_number(parts[1]), _b64_number(parts[2])))
+    for start, length in sorted(spans):
+        head, _, body = raw[start:start + length].decode("utf-8").partition("\n")
+        head = head.strip()
+        if head:
+            yield head, " ".join(l.strip() for l in body.split("\n") if l.strip())
+
+
+MuellerSense = collections.namedtuple("MuellerSense", "head homonym pos mark sense text preamble")
+
+
+def mueller_senses():
+    """Yields a MuellerSense for every numbered sense of every part of speech
+    of every Mueller article, split the way mueller_equivalents splits them:
+    homonym is 0 for the first (_I), pos as in _POS (None when the part has no
+    part-of-speech label, as in "_pl. от child"), mark the label as written
+    ("p-p" for _p-p.), text the sense with transcriptions removed but labels,
+    parentheses and examples kept, preamble what stands between the part of
+    speech and its first numbered sense ("_разг."), which applies to all of
+    them."""
+    for head, body in dictd_articles("mueller7"):
+        if head.startswith("_"):
+            continue
+        body = re.sub(r"\[[^\]]*\]", " ", body)
+        for homonym, chunk in enumerate(c for c in _HOMONYM_RE.split(body) if c.strip()):
+            pieces = _POS_RE.split(chunk)
+            if len(pieces) == 1:
+                yield MuellerSense(head, homonym, None, None, 1, " ".join(chunk.split()), "")
+                continue
+            for i in range(1, len(pieces), 2):
+                text = re.sub(r"(?:^|\s)\d+\.\s*$", " ", pieces[i + 1])
+                parts = [" ".join(p.split()) for p in _SENSE_RE.split(text)]
+                if len(parts) == 1:
+                    if parts[0]:
+                        yield MuellerSense(head, homonym, _POS[pieces[i]], pieces[i],
+                                           1, parts[0], "")
+                    continue
+                for j in range(1, len(parts), 2):
+                    if parts[j + 1]:
+                        yield MuellerSense(head, homonym, _POS[pieces[i]], pieces[i],
+                                           int(parts[j]), parts[j + 1], parts[0])
+
+
+def mueller_sense_words(text):
+    """The single-word equivalents of one sense's text, in order, as
+    mueller_equivalents finds them: [(word, shared)]."""
+    return list(_sense_words(_drop_parens(text)))
+
+
+def freedict_senses():
+    """Yields (english headword, sense number, text) from dict-freedict-eng-rus,
+    one per translation line ("1. американский" gives 1, "американский")."""
+    text = read_dictd("freedict-eng-rus")
+    head = None
+    for line in text.split("\n"):
+        line = line.strip()
+        m = re.match(r"^(.+?) /[^/]*/?$", line)
+        if m:
+            head = m.group(1)
+            continue
+        if head is None or not line or not re.search(r"[а-яё]", line):
+            continue
+        m = re.match(r"^(\d+)\.\s*(.*)$", line)
+        yield (head, int(m.group(1)), m.group(2)) if m else (head, 1, line)
+
+
+# ---------------------------------------------------------------- WordNet
+
+WORDNET_DIR = os.environ.get("QUORIM_WORDNET_DIR", "/usr/share/wordnet")
+WORDNET_POS = ("noun", "verb", "adj", "adv")
+
+
+class WordNet:
+    """The parts of wordnet-base the explanations need: for each part of
+    speech the lemmas with their synsets in sense order, the glosses, the
+    SemCor tag count of each sense and the morphology exception lists."""
+
+    _SS_TYPE = {"1": "noun", "2": "verb", "3": "adj", "4": "adv", "5": "adj"}
+
+    def __init__(self, directory=WORDNET_DIR):
+        self.senses = {}   # pos -> {lemma: [synset offset, ...]}
+        self.glosses = {}  # pos -> {offset: gloss}
+        self.exceptions = {}  # pos -> {inflected form: [base, ...]}
+        self.hypernyms = {}  # noun synset offset -> [offset, ...]
+        self.words = {}  # (pos, offset) -> the synset's words as written (Rome, rome)
+        for pos in WORDNET_POS:
+            index = {}
+            with open(need(os.path.join(directory, "index." + pos), "wordnet-base"),
+                      encoding="utf-8") as f:
+                for line in f:
+                    if line.startswith(" "):
+                        continue  # the licence at the top
+                    fields = line.split()
+                    synsets = int(fields[2])
+                    index[fields[0]] = fields[len(fields) - synsets:]
+            self.senses[pos] = index
+            glosses = {}
+            words = self.words
+            with open(os.path.join(directory, "data." + pos), encoding="utf-8") as f:
+                for line in f:
+                    if line.startswith(" "):
+                        continue
+                    head, _, gloss = line.partition(" | ")
+                    fields = head.split()
+                    glosses[fields[0]] = gloss.strip()
+                    words[pos, fields[0]] = [re.sub(r"\(\w+\)$", "", w)
+                                             for w in fields[4:4 + 2 * int(fields[3], 16):2]]
+                    if pos == "noun":
+                        at = 4 + 2 * int(fields[3], 16)
+                        pointers = fields[at + 1:at + 1 + 4 * int(fields[at])]
+                        self.hypernyms[fields[0]] = [
+                            pointers[k + 1] for k in range(0, len(pointers), 4)
+                            if pointers[k] in ("@", "@i") and pointers[k + 2] == "n"]
+            self.glosses[pos] = glosses
+            exc = {}
+            with open(os.path.join(directory, pos + ".exc"), encoding="utf-8") as f:
+                for line in f:
+                    fields = line.split()
+                    if len(fields) >= 2:
+                        exc.setdefault(fields[0], []).extend(fields[1:])
+            self.exceptions[pos] = exc
+        self.tag_counts = collections.Counter()  # (lemma, pos, sense number)
+        with open(os.path.join(directory, "cntlist.rev"), encoding="utf-8") as f:
+            for line in f:
+                fields = line.split()
+                if len(fields) == 3:
+                    lemma, _, rest = fields[0].partition("%")
+                    pos = self._SS_TYPE.get(rest[:1])
+                    if pos:
+                        self.tag_counts[lemma, pos, int(fields[1])] += int(fields[2])
+
+    # morphy's detachment rules: (inflected ending, base ending)
+    SUFFIXES = {
+        "noun": [("s", ""), ("ses", "s"), ("xes", "x"), ("zes", "z"), ("ches", "ch"),
+                 ("shes", "sh"), ("men", "man"), ("ies", "y")],
+        "verb": [("s", ""), ("ies", "y"), ("es", "e"), ("es", ""), ("ed", "e"), ("ed", ""),
+                 ("ing", "e"), ("ing", "")],
+        "adj": [("er", ""), ("est", ""), ("er", "e"), ("est", "e")],
+        "adv": [],
+    }
+
+    def base_forms(self, word, pos):
+        """Lemmas the word may be an inflected form of, as WordNet's morphy
+        finds them: the exception list, then the suffix rules. Unchecked: the
+        rules also offer hop for hoping."""
+        out = [b for b in self.exceptions[pos].get(word, ()) if b != word]
+        for ending, base in self.SUFFIXES[pos]:
+            if word.endswith(ending) and len(word) > len(ending):
+                candidate = word[:len(word) - len(ending)] + base
+                if candidate not in out:
+                    out.append(candidate)
+        return [b for b in out if b in self.senses[pos]]
+
+    def lemma_senses(self, lemma, pos, names=True):
+        """[(sense number, gloss)] of a lemma in WordNet's order; without the
+        senses where the synset writes it capitalised (Durant, Mars) unless
+        names is set."""
+        out = []
+        for n, offset in enumerate(self.senses[pos].get(lemma, ()), 1):
+            if not names:
+                written = [w for w in self.words[pos, offset] if w.lower() == lemma]
+                if written and all(w[0].isupper() for w in written):
+                    continue
+            out.append((n, self.glosses[pos][offset]))
+        return out
+
+    def noun_ancestors(self, lemma, depth, senses=None):
+        """The synsets of the lemma's first senses (all by default) as a noun
+        and their hypernyms up to depth steps up."""
+        found = set(self.senses["noun"].get(lemma, ())[:senses])
+        layer = found
+        for _ in range(depth):
+            layer = {h for offset in layer for h in self.hypernyms.get(offset, ())} - found
+            found |= layer
+        return found
+
+    def frequency(self, lemma, pos):
+        """How often the lemma was tagged in SemCor in this part of speech."""
+        return sum(self.tag_counts[lemma, pos, n]
+                   for n in range(1, len(self.senses[pos].get(lemma, ())) + 1))
