@@ -4,7 +4,7 @@
 Debian packages needed (only to regenerate; the game does not need them):
   hunspell-ru mueller7-dict dict-freedict-eng-rus
   wamerican wamerican-small wamerican-large wamerican-huge
-  wbritish wbritish-small wbritish-large wbritish-huge
+  wbritish wbritish-small wbritish-large wbritish-huge wordnet-base
 
 Run: python3 tools/data/build_all.py
 """
@@ -13,11 +13,14 @@ import os
 import shutil
 
 import build_eng
+import build_explanations
 import build_rus
 import sources
 
 # Every size of a SCOWL list carries the same copyright file, so one of each.
-LICENSED = ["hunspell-ru", "mueller7-dict", "dict-freedict-eng-rus", "wamerican", "wbritish"]
+LICENSED = [
+    "hunspell-ru", "mueller7-dict", "dict-freedict-eng-rus", "wamerican", "wbritish", "wordnet-base"
+]
 
 
 def copy_licences():
@@ -31,4 +34,5 @@ def copy_licences():
 if __name__ == "__main__":
     build_rus.write(build_rus.compute())
     build_eng.write(build_eng.compute())
+    build_explanations.main()  # reads the dictionaries just written
     copy_licences()

@@ -67,7 +67,7 @@ def compute(report=False):
     # words Mueller gives an article with a part of speech: real words even
     # when short (ox, ax, bi)
     confirmed = set()
-    for head, body in sources.mueller_articles():
+    for head, body in sources.dictd_articles("mueller7"):
         if sources._POS_RE.search(body):
             confirmed.add(head)
 

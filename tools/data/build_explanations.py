@@ -69,13 +69,11 @@ Run (output is byte-identical for the same package versions):
   apt-get install mueller7-dict dict-freedict-eng-rus wordnet-base wamerican-small
   python3 tools/data/build_explanations.py
   python3 tools/data/test_explanations.py
-It also copies wordnet-base's copyright file to data/LICENSES/.
 """
 
 import collections
 import os
 import re
-import shutil
 import sys
 
 import sources
@@ -749,9 +747,6 @@ def main():
     sources.write_data_file(out, build_english_english(wordnet, forms))
     out = os.path.join(DICT_DIR, "eng", "expl", "rus", "explanatory.txt")
     sources.write_data_file(out, build_english_russian(forms))
-    # mueller7-dict and dict-freedict-eng-rus are there already (build_all.py)
-    shutil.copyfile(sources.need("/usr/share/doc/wordnet-base/copyright", "wordnet-base"),
-                    os.path.join(sources.REPO_ROOT, "data", "LICENSES", "wordnet-base.copyright"))
 
 
 if __name__ == "__main__":

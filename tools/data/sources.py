@@ -152,21 +152,6 @@ def _drop_parens(text):
     return "".join(out)
 
 
-def mueller_articles():
-    """Yields (headword, body text joined into one line)."""
-    text = read_dictd("mueller7")
-    head, body = None, []
-    for line in text.split("\n"):
-        if line and not line[0].isspace():
-            if head is not None:
-                yield head, " ".join(body)
-            head, body = line.strip(), []
-        elif head is not None:
-            body.append(line.strip())
-    if head is not None:
-        yield head, " ".join(body)
-
-
 Equivalent = collections.namedtuple(
     "Equivalent", "head pos sense word article_pos first_pos rank shared labels")
 
@@ -181,7 +166,7 @@ def mueller_equivalents():
     _мед., ...); shared is set when a longer
     phrase follows in the same group ("тяжёлая, нудная работа"), where the
     word may be an adjective of that phrase's noun."""
-    for head, body in mueller_articles():
+    for head, body in dictd_articles("mueller7"):
         if head.startswith("00") or head.startswith("_"):
             continue
         body = re.sub(r"\[[^\]]*\]", " ", body)  # transcription
@@ -274,7 +259,7 @@ def write_language(out_dir, themes, sort_key, titles, nochange):
     used = {letter for t in themes.values() for letter in t}
     write_data_file(os.path.join(out_dir, "themes.txt"),
                     themes_lines({k: v for k, v in titles.items() if k in used}))
-    write_data_file(os.path.join(out_dir, "nochange.txt"), list(nochange))
+    write_data_file(os.path.join(out_dir, "nochange.txt"), [nochange])  # one line of letters
 
 
 # ---------------------------------------------------------------- dictd, by the index
@@ -291,8 +276,8 @@ def _b64_number(text):
 
 def dictd_articles(name):
     """Yields (headword, body joined into one line) in file order, cut at the
-    offsets of the .index file. Unlike mueller_articles this keeps an article
-    whole when one of its wrapped lines starts without indentation."""
+    offsets of the .index file: a wrapped line of an article may start
+    without indentation, so the text alone does not tell where one ends."""
     package = {"mueller7": "mueller7-dict"}.get(name, "dict-" + name)
     index = need(os.path.join(DICTD_DIR, name + ".index"), package)
     path = need(os.path.join(DICTD_DIR, name + ".dict.dz"), package)
