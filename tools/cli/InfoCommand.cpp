@@ -16,6 +16,21 @@ QString LetterText(const Game& game, int index) {
                       game.DictionaryCodePage());
 }
 
+// Words of the main lists whose theme letters hold the letter.
+std::size_t CountThemeWords(const Game& game, char letter) {
+  std::size_t count = 0;
+  for (int slot = 1; slot < kExcludedWordsSlot; ++slot) {
+    const WordList* list = game.WordLists.Slot(slot);
+    if (list == nullptr) continue;
+    for (const std::string& line : list->Lines()) {
+      const std::size_t equals = line.find('=');
+      if (equals != std::string::npos && line.find(letter, equals + 1) != std::string::npos)
+        ++count;
+    }
+  }
+  return count;
+}
+
 }  // namespace
 
 int RunInfo(const LanguageOverrides& languages, QTextStream& out, QTextStream& err) {
@@ -65,6 +80,20 @@ int RunInfo(const LanguageOverrides& languages, QTextStream& out, QTextStream& e
   };
   out << "Words: " << words << " in the dictionary, " << userWords(kAddedWordsSlot) << " added and "
       << userWords(kExcludedWordsSlot) << " excluded by the user" << Qt::endl;
+
+  const DictionaryThemes& themes = game.Themes;
+  out << "Themes:";
+  for (const ThemeTitle& theme : themes.Titles) {
+    const std::size_t words = CountThemeWords(game, theme.letter);
+    out << ' ' << FromGameText(std::string(1, theme.letter), game.DictionaryCodePage()) << " = "
+        << theme.title << " (" << words << ')' << (&theme == &themes.Titles.back() ? "" : ",");
+  }
+  out << Qt::endl
+      << "Computer's dictionary: "
+      << (themes.DictionarySizeMarker.empty()
+              ? QStringLiteral("the whole")
+              : "theme " + FromGameText(themes.DictionarySizeMarker, game.DictionaryCodePage()))
+      << Qt::endl;
 
   out << Qt::endl << "Layouts:" << Qt::endl;
   for (const TemplateListEntry& entry : ListTemplates(game.Data)) {
