@@ -225,20 +225,8 @@ def _sense_words(text):
 def freedict_equivalents():
     """Yields (english headword, russian word) from dict-freedict-eng-rus for
     translations that are a single Russian word."""
-    text = read_dictd("freedict-eng-rus")
-    head = None
-    for line in text.split("\n"):
-        line = line.strip()
-        if not line:
-            continue
-        m = re.match(r"^(.+?) /[^/]*/$", line)
-        if m:
-            head = m.group(1)
-            continue
-        if head is None:
-            continue
-        line = re.sub(r"^\d+\.\s*", "", line)
-        for seg in re.split(r"[;,]", _drop_parens(line)):
+    for head, _, text in freedict_senses():
+        for seg in re.split(r"[;,]", _drop_parens(text)):
             seg = seg.strip()
             if _CYR_WORD.match(seg):
                 yield head, seg
