@@ -140,8 +140,53 @@ void HeadlessView::ClearSelectionFrames() {
   Record(QStringLiteral("ClearSelectionFrames"));
 }
 
-void HeadlessView::CountScore(int player, int from, int to) {
-  Record(QStringLiteral("CountScore"), {Number(player), Number(from), Number(to)});
+void HeadlessView::CountScore(int player, int from, int to, int scoreLimit) {
+  Record(QStringLiteral("CountScore"),
+         {Number(player), Number(from), Number(to), Number(scoreLimit)});
+}
+
+std::optional<char> HeadlessView::AskStarLetter(ScreenPoint at, int x, int y) {
+  std::optional<char> letter;
+  if (!starLetters_.empty()) {
+    if (starLetters_.front() != 0) letter = starLetters_.front();
+    starLetters_.pop_front();
+  }
+  Record(
+      QStringLiteral("AskStarLetter"),
+      {PointText(at), Number(x) + u',' + Number(y),
+       letter ? QString::number(static_cast<unsigned char>(*letter)) : QStringLiteral("cancel")});
+  return letter;
+}
+
+void HeadlessView::ChooseStarLetters(std::initializer_list<char> letters) {
+  starLetters_.insert(starLetters_.end(), letters);
+}
+
+void HeadlessView::ShowFloatingMessage(const FloatingText& text) {
+  Record(QStringLiteral("ShowFloatingMessage"),
+         {text.big, PointText(text.at), Number(text.bigColor), text.small});
+}
+
+void HeadlessView::BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) {
+  QStringList args;
+  for (int tile : tiles) args << Number(tile);
+  Record(QStringLiteral("BlinkTiles"),
+         {args.join(u' '), Number(times) + u'x' + Number(milliseconds)});
+}
+
+void HeadlessView::AddSelectionFrame(const TSelectionFrame& frame) {
+  Record(QStringLiteral("AddSelectionFrame"),
+         {Number(frame.Direction) + u' ' + Number(frame.Line) + u' ' + Number(frame.Start) + u' ' +
+          Number(frame.End)});
+}
+
+void HeadlessView::ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
+                                     int milliseconds) {
+  for (const PreviewLabel& label : labels) {
+    Record(QStringLiteral("ShowPreviewLabel"),
+           {label.text, PointText(label.at), Number(label.textColor), Number(label.backColor)});
+  }
+  Record(QStringLiteral("BlinkPreviewLabels"), {Number(changes) + u'x' + Number(milliseconds)});
 }
 
 void HeadlessView::SetControlEnabled(const QString& name, bool enabled) {

@@ -36,6 +36,9 @@ class HeadlessView : public GameView {
   // every question gets the default answer (Yes unless changed).
   void AnswerQuestions(std::initializer_list<bool> answers);
   void SetDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
+  // The letters the star window gives, in order; 0 cancels. Once used up, it is cancelled.
+  void ChooseStarLetters(std::initializer_list<char> letters);
+  void SetBoardPicture(ScreenRect picture) { boardPicture_ = picture; }
 
   const std::vector<ViewCall>& Calls() const { return calls_; }
   // The calls of one function, in order.
@@ -61,7 +64,14 @@ class HeadlessView : public GameView {
   void FlyTile(int tile, const TileSpot& from, const TileSpot& to) override;
   void ShowExplosion(const std::vector<int>& tiles) override;
   void ClearSelectionFrames() override;
-  void CountScore(int player, int from, int to) override;
+  void CountScore(int player, int from, int to, int scoreLimit) override;
+  ScreenRect BoardPicture() const override { return boardPicture_; }
+  std::optional<char> AskStarLetter(ScreenPoint at, int x, int y) override;
+  void ShowFloatingMessage(const FloatingText& text) override;
+  void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) override;
+  void AddSelectionFrame(const TSelectionFrame& frame) override;
+  void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
+                         int milliseconds) override;
   void SetControlEnabled(const QString& name, bool enabled) override;
   void SetControlVisible(const QString& name, bool visible) override;
   void SetControlCaption(const QString& name, const QString& caption) override;
@@ -82,6 +92,8 @@ class HeadlessView : public GameView {
 
   std::vector<ViewCall> calls_;
   std::deque<bool> answers_;
+  std::deque<char> starLetters_;
+  ScreenRect boardPicture_{100, 50, 438, 438};
   bool defaultAnswer_ = true;
   std::map<QString, ControlState> controls_;
   int pausedMilliseconds_ = 0;

@@ -3,6 +3,8 @@
 #include "media/CodePages.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 
 namespace quorim {
 
@@ -37,6 +39,12 @@ int Game::InterfaceCodePage() const {
 
 int Game::DictionaryCodePage() const {
   return CodePageOf(Locales, Settings.DictionaryLang);
+}
+
+int Game::ScoreLimit() const {
+  constexpr std::string_view kScore = "Score-";
+  if (!std::string_view(Limits).starts_with(kScore)) return 0;
+  return std::atoi(Limits.c_str() + kScore.size());
 }
 
 bool Game::GameClockOn() const {

@@ -13,6 +13,7 @@
 #include "model/Players.h"
 #include "model/Racks.h"
 #include "model/Random.h"
+#include "model/SelectionFrames.h"
 #include "model/Settings.h"
 #include "model/Tiles.h"
 #include "model/WordLists.h"
@@ -61,6 +62,8 @@ class Game {
   int DictionaryCodePage() const;
   // The limits name a game time: "Time-…".
   bool GameClockOn() const;
+  // The score that ends the game, from limits "Score-…"; 0 when there is none.
+  int ScoreLimit() const;
 
   DataDir Data;
   LocaleTable Locales;
@@ -78,6 +81,19 @@ class Game {
   std::vector<std::vector<TPlayedWord>> PlayedWords;  // at most 200 per participant
   int CurrentPlayer = 1;
   bool FirstMove = true;
+
+  // The move being checked: its accepted words (at most kMaxMoveWords), the places of its stars,
+  // the frames drawn over its words, and the words hints suggested in it.
+  std::vector<TPlayedWord> MoveWords;
+  struct CellPlace {
+    int x;
+    int y;
+  };
+  std::vector<CellPlace> StarPlaces;
+  std::vector<TSelectionFrame> SelectionFrames;
+  std::vector<TPlayedWord> HintWords;
+  std::vector<int> MoveNewTiles;  // the tiles the latest move committed
+  bool PreviewMode = false;       // the score preview: nothing changes, nothing is shown but scores
 
   // The turn controller.
   TTurnPhase TurnPhase = TTurnPhase::DrawPhase;

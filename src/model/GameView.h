@@ -2,10 +2,12 @@
 // What the game asks of the screen. The game logic shows, asks, waits and sounds only through this
 // interface: the main window implements it with widgets, the headless view records every call.
 
+#include "model/SelectionFrames.h"
 #include "model/Tiles.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace quorim {
@@ -16,6 +18,32 @@ enum class ControlCursor { Default, Hand, NoEntry, Hourglass };
 struct ScreenPoint {
   int left = 0;
   int top = 0;
+};
+
+struct ScreenRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+};
+
+// A text that rises and fades over the board: a big line and an optional small one.
+struct FloatingText {
+  ScreenPoint at;  // 0, 0: centred on the main window
+  QString big;
+  int bigColor = 0xFFFFFF;  // 0x00BBGGRR
+  QString small{};
+  int smallColor = 0xFFFFFF;
+};
+
+// A score shown on the board by the score preview.
+struct PreviewLabel {
+  ScreenPoint at;
+  QString text;
+  int textColor = 0;
+  int backColor = 0;
 };
 
 // The two entry fields of the options window's user dictionary page.
@@ -50,8 +78,21 @@ class GameView {
   virtual void ShowExplosion(const std::vector<int>& tiles) = 0;
   // Removes every selection frame from the board; the cells' marks are the game's.
   virtual void ClearSelectionFrames() = 0;
-  // A participant's score display counts from one score to the other.
-  virtual void CountScore(int player, int from, int to) = 0;
+  // A participant's score display counts from one score to the other; passing the game's score
+  // limit (0: none) on the way makes it blink.
+  virtual void CountScore(int player, int from, int to, int scoreLimit) = 0;
+  // Where the board picture lies on the screen; windows beside a cell are placed from it.
+  virtual ScreenRect BoardPicture() const = 0;
+  // The star window beside board cell (x, y): the letter chosen, or nothing when cancelled.
+  virtual std::optional<char> AskStarLetter(ScreenPoint at, int x, int y) = 0;
+  virtual void ShowFloatingMessage(const FloatingText& text) = 0;
+  // The tiles blink the given number of times; returns when they are shown steadily again.
+  virtual void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) = 0;
+  // A frame around a committed word, in the skin's colour of its direction.
+  virtual void AddSelectionFrame(const TSelectionFrame& frame) = 0;
+  // The labels are shown, blink the given number of changes and are hidden again.
+  virtual void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
+                                 int milliseconds) = 0;
 
   // Controls by their names ("MenuGameSave", "InGameButtongGo", "Pl3Label", …).
   virtual void SetControlEnabled(const QString& name, bool enabled) = 0;

@@ -8,7 +8,9 @@ namespace quorim {
 
 namespace {
 
-bool Records(const Game& game) { return !game.LoadingGame && game.MoveLog.Exists(); }
+bool Records(const Game& game) {
+  return !game.LoadingGame && game.MoveLog.Exists();
+}
 
 void AppendOnce(MoveRecord& log, std::string_view keyword) {
   if (!log.LastLineContains(keyword)) log.AppendToLastLine(keyword);
@@ -38,6 +40,30 @@ void AppendStarTakeBack(Game& game, int rackTile, int boardTile) {
   if (!Records(game)) return;
   AppendOnce(game.MoveLog, "TAKESTAR:");
   game.MoveLog.AppendToLastLine(std::to_string(rackTile) + '/' + std::to_string(boardTile) + ',');
+}
+
+void AppendPlayedWord(Game& game, const TPlayedWord& word, int points, bool hinted) {
+  if (!Records(game) || game.MoveLog.Lines().empty()) return;
+  std::string& line = game.MoveLog.Lines().back();
+  // what a save appended to the move in progress goes
+  if (const std::size_t saved = line.find("PLAYGROUND:"); saved != std::string::npos)
+    line.erase(saved);
+  if (!game.MoveLog.LastLineContains("WORDS:")) {
+    AppendGameClock(game);
+    game.MoveLog.AppendToLastLine("WORDS:");
+  }
+  const int position = word.Start * 10000 + word.End * 100 + word.Line;
+  game.MoveLog.AppendToLastLine(
+      word.Word + '(' + std::to_string(points) + ')' + std::to_string(position) +
+      (word.Direction == kVertical ? "V" : "H") + (hinted ? "X" : "") + ',');
+}
+
+void AppendFullRackBonus(Game& game) {
+  if (Records(game)) game.MoveLog.AppendToLastLine("FULLSETBONUS,");
+}
+
+void AppendUsedSlots(Game& game, const std::string& slotNumbers) {
+  if (Records(game)) game.MoveLog.AppendToLastLine("(USED:" + slotNumbers + "),");
 }
 
 }  // namespace quorim

@@ -2,6 +2,10 @@
 // Writers of the move record's tokens. Each appends to the current turn's line; none writes while
 // a saved game is replayed, since its lines are taken over as they were.
 
+#include "model/Players.h"
+
+#include <string>
+
 namespace quorim {
 
 class Game;
@@ -15,5 +19,13 @@ void AppendRackRecord(Game& game, int player);
 
 // "TAKESTAR:" (once per line), then rack tile "/" board tile ",".
 void AppendStarTakeBack(Game& game, int rackTile, int boardTile);
+// An accepted word: the line loses a "PLAYGROUND:" tail, gets the game clock and "WORDS:" before
+// its first word, then word "(" points ")" position direction ["X" when hinted] ",", the position
+// being Start x 10000 + End x 100 + Line.
+void AppendPlayedWord(Game& game, const TPlayedWord& word, int points, bool hinted);
+// "FULLSETBONUS," for a move that emptied the rack.
+void AppendFullRackBonus(Game& game);
+// "(USED:" and the rack slots (1..7, no separator) whose tiles the move laid, then "),".
+void AppendUsedSlots(Game& game, const std::string& slotNumbers);
 
 }  // namespace quorim

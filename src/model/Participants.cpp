@@ -10,7 +10,8 @@ void SetDefaultParticipants(Game& game, const std::string& personName,
                             const std::string& computerName) {
   game.SetPlayerCount(2);
   game.Players[1] = {.Name = FitField(personName, kNameWidth), .Avatar = "Im0", .Kind = kHuman};
-  game.Players[2] = {.Name = FitField(computerName, kNameWidth), .Avatar = "pc0", .Kind = kComputer};
+  game.Players[2] = {
+      .Name = FitField(computerName, kNameWidth), .Avatar = "pc0", .Kind = kComputer};
 }
 
 void SetUpGameModel(Game& game) {
@@ -36,7 +37,8 @@ void AddScore(Game& game, int player, int points) {
   TPlayer& participant = game.Players[player];
   const int before = participant.Score;
   participant.Score = static_cast<std::uint16_t>(before + points);
-  if (game.ShowsEffects()) game.View().CountScore(player, before, participant.Score);
+  if (game.ShowsEffects())
+    game.View().CountScore(player, before, participant.Score, game.ScoreLimit());
 }
 
 bool AddPlayedWord(Game& game, int player, TPlayedWord word, int points) {

@@ -10,9 +10,9 @@ namespace quorim {
 constexpr int kMaxTiles = 900;
 
 // Owner tags of a tile.
-constexpr int kOwnerCommitted = -2;  // committed to the board
-constexpr int kOwnerBag = -1;        // face down in the choice field
-constexpr int kOwnerHand = 0;        // being dragged
+constexpr int kOwnerCommitted = -2;    // committed to the board
+constexpr int kOwnerBag = -1;          // face down in the choice field
+constexpr int kOwnerHand = 0;          // being dragged
 constexpr int kOwnerStarChoice = 666;  // a star waiting for its letter to be chosen
 // 1..8: on that participant's rack, or laid by him in the current move.
 
@@ -30,16 +30,23 @@ struct TileSpot {
   bool operator==(const TileSpot&) const = default;
 };
 
+// The picture of a committed tile: the colour of the participant who laid it (odd or even
+// number) when ShowColorLetters is on, else the colour of used letters.
+enum class TileFace : unsigned char { Rack, OddPlayer, EvenPlayer, Used };
+
 struct TTile {
   // The letter first (the star character for a star); a committed tile adds the number of the
   // participant who laid it, and a committed star the star character after that.
   std::string Hint{};
   int Owner = kOwnerBag;
   bool Star = false;
-  std::string HelpKeyword{};   // "new" while the tile belongs to the latest move
+  std::string HelpKeyword{};  // "new" while the tile belongs to the latest move
   bool FaceUp = false;
   bool StarTakenBack = false;  // shows a "*": the star it was went back to a rack
   TileSpot Spot;
+  TileFace Face = TileFace::Rack;
+  unsigned char BonusKind = 0;  // KeepBonuses: the bonus still active under a committed tile
+  bool StarMark = false;        // a committed star shows a "*" (ExchangeStars)
 
   char Letter() const { return Hint.empty() ? ' ' : Hint.front(); }
   void SetLetter(char letter, char starCode) {

@@ -47,7 +47,7 @@ TEST_F(Participants, AScoreGrowsByTheFullPointsAndAWordKeepsThemModulo256) {
   EXPECT_EQ(game_.PlayedWords[1][0].Word, "ABCDEFGHIJKLMNO");
   const auto counts = view_.CallsNamed(u"CountScore");
   ASSERT_EQ(counts.size(), 1u);
-  EXPECT_EQ(counts[0].args, (QStringList{"1", "0", "300"}));
+  EXPECT_EQ(counts[0].args, (QStringList{"1", "0", "300", "0"}));  // no score limit
   AddScore(game_, 9, 5);  // no such participant
   EXPECT_EQ(view_.CallsNamed(u"CountScore").size(), 1u);
 }

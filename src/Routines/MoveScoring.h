@@ -1,0 +1,42 @@
+#pragma once
+// Applying an accepted move: its words are committed to the board, scored with the letter and word
+// bonuses, the long-word bonus and the hint penalty, recorded for the participant and written to
+// the move record; emptying the rack earns a bonus. The score preview computes the same scores and
+// only shows them.
+
+#include "model/Game.h"
+
+namespace quorim {
+
+constexpr int kFullRackBonus = 15;
+constexpr int kLongWordLength = 8;  // from this length on a word earns its length in points
+
+// The points a hinted word of the given score loses, by the game's hint limit.
+int HintPenalty(int hintLimit, int score);
+
+// A word of this move equals a word a hint suggested in it, at the same place or, on the game's
+// first move, anywhere.
+bool IsHintedWord(const Game& game, const TPlayedWord& word);
+
+// The laid letters of the place become permanent.
+void CommitWord(Game& game, const TPlayedWord& place);
+
+// The place's points; bonus cells are used up unless KeepBonuses. Outside the preview the points
+// go to the participant, with the scoring effects.
+int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted);
+
+// The word goes into the participant's list of words and onto his avatar's hint.
+void RecordPlayedWord(Game& game, int player, const TPlayedWord& word, int points);
+
+// Commits, scores and records every word of MoveWords for the participant, with the full-rack
+// bonus and the move record; sets MoveAccepted.
+void ApplyAcceptedMove(Game& game, int player);
+
+// The preview: the scores of MoveWords shown on the board; bonuses, stars, scores and the record
+// stay as they were.
+void ShowPreviewScores(Game& game);
+
+// Laid letters that no neighbour can ever reach again are dropped (without selection frames).
+void DropUnreachablePendingLetters(Game& game);
+
+}  // namespace quorim

@@ -1,0 +1,35 @@
+#include "model/SelectionFrames.h"
+
+#include "model/Players.h"
+
+namespace quorim {
+
+namespace {
+
+constexpr int kCellPixels = 28;
+
+// A pixel offset from the board picture's corner to a cell number: a frame's edge, drawn between
+// two cells, counts for the cell it opens.
+int CellAt(int pixels) {
+  return (pixels + 19) / kCellPixels;
+}
+
+}  // namespace
+
+TSelectionFrame FrameFromPixels(std::uint8_t direction, const FramePixels& frame, int boardLeft,
+                                int boardTop) {
+  TSelectionFrame cells;
+  cells.Direction = direction;
+  if (direction == kVertical) {
+    cells.Start = CellAt(frame.top - boardTop);
+    cells.End = CellAt(frame.bottom - boardTop) - 1;
+    cells.Line = CellAt(frame.left - boardLeft);
+  } else {
+    cells.Start = CellAt(frame.left - boardLeft);
+    cells.End = CellAt(frame.right - boardLeft) - 1;
+    cells.Line = CellAt(frame.top - boardTop);
+  }
+  return cells;
+}
+
+}  // namespace quorim
