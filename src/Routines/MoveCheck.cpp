@@ -81,8 +81,9 @@ class MoveChecker {
   Step Judge(TPlayedWord place, int x, int y, FrameWord* frame);
   bool AcceptedAt(const TPlayedWord& place) const;
   void Accept(const TPlayedWord& place);
-  Step Fail(QStringView key, const TPlayedWord& place, int x, int y);
-  Step FailTwo(QStringView key, const TPlayedWord& place, const TPlayedWord& other, int x, int y);
+  Step Fail(const QString& message, const TPlayedWord& place, int x, int y);
+  Step FailTwo(const QString& message, const TPlayedWord& place, const TPlayedWord& other, int x,
+               int y);
   ScreenPoint BesideWord(const TPlayedWord& place, int x, int y) const;
 
   Game& game_;
@@ -114,16 +115,22 @@ void MoveChecker::PrepareCells() {
 void MoveChecker::CollectFrames() {
   for (const TSelectionFrame& frame : game_.SelectionFrames) {
     if (!frame.Visible) continue;
+    // a frame drawn partly off the board covers the cells it does reach
+    const bool across = frame.Direction == kHorizontal;
+    const int lines = across ? game_.PlayField.DimY() : game_.PlayField.DimX();
+    const int length = across ? game_.PlayField.DimX() : game_.PlayField.DimY();
+    const int start = std::max(frame.Start, 1);
+    const int end = std::min(frame.End, length);
+    if (frame.Line < 1 || frame.Line > lines || start > end) continue;
     TPlayedWord place;
-    place.Direction = frame.Direction;
+    place.Direction = across ? kHorizontal : kVertical;
     place.Line = static_cast<std::uint8_t>(frame.Line);
-    place.Start = static_cast<std::uint8_t>(frame.Start);
-    place.End = static_cast<std::uint8_t>(frame.End);
+    place.Start = static_cast<std::uint8_t>(start);
+    place.End = static_cast<std::uint8_t>(end);
     bool open = false;
     for (int i = place.Start; i <= place.End; ++i) {
       const CellXY at = WordCell(place, i);
-      if (game_.PlayField.IsPlayable(at.x, at.y) && game_.PlayField(at.x, at.y).Letter == ' ')
-        open = true;
+      if (game_.PlayField(at.x, at.y).Letter == ' ') open = true;
     }
     if (open) frames_.push_back({place});
   }
@@ -206,7 +213,7 @@ MoveChecker::Step MoveChecker::Judge(TPlayedWord place, int x, int y, FrameWord*
   // the stars now stand for their letters, here and in every word that crosses them
   place.Word = LettersOf(game_, place);
   if (place.Direction == kHorizontal && place.Word.size() == 1)
-    return Fail(u"InGameMessageGoNolessOneLetter", place, x, y);
+    return Fail(game_.InterfaceText(u"InGameMessageGoNolessOneLetter"), place, x, y);
 
   bool found = IsDictionaryWord(game_, place.Word);
   if (game_.Settings.UseCustomDictionary) {
@@ -216,7 +223,7 @@ MoveChecker::Step MoveChecker::Judge(TPlayedWord place, int x, int y, FrameWord*
     MarkBlinking(game_, tiles, false);
     found = found || taken;
   }
-  if (!found) return Fail(u"InGameMessageGoUnknownWord", place, x, y);
+  if (!found) return Fail(game_.InterfaceText(u"InGameMessageGoUnknownWord"), place, x, y);
 
   if (!IsConnected(game_, place)) {
     unconnected_ = Unconnected{place, x, y};
@@ -224,13 +231,13 @@ MoveChecker::Step MoveChecker::Judge(TPlayedWord place, int x, int y, FrameWord*
     return Step::Go;
   }
   if (static_cast<int>(place.Word.size()) <= game_.Settings.LastWordLengthLimit)
-    return Fail(u"InGameMessageGoShortWord", place, x, y);
+    return Fail(game_.InterfaceText(u"InGameMessageGoShortWord"), place, x, y);
   if (const auto earlier = IsRepeatedWord(game_, place.Word))
-    return FailTwo(u"InGameMessageGoRepeatWord", place, *earlier, x, y);
+    return FailTwo(game_.InterfaceText(u"InGameMessageGoRepeatWord"), place, *earlier, x, y);
   if (game_.Settings.AllowWordRepeat) {
     for (const TPlayedWord& accepted : game_.MoveWords) {
       if (accepted.Word == place.Word)
-        return FailTwo(u"InGameMessageGoTheSameWord", place, accepted, x, y);
+        return FailTwo(game_.InterfaceText(u"InGameMessageGoTheSameWord"), place, accepted, x, y);
     }
   }
   Accept(place);
@@ -242,18 +249,19 @@ ScreenPoint MoveChecker::BesideWord(const TPlayedWord& place, int x, int y) cons
   return PlaceBesideCell(game_, x, y, place.Direction == kVertical ? kMessageDown : kMessageAcross);
 }
 
-MoveChecker::Step MoveChecker::Fail(QStringView key, const TPlayedWord& place, int x, int y) {
+MoveChecker::Step MoveChecker::Fail(const QString& message, const TPlayedWord& place, int x,
+                                    int y) {
   const std::vector<int> tiles = WordTiles(game_, place);
   MarkBlinking(game_, tiles, true);
   game_.PlaySound(QStringLiteral("error"));
-  game_.View().ShowInGameMessage(game_.InterfaceText(key), BesideWord(place, x, y));
+  game_.View().ShowInGameMessage(message, BesideWord(place, x, y));
   MarkBlinking(game_, tiles, false);
   ResetFailedMove(game_);
   return Step::Failed;
 }
 
 // Two words blink; the message keeps clear of both, in the board's opposite corner.
-MoveChecker::Step MoveChecker::FailTwo(QStringView key, const TPlayedWord& place,
+MoveChecker::Step MoveChecker::FailTwo(const QString& message, const TPlayedWord& place,
                                        const TPlayedWord& other, int x, int y) {
   std::vector<int> tiles = WordTiles(game_, place);
   const std::vector<int> otherTiles = WordTiles(game_, other);
@@ -263,7 +271,7 @@ MoveChecker::Step MoveChecker::FailTwo(QStringView key, const TPlayedWord& place
   const ScreenRect board = game_.View().BoardPicture();
   const ScreenPoint at{x > game_.PlayField.DimX() / 2 ? board.left + 28 : board.Right() - 350,
                        y > game_.PlayField.DimY() / 2 ? board.top + 75 : board.Bottom() - 160};
-  game_.View().ShowInGameMessage(game_.InterfaceText(key), at);
+  game_.View().ShowInGameMessage(message, at);
   MarkBlinking(game_, tiles, false);
   ResetFailedMove(game_);
   return Step::Failed;
@@ -309,7 +317,8 @@ MoveCheckResult MoveChecker::Run() {
     return MoveCheckResult::Refused;
   }
   if (unconnected_) {
-    Fail(game_.FirstMove ? u"InGameMessageGoNeedUseStartCell" : u"InGameMessageGoNoCrossWord",
+    Fail(game_.InterfaceText(game_.FirstMove ? u"InGameMessageGoNeedUseStartCell"
+                                             : u"InGameMessageGoNoCrossWord"),
          unconnected_->place, unconnected_->x, unconnected_->y);
     return MoveCheckResult::Refused;
   }

@@ -168,6 +168,24 @@ TEST_F(MoveCheck, FramesSayWhichWordsTheMoveMakes) {
   EXPECT_EQ(Accepted(), std::vector<std::string>{"CAT"});
 }
 
+TEST_F(MoveCheck, AFrameReachingOffTheBoardReadsOnlyItsCellsOnIt) {
+  Words({"CAT"});
+  game_.PlayField(kMiddle, kMiddle).Kind = kCellPlain;
+  game_.PlayField(kSide - 2, kMiddle).Kind = kCellStart;
+  Lay(kSide - 2, kMiddle, "CAT");
+  game_.SelectionFrames.push_back({kHorizontal, kMiddle, kSide - 2, kSide + 3, true});
+  EXPECT_EQ(Go(), MoveCheckResult::Accepted);
+  EXPECT_EQ(Accepted(), std::vector<std::string>{"CAT"});
+}
+
+TEST_F(MoveCheck, WithTheUserListsOnAWordTheUserAddedCounts) {
+  game_.Settings.UseCustomDictionary = true;
+  game_.Settings.AddCustomWord = kAddWordNo;
+  game_.WordLists.Append(kAddedWordsSlot, "COT");
+  Lay(kMiddle, kMiddle, "COT");
+  EXPECT_EQ(Go(), MoveCheckResult::Accepted);
+}
+
 TEST_F(MoveCheck, AFrameDrawnInPixelsCoversTheCellsItWasDrawnOver) {
   // the board picture at (100, 50); cell n starts 9 pixels before 28 n
   const TSelectionFrame across = FrameFromPixels(
