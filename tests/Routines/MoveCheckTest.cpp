@@ -99,6 +99,10 @@ TEST_F(MoveCheck, AWordLaidEarlierIsRefusedUnlessRepeatingIsAllowed) {
   game_.PlayedWords[2].push_back({"AT", 1, 2, 1, kHorizontal, 2});
   game_.Settings.AllowWordRepeat = false;
   ExpectRefused(u"InGameMessageGoRepeatWord");
+  // two words blink, so the message goes to a corner of the board: found at (9, 9), lower right
+  const ScreenRect board = view_.BoardPicture();
+  EXPECT_EQ(view_.CallsNamed(u"ShowInGameMessage")[0].args[1],
+            QString("%1,%2").arg(board.left + 28).arg(board.top + 75));
   view_.ClearCalls();
   game_.Settings.AllowWordRepeat = true;
   EXPECT_EQ(Go(), MoveCheckResult::Accepted);
@@ -143,6 +147,10 @@ TEST_F(MoveCheck, AStarTakesTheChosenLetterAndACancelLeavesItAStar) {
   view_.ChooseStarLetters({'A'});
   EXPECT_EQ(Go(), MoveCheckResult::Accepted);
   EXPECT_EQ(Accepted(), std::vector<std::string>{"CAT"});
+  // the star window opens beside the star's cell, left of and above it in the lower right
+  const ScreenRect board = view_.BoardPicture();
+  EXPECT_EQ(view_.CallsNamed(u"AskStarLetter").back().args[0],
+            QString("%1,%2").arg(board.left + 28 * 9 - 185).arg(board.top + 28 * 8 - 183));
   EXPECT_EQ(game_.PlayField(kMiddle + 1, kMiddle).Letter, 'A');
   EXPECT_TRUE(game_.TileTable[starTile].Star);
   // the star counts as the A it stands for
