@@ -5,7 +5,9 @@
 #include <QImageReader>
 #include <QMovie>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace quorim {
 

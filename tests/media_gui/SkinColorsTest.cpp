@@ -60,11 +60,6 @@ TEST_F(SkinColorTable, MalformedLinesAreIgnored) {
   EXPECT_EQ(colors.Color(u"InGamePlayerNum"), 1);
 }
 
-TEST_F(SkinColorTable, AFileWithAByteOrderMarkReadsItsFirstKey) {
-  test::WriteFile(Root(), "GRAFIX/night/COLORS.TXT", test::GameFile({"NewGameTabBgr=1234"}));
-  EXPECT_EQ(SkinColors::Load(DataDir(Root()), u"night").Color(u"NewGameTabBgr"), 1234);
-}
-
 TEST(SkinColorDefaults, EveryKeyTheWindowsAskForIsKnownWithTheDefaultsTheyName) {
   EXPECT_EQ(SkinColorKeys().size(), 64);
   EXPECT_EQ(DefaultSkinColor(u"InGamePlayerColor1"), 65280);
@@ -74,13 +69,6 @@ TEST(SkinColorDefaults, EveryKeyTheWindowsAskForIsKnownWithTheDefaultsTheyName) 
   EXPECT_EQ(DefaultSkinColor(u"SaveGameWindowText"), 0);
   EXPECT_EQ(DefaultSkinColor(u"ExplanationLanguage"), 65535);
   EXPECT_EQ(DefaultSkinColor(u"NoSuchKey"), std::nullopt);
-}
-
-TEST(SkinColorDefaults, WindowsColoursAreRedGreenBlueFromTheLowByte) {
-  EXPECT_EQ(ColorFromWindows(255), QColor(255, 0, 0));
-  EXPECT_EQ(ColorFromWindows(33023), QColor(255, 128, 0));
-  EXPECT_EQ(ColorFromWindows(8388608), QColor(0, 0, 128));
-  EXPECT_EQ(ColorFromWindows(kTransparentColor), QColor(255, 0, 255));
 }
 
 }  // namespace

@@ -72,12 +72,6 @@ TEST_F(FontFolder, TheFontsAreRegisteredOnlyWhileTheOwnerLives) {
   EXPECT_TRUE(QFontDatabase::applicationFontFamilies(ids.front()).isEmpty());
 }
 
-TEST(PrivateFontsWithoutFolder, NoFontsFolderMeansNoPrivateFonts) {
-  QTemporaryDir dir;
-  const PrivateFonts fonts{DataDir(dir.path())};
-  EXPECT_TRUE(fonts.Faces().empty());
-}
-
 class SkinFontTable : public test::SkinTree {
  protected:
   SkinFonts FromFolder() const {
@@ -112,13 +106,6 @@ TEST_F(SkinFontTable, WithoutATableTheFontsOfTheFolderStay) {
   SkinFonts fonts = FromFolder();
   EXPECT_FALSE(fonts.ApplyFontTable(DataDir(Root()), u"night"));
   EXPECT_EQ(fonts.Face(FontRole::kMessage), "Folder Message");
-}
-
-TEST(SkinFontRoles, ARoleWithoutAFaceGetsTheSystemsGeneralFont) {
-  const SkinFonts fonts;
-  const QFont font = fonts.Font(FontRole::kSplashes, 12);
-  EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-  EXPECT_EQ(font.pointSize(), 12);
 }
 
 }  // namespace

@@ -37,13 +37,6 @@ TEST_F(SkinPictureLookup, APictureTheSkinLacksComesFromTheClassicSkin) {
   EXPECT_EQ(picture.size(), QSize(26, 26));
 }
 
-TEST_F(SkinPictureLookup, AMissingSkinFolderFallsBackToo) {
-  WritePicture(Root(), "GRAFIX/classic/timet1.bmp", {5, 5}, Qt::red);
-  QImage picture;
-  EXPECT_EQ(Pictures("gone").LoadSkinPicture(picture, u"timet1"), "bmp");
-  EXPECT_FALSE(picture.isNull());
-}
-
 TEST_F(SkinPictureLookup, APictureInNeitherSkinIsNullAndEmptiesThePicture) {
   QDir().mkpath(Root() + "/GRAFIX/classic");
   QImage picture(4, 4, QImage::Format_RGB32);
@@ -90,20 +83,6 @@ TEST_F(SkinPictureLookup, ABrokenPictureFileGivesWayToTheClassicOne) {
   EXPECT_EQ(picture.size(), QSize(20, 10));
   test::WriteFile(Root(), "GRAFIX/classic/QuestWin.png", "broken too");
   EXPECT_EQ(Pictures("night").LoadSkinPicture(picture, u"QuestWin"), "null");
-}
-
-TEST_F(SkinPictureLookup, ALaterSkinIsUsedForThePicturesLoadedFromThen) {
-  WritePicture(Root(), "GRAFIX/classic/cap.bmp", {2, 2}, Qt::red);
-  WritePicture(Root(), "GRAFIX/wood/cap.bmp", {2, 2}, Qt::green);
-  SkinPictures pictures = Pictures("classic");
-  QImage picture;
-  pictures.LoadSkinPicture(picture, u"cap");
-  EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::red));
-  pictures.SetSkin("wood");
-  pictures.LoadSkinPicture(picture, u"cap");
-  EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::green));
-  pictures.SetSkin("");
-  EXPECT_EQ(pictures.Skin(), "classic");
 }
 
 TEST_F(SkinPictureLookup, TheSplashAndAboutPicturesAreAlwaysTheClassicSkins) {

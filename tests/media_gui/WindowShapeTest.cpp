@@ -55,12 +55,5 @@ TEST(WindowShape, AnAllMagentaOrMissingPictureGivesNoShape) {
   EXPECT_TRUE(WindowShapeFromBitmap(QImage()).isEmpty());
 }
 
-TEST(WindowShape, AlmostMagentaIsPartOfTheWindow) {
-  QImage image(3, 1, QImage::Format_RGB32);
-  image.fill(kMagenta);
-  image.setPixelColor(1, 0, QColor(254, 0, 255));
-  EXPECT_EQ(WindowShapeFromBitmap(image), QRegion(1, 0, 1, 1));
-}
-
 }  // namespace
 }  // namespace quorim
