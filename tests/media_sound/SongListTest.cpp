@@ -117,15 +117,6 @@ TEST(Shuffle, ThreeSongsComeAsThreeDifferentOnesThenANewCycleBegins) {
   EXPECT_TRUE(draws.empty());
 }
 
-TEST(Shuffle, AnEmptyListDrawsNothing) {
-  SongList list;
-  list.Shuffle([](int) -> int {
-    ADD_FAILURE();
-    return 0;
-  });
-  EXPECT_EQ(list.CurrentSong, 0);
-}
-
 TEST(ListOrder, TheEndOfTheLastSongStartsTheFirstAndPreviousOfTheFirstIsTheLast) {
   SongList list = ThreeSongs();
   list.CurrentSong = 2;

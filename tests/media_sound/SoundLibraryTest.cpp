@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <SDL_mixer.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -117,14 +119,8 @@ TEST_F(SoundLibraryOnDummyDriver, AStreamPlaysOnceToItsEndAndKeepsItsHandle) {
   EXPECT_FALSE(library_.PlayStream(stream));
 }
 
-TEST_F(SoundLibraryOnDummyDriver, AFreedStreamStopsAtOnce) {
-  const StreamHandle stream = library_.CreateStream(Write("long.wav", test::WavTone(3000)));
-  ASSERT_TRUE(library_.PlayStream(stream));
-  library_.FreeStream(stream);
-  EXPECT_FALSE(library_.IsStreamPlaying(stream));
-}
-
 TEST_F(SoundLibraryOnDummyDriver, AMidiSongPlaysThroughFluidSynthAndNotifiesItsEnd) {
+  EXPECT_TRUE(Mix_HasMusicDecoder("FLUIDSYNTH"));
   ASSERT_TRUE(library_.OpenMidi(Write("tune.mid", test::MidiNote(48))));
   library_.RequestMidiNotification(true);
   ASSERT_TRUE(library_.PlayMidi());
