@@ -5,6 +5,7 @@
 #include "media/CodePages.h"
 #include "model/MoveTokens.h"
 #include "model/Participants.h"
+#include "model/SoundVariants.h"
 
 #include <algorithm>
 #include <array>
@@ -218,11 +219,9 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
     }
     sum = static_cast<std::uint16_t>(std::max(0, sum - penalty));
     if (effects) {
-      const int roll = game.Random(100);
-      if (roll < 99)
-        game.PlaySound(roll < 33   ? QStringLiteral("hint1")
-                       : roll < 66 ? QStringLiteral("hint2")
-                                   : QStringLiteral("hint3"));
+      const QString sound =
+          OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"hint", true);
+      if (!sound.isEmpty()) game.PlaySound(sound);
     }
     Wait(game, 1000);
   }
