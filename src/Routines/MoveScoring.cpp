@@ -22,7 +22,6 @@ constexpr int kDarkRed = 0x000080;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kBlue = 0xFF0000;
 
-constexpr int kCellPixels = 28;
 constexpr BesideCell kAtCell{0, 0, 0, 0};
 constexpr BesideCell kAboveNextCell{kCellPixels, kCellPixels, -kCellPixels, -kCellPixels};
 

@@ -2,12 +2,6 @@
 
 namespace quorim {
 
-namespace {
-
-constexpr int kCellPixels = 28;
-
-}  // namespace
-
 std::vector<int> WordTiles(const Game& game, const TPlayedWord& place) {
   std::vector<int> tiles;
   for (int i = place.Start; i <= place.End; ++i) {

@@ -21,6 +21,9 @@ enum TCellKind : std::uint8_t {
   kCellStart = 6,
 };
 constexpr int kMaxFieldDim = 30;
+// A cell's side on the board picture, in pixels: frames, labels and windows beside a cell are
+// placed from it.
+constexpr int kCellPixels = 28;
 
 struct TFieldCell {
   char Letter = ' ';  // committed in an earlier move

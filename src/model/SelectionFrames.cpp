@@ -1,12 +1,11 @@
 #include "model/SelectionFrames.h"
 
+#include "model/PlayField.h"
 #include "model/Players.h"
 
 namespace quorim {
 
 namespace {
-
-constexpr int kCellPixels = 28;
 
 // A pixel offset from the board picture's corner to a cell number: a frame's edge, drawn between
 // two cells, counts for the cell it opens.
