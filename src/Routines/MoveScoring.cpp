@@ -233,6 +233,17 @@ void RecordPlayedWord(Game& game, int player, const TPlayedWord& word, int point
   game.View().SetControlHint(QStringLiteral("Pl%1Im").arg(player), AvatarHint(game, player));
 }
 
+void AwardFullRackBonus(Game& game, int player, int messageColor) {
+  if (ShowsScoring(game)) {
+    game.PlaySound(QStringLiteral("Bonus2"));
+    Float(game, game.InterfaceText(u"InGameMessageAllLettersUsedBonus"), messageColor);
+  }
+  Wait(game, 2000);
+  AddScore(game, player, kFullRackBonus);
+  AppendFullRackBonus(game);
+  Wait(game, 700);
+}
+
 void ApplyAcceptedMove(Game& game, int player) {
   game.MoveNewTiles.clear();
   for (const TPlayedWord& word : game.MoveWords) {
@@ -244,19 +255,14 @@ void ApplyAcceptedMove(Game& game, int player) {
     AppendPlayedWord(game, word, points, hinted);
     game.Players[player].ExchangeRun = 0;
   }
-  if (EmptySlotCount(game, player) == kRackSlots) {
-    if (ShowsScoring(game)) {
-      game.PlaySound(QStringLiteral("Bonus2"));
-      Float(game, game.InterfaceText(u"InGameMessageAllLettersUsedBonus"), kWhite);
-    }
-    Wait(game, 2000);
-    AddScore(game, player, kFullRackBonus);
-    AppendFullRackBonus(game);
-    Wait(game, 700);
-  }
+  if (EmptySlotCount(game, player) == kRackSlots) AwardFullRackBonus(game, player, kWhite);
   DropUnreachablePendingLetters(game);
   game.MoveAccepted = true;
   if (EmptySlotCount(game, player) == kRackSlots) return;
+  AppendUsedSlots(game, UsedSlotNumbers(game, player));
+}
+
+std::string UsedSlotNumbers(Game& game, int player) {
   // the slots whose tiles of the move's start are no longer on the rack were laid
   for (TRackSnapshotEntry& entry : game.RackSnapshot) entry.Used = entry.TileIndex >= 0;
   for (int slot = 1; slot <= kRackSlots; ++slot) {
@@ -269,7 +275,7 @@ void ApplyAcceptedMove(Game& game, int player) {
   for (int slot = 1; slot <= kRackSlots; ++slot) {
     if (game.RackSnapshot[slot].Used) used += std::to_string(slot);
   }
-  AppendUsedSlots(game, used);
+  return used;
 }
 
 void ShowPreviewScores(Game& game) {

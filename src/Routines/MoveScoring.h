@@ -6,6 +6,8 @@
 
 #include "model/Game.h"
 
+#include <string>
+
 namespace quorim {
 
 constexpr int kFullRackBonus = 15;
@@ -28,9 +30,17 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted);
 // The word goes into the participant's list of words and onto his avatar's hint.
 void RecordPlayedWord(Game& game, int player, const TPlayedWord& word, int points);
 
+// A move that emptied the rack: the bonus points, announced in the colour (0x00BBGGRR), and its
+// record token.
+void AwardFullRackBonus(Game& game, int player, int messageColor);
+
 // Commits, scores and records every word of MoveWords for the participant, with the full-rack
 // bonus and the move record; sets MoveAccepted.
 void ApplyAcceptedMove(Game& game, int player);
+
+// The rack slots (as digits 1..7) whose tiles of the move's start have left the rack; their
+// RackSnapshot entries are marked as used.
+std::string UsedSlotNumbers(Game& game, int player);
 
 // The preview: the scores of MoveWords shown on the board; bonuses, stars, scores and the record
 // stay as they were.

@@ -77,6 +77,8 @@ void HeadlessView::Pause(int milliseconds) {
   Record(QStringLiteral("Pause"), {Number(milliseconds)});
 }
 
+void HeadlessView::WaitForClickOrKey() { Record(QStringLiteral("WaitForClickOrKey")); }
+
 void HeadlessView::PlaySoundEffect(const QString& sample) {
   Record(QStringLiteral("PlaySoundEffect"), {sample});
 }
@@ -178,6 +180,10 @@ void HeadlessView::AddSelectionFrame(const TSelectionFrame& frame) {
   Record(QStringLiteral("AddSelectionFrame"),
          {Number(frame.Direction) + u' ' + Number(frame.Line) + u' ' + Number(frame.Start) + u' ' +
           Number(frame.End)});
+}
+
+void HeadlessView::MoveScanMarkers(std::uint8_t direction, int line) {
+  Record(QStringLiteral("MoveScanMarkers"), {Number(direction), Number(line)});
 }
 
 void HeadlessView::ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,

@@ -52,6 +52,8 @@ class HeadlessView : public GameView {
   int PausedMilliseconds() const { return pausedMilliseconds_; }
 
   void Pause(int milliseconds) override;
+  void KeepScreenAlive() override {}
+  void WaitForClickOrKey() override;
   void PlaySoundEffect(const QString& sample) override;
   void ShowInGameMessage(const QString& text, ScreenPoint at) override;
   bool AskInGameQuestion(const QString& text, ScreenPoint at) override;
@@ -70,6 +72,7 @@ class HeadlessView : public GameView {
   void ShowFloatingMessage(const FloatingText& text) override;
   void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) override;
   void AddSelectionFrame(const TSelectionFrame& frame) override;
+  void MoveScanMarkers(std::uint8_t direction, int line) override;
   void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
                          int milliseconds) override;
   void SetControlEnabled(const QString& name, bool enabled) override;

@@ -7,6 +7,7 @@
 #include "media/InterfaceStrings.h"
 #include "media/Locales.h"
 #include "model/Alphabet.h"
+#include "model/Candidates.h"
 #include "model/GameView.h"
 #include "model/MoveRecord.h"
 #include "model/PlayField.h"
@@ -62,6 +63,8 @@ class Game {
   int DictionaryCodePage() const;
   // The limits name a game time: "Time-…".
   bool GameClockOn() const;
+  // The limits name a time per move: "… Move-…".
+  bool MoveClockOn() const { return Limits.find(" Move-") != std::string::npos; }
   // The score that ends the game, from limits "Score-…"; 0 when there is none.
   int ScoreLimit() const;
 
@@ -105,8 +108,18 @@ class Game {
   bool MoveAccepted = false;
   bool ComputerMoveRunning = false;
   bool AnimationBusy = false;
+  bool HintCancel = false;  // a running hint is to stop
+
+  // The computer opponent: its strength (1 low, 2 normal, 3 high) for every computer of the
+  // game, the placements its latest search found in the order found, the same sorted best first,
+  // what its latest move changed, and the words it may use.
+  std::uint8_t Intellect = 2;
   int OpponentPass = 1;
   bool OpponentExchanged = false;
+  std::vector<TCandidate> FoundCandidates;
+  std::vector<TCandidate> Candidates;
+  TComputerUndo ComputerUndo;
+  TComputerVocabulary ComputerVocabulary;
   std::array<TRackSnapshotEntry, kRackSlots + 1> RackSnapshot{};  // slots 1..7
   MoveRecord MoveLog;
 

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -56,6 +57,10 @@ class GameView {
   // Waits the given time while the screen stays alive; returns early when the game ends or a
   // running hint is cancelled.
   virtual void Pause(int milliseconds) = 0;
+  // Lets the screen handle what is pending, without waiting; long computations call it often.
+  virtual void KeepScreenAlive() = 0;
+  // Waits until the person clicks or presses a key; returns early like Pause.
+  virtual void WaitForClickOrKey() = 0;
   // A sample of the sound set by name ("change1", "error", …).
   virtual void PlaySoundEffect(const QString& sample) = 0;
   virtual void ShowInGameMessage(const QString& text, ScreenPoint at) = 0;
@@ -90,6 +95,8 @@ class GameView {
   virtual void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) = 0;
   // A frame around a committed word, in the skin's colour of its direction.
   virtual void AddSelectionFrame(const TSelectionFrame& frame) = 0;
+  // The two scanning markers of a hint move to the ends of a row (across) or a column (down).
+  virtual void MoveScanMarkers(std::uint8_t direction, int line) = 0;
   // The labels are shown, blink the given number of changes and are hidden again.
   virtual void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
                                  int milliseconds) = 0;

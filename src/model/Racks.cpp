@@ -32,17 +32,6 @@ int LaidTileAt(const Game& game, int player, int x, int y) {
   return laid ? k : -1;
 }
 
-// Shows a tile moving, keeping commands out of the rack meanwhile.
-void MoveTileOnScreen(Game& game, int tile, const TileSpot& from, const TileSpot& to) {
-  if (!game.ShowsEffects()) {
-    game.View().ShowTile(tile);
-    return;
-  }
-  game.AnimationBusy = true;
-  game.View().FlyTile(tile, from, to);
-  game.AnimationBusy = false;
-}
-
 // Whether the refill may take the letter lying at a place.
 struct StarRule {
   char star;
@@ -66,6 +55,16 @@ bool AnyAcceptablePlace(const Game& game, const StarRule& rule) {
 }
 
 }  // namespace
+
+void MoveTileOnScreen(Game& game, int tile, const TileSpot& from, const TileSpot& to) {
+  if (!game.ShowsEffects()) {
+    game.View().ShowTile(tile);
+    return;
+  }
+  game.AnimationBusy = true;
+  game.View().FlyTile(tile, from, to);
+  game.AnimationBusy = false;
+}
 
 int EmptySlotCount(const Game& game, int player) {
   if (!game.IsPlayer(player)) return 0;
@@ -115,7 +114,7 @@ void RefillRack(Game& game, int player) {
   if (!game.IsPlayer(player)) return;
   const TPlayField& field = game.PlayField;
   StarRule rule{game.Alphabet.StarCode(),
-                !game.Players[player].IsComputer() || game.Settings.LastIntellect > 1};
+                !game.Players[player].IsComputer() || game.Intellect > 1};
   while (EmptySlotCount(game, player) > 0 && game.BagCount > 0 && AnyAcceptablePlace(game, rule)) {
     int x, y;
     do {
@@ -161,7 +160,8 @@ void ExchangeLetters(Game& game, int player) {
       marked.push_back(rack[slot].TileIndex);
   }
   if (game.ShowsEffects()) {
-    game.PlaySound(player == 1 ? QStringLiteral("change1") : QStringLiteral("change2"));
+    const bool first = player == 1 && !game.Players[player].IsComputer();
+    game.PlaySound(first ? QStringLiteral("change1") : QStringLiteral("change2"));
     game.View().ShowExplosion(marked);
   }
   ++game.Players[player].ExchangeRun;
@@ -278,14 +278,20 @@ bool TakeBackStar(Game& game, int draggedTile, int x, int y) {
       cell.Letter != dragged.Letter()) {
     return false;
   }
-  dragged.SetLetter(game.Alphabet.StarCode(), game.Alphabet.StarCode());
+  TradeLetterForStar(game, draggedTile, boardTile);
+  return true;
+}
+
+void TradeLetterForStar(Game& game, int letterTile, int starTile) {
+  TTile& star = game.TileTable[static_cast<std::size_t>(starTile)];
+  game.TileTable[static_cast<std::size_t>(letterTile)].SetLetter(game.Alphabet.StarCode(),
+                                                                  game.Alphabet.StarCode());
   star.Star = false;
   star.Hint = star.Hint.substr(0, 2);  // its letter and the number of who laid it
   star.StarTakenBack = true;
-  AppendStarTakeBack(game, draggedTile, boardTile);
-  game.View().ShowTile(draggedTile);
-  game.View().ShowTile(boardTile);
-  return true;
+  AppendStarTakeBack(game, letterTile, starTile);
+  game.View().ShowTile(letterTile);
+  game.View().ShowTile(starTile);
 }
 
 }  // namespace quorim

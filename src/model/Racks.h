@@ -8,6 +8,7 @@
 namespace quorim {
 
 class Game;
+struct TileSpot;
 
 constexpr int kRackSlots = 7;
 
@@ -21,6 +22,10 @@ struct TRackSlot {
 
 // Slots 1..7; entry 0 is unused so that slot numbers read as in the move record.
 using TRack = std::array<TRackSlot, kRackSlots + 1>;
+
+// Shows a tile moving from one spot to another (without animation while a game is replayed),
+// keeping commands out of the rack meanwhile.
+void MoveTileOnScreen(Game& game, int tile, const TileSpot& from, const TileSpot& to);
 
 // Empty slots of a participant's rack; 0 when there is no such rack.
 int EmptySlotCount(const Game& game, int player);
@@ -53,7 +58,7 @@ std::optional<BagPlace> RandomFreeBagPlace(Game& game);
 
 // The marked letters of a participant go back to random free bag places, face down. With fewer
 // than 8 letters left in the bag a random alphabet entry goes back instead of the letter. Nothing
-// happens once the game is over.
+// happens once the game is over. The sound tells participant 1 from the others and computers.
 void ExchangeLetters(Game& game, int player);
 
 // The exchange command of the participant on turn. Without a marked letter it only says so. From
@@ -75,5 +80,8 @@ void ToggleAllExchangeMarks(Game& game);
 // takes the star back: the dragged tile becomes a star in the hand, the board tile stays as the
 // letter it stood for. False when the drop does not qualify.
 bool TakeBackStar(Game& game, int draggedTile, int x, int y);
+// The letter tile becomes a star; the committed star tile keeps the letter it stood for and shows
+// that it was a star.
+void TradeLetterForStar(Game& game, int letterTile, int starTile);
 
 }  // namespace quorim

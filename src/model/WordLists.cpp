@@ -21,14 +21,17 @@ void WordLists::Create(int slot) {
   if (slot < 0 || slot >= kWordListSlots) return;
   auto& list = slots_[static_cast<std::size_t>(slot)];
   if (!list) list.emplace();
+  ++generation_;
 }
 
 void WordLists::Discard(int slot) {
   if (slot >= 0 && slot < kWordListSlots) slots_[static_cast<std::size_t>(slot)].reset();
+  ++generation_;
 }
 
 void WordLists::DiscardAll() {
   for (auto& list : slots_) list.reset();
+  ++generation_;
 }
 
 void WordLists::Append(int slot, std::string line) {
@@ -37,6 +40,7 @@ void WordLists::Append(int slot, std::string line) {
   WordList& list = *slots_[static_cast<std::size_t>(slot)];
   list.upperWords_.insert(case_->Upper(WordPart(line)));
   list.lines_.push_back(std::move(line));
+  ++generation_;
 }
 
 bool WordLists::Holds(int slot, std::string_view word) const {

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,8 +59,13 @@ class WordLists {
   // Whether some line's word part, or some whole line, equals the word, ignoring case.
   bool Holds(int slot, std::string_view word) const;
 
+  // Grows with every change of any list, so that what is derived from the lists knows when to
+  // be rebuilt.
+  std::uint64_t Generation() const { return generation_; }
+
  private:
   const LetterCase* case_;
+  std::uint64_t generation_ = 0;
   std::array<std::optional<WordList>, kWordListSlots> slots_;
 };
 

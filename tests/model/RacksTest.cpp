@@ -94,7 +94,7 @@ TEST_F(Racks, ARefillTakesSevenLettersFromTheBagAndRecordsTheRack) {
 
 TEST_F(Racks, AComputerOnLowIntellectNeverDrawsAStar) {
   StartSmallGame({2, 2, 26});
-  game_.Settings.LastIntellect = 1;
+  game_.Intellect = 1;
   RefillRack(game_, 2);
   // Only the four letters could be taken; the rack stays partly filled.
   EXPECT_EQ(Stars(2), 0);
@@ -109,7 +109,7 @@ TEST_F(Racks, WhileEightOrMoreAreLeftARefillDrawsAtMostOneStar) {
   EXPECT_EQ(Stars(1), 1);
   EXPECT_EQ(EmptySlotCount(game_, 1), 2);  // four letters and one star
 
-  game_.Settings.LastIntellect = 2;
+  game_.Intellect = 2;
   RefillRack(game_, 2);  // a computer above low intellect: the same rule
   EXPECT_EQ(Stars(2), 1);
 }

@@ -1,5 +1,7 @@
 #include "BenchCommand.h"
 
+#include "CliSession.h"
+
 #include "dictionary/Explanations.h"
 #include "dictionary/WorkingWordList.h"
 #include "flow/HeadlessView.h"
@@ -14,6 +16,7 @@
 #include "model/Layouts.h"
 #include "model/Participants.h"
 #include "model/Racks.h"
+#include "VirtOpp/ComputerMove.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -143,9 +146,68 @@ void BenchExplanations(QTextStream& out, const DataDir& dataDir, const LocaleTab
   }
 }
 
+// Seeded games of two computers, played move after move (new games as needed) until the number
+// of moves is reached; each move's time is that of the computer's whole turn: the search, the
+// choice and the laying, without the waits and animations of a screen.
+bool BenchComputerMoves(QTextStream& out, QTextStream& err, const LanguageOverrides& languages,
+                        const MoveBenchOptions& options) {
+  LanguageOverrides russian = languages;
+  if (russian.dictionary.isEmpty()) russian.dictionary = QStringLiteral("rus");
+  const std::unique_ptr<CliSession> session = CliSession::Start(err, russian);
+  if (!session) return false;
+  Game& game = session->game();
+  if (!game.Data.Exists(QStringLiteral("MAPS\\") + options.layout)) {
+    err << "no layout " << options.layout << " in MAPS" << Qt::endl;
+    return false;
+  }
+  game.SetPlayerCount(2);
+  for (int player = 1; player <= 2; ++player) {
+    game.Players[player].Kind = kComputer;
+    game.Players[player].Name = std::string("PC") + static_cast<char>('0' + player);
+  }
+  game.Settings.LastTemplate = options.layout;
+  game.Settings.ShowPCWords = false;
+  game.Intellect = static_cast<std::uint8_t>(options.intellect);
+  game.Seed(options.seed);
+
+  std::vector<double> times;
+  int games = 0;
+  QElapsedTimer timer;
+  while (static_cast<int>(times.size()) < options.moves) {
+    SetUpGameModel(game);
+    ++games;
+    game.GameOver = false;
+    for (int i = 0; i < game.PlayerCount(); ++i)
+      RefillRack(game, (game.CurrentPlayer + i - 1) % game.PlayerCount() + 1);
+    while (!game.GameOver && static_cast<int>(times.size()) < options.moves) {
+      const int player = game.CurrentPlayer;
+      std::string line = std::to_string(player);
+      game.MoveLog.Append(line.insert(0, 1, '(') + ')' + game.Players[player].Name + '=');
+      timer.start();
+      ComputerTurn(game, player);
+      times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+      if (!game.GameOver) RefillRack(game, player);
+      game.CurrentPlayer = player % game.PlayerCount() + 1;
+      session->view().ClearCalls();
+    }
+  }
+  std::vector<double> sorted = times;
+  std::sort(sorted.begin(), sorted.end());
+  const double median = sorted[sorted.size() / 2];
+  const double p95 = sorted[std::min(sorted.size() - 1, sorted.size() * 95 / 100)];
+  out << "computer moves at intellect " << options.intellect << " on " << options.layout << ", "
+      << games << (games == 1 ? " game" : " games") << ", seed " << options.seed << Qt::endl;
+  out << "bench: moves=" << times.size() << " median_ms=" << QString::number(median, 'f', 3)
+      << " p95_ms=" << QString::number(p95, 'f', 3)
+      << " peak_rss_mb=" << QString::number(static_cast<double>(PeakMemoryKiB()) / 1024, 'f', 1)
+      << Qt::endl;
+  return true;
+}
+
 }  // namespace
 
-int RunBench(QTextStream& out, QTextStream& err) {
+int RunBench(const MoveBenchOptions& moves, const LanguageOverrides& languages, QTextStream& out,
+             QTextStream& err) {
   const DataDir dataDir = DataDir::FromWorkingDirectory();
   const LocaleTable locales = LocaleTable::Load(dataDir);
   InterfaceStrings strings;
@@ -187,7 +249,7 @@ int RunBench(QTextStream& out, QTextStream& err) {
   BenchGameModel(out, dataDir, choice.dictionaryLang, codePage);
 
   out << "peak memory: " << PeakMemoryKiB() / 1024 << " MiB" << Qt::endl;
-  return 0;
+  return BenchComputerMoves(out, err, languages, moves) ? 0 : 1;
 }
 
 }  // namespace quorim::cli

@@ -24,6 +24,7 @@ class CliSession {
   static std::unique_ptr<CliSession> Start(QTextStream& err, const LanguageOverrides& languages);
 
   Game& game() { return game_; }
+  HeadlessView& view() { return view_; }
   const LanguageChoice& choice() const { return choice_; }
 
  private:
