@@ -7,7 +7,7 @@ packages=(
   libicu-dev
   libsdl2-mixer-dev timgm6mb-soundfont
   7zip
-  googletest libgtest-dev
+  googletest libgtest-dev libgmock-dev
   xvfb
   python3
 )

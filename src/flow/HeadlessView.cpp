@@ -75,6 +75,11 @@ void HeadlessView::Record(QString name, QStringList args) {
 void HeadlessView::Pause(int milliseconds) {
   pausedMilliseconds_ += milliseconds;
   Record(QStringLiteral("Pause"), {Number(milliseconds)});
+  if (duringWaits_) duringWaits_(++waits_);
+}
+
+void HeadlessView::KeepScreenAlive() {
+  if (duringWaits_) duringWaits_(++waits_);
 }
 
 void HeadlessView::WaitForClickOrKey() { Record(QStringLiteral("WaitForClickOrKey")); }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <vector>
@@ -39,6 +40,9 @@ class HeadlessView : public GameView {
   // The letters the star window gives, in order; 0 cancels. Once used up, it is cancelled.
   void ChooseStarLetters(std::initializer_list<char> letters);
   void SetBoardPicture(ScreenRect picture) { boardPicture_ = picture; }
+  // What the person does while the game waits or computes (presses a command, ends the game…):
+  // the action runs at every wait and every keep-alive, with their running count from 1.
+  void DuringWaits(std::function<void(int)> action) { duringWaits_ = std::move(action); }
 
   const std::vector<ViewCall>& Calls() const { return calls_; }
   // The calls of one function, in order.
@@ -52,7 +56,7 @@ class HeadlessView : public GameView {
   int PausedMilliseconds() const { return pausedMilliseconds_; }
 
   void Pause(int milliseconds) override;
-  void KeepScreenAlive() override {}
+  void KeepScreenAlive() override;
   void WaitForClickOrKey() override;
   void PlaySoundEffect(const QString& sample) override;
   void ShowInGameMessage(const QString& text, ScreenPoint at) override;
@@ -98,6 +102,8 @@ class HeadlessView : public GameView {
   std::deque<char> starLetters_;
   ScreenRect boardPicture_{100, 50, 438, 438};
   bool defaultAnswer_ = true;
+  std::function<void(int)> duringWaits_;
+  int waits_ = 0;
   std::map<QString, ControlState> controls_;
   int pausedMilliseconds_ = 0;
 };
