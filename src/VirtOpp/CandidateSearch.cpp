@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -38,8 +37,11 @@ struct PoolSummary {
 
   // Every letter of the word that the pool lacks needs a star of its own.
   bool MayForm(std::uint64_t wordLetters, bool starsAllowed) const {
-    const int missing = std::popcount(wordLetters & ~letters);
-    return missing <= (starsAllowed ? stars : 0);
+    std::uint64_t missing = wordLetters & ~letters;
+    if (missing == 0) return true;
+    if (!starsAllowed) return false;
+    for (int star = 0; star < stars && missing != 0; ++star) missing &= missing - 1;
+    return missing == 0;
   }
 };
 
@@ -76,8 +78,8 @@ class CandidateSearch {
     return std::min<int>(game_.Alphabet.AlphabetSize, kExcludedWordsSlot - 1);
   }
   void FitLineWords();
-  bool Fit(const std::string& word, int anchor, bool avoidPlayed, TCandidate& candidate);
-  bool IsPlayedEarly(const std::string& word) const;
+  bool Fit(std::string_view word, int anchor, bool avoidPlayed, TCandidate& candidate);
+  bool IsPlayedEarly(std::string_view word) const;
 
   Game& game_;
   TPlayField& field_;
@@ -92,7 +94,7 @@ class CandidateSearch {
   std::string linePool_;
   std::vector<int> anchors_;
   std::vector<std::string> runs_;
-  std::vector<const std::string*> lineWords_;
+  std::vector<std::string_view> lineWords_;
 };
 
 void CandidateSearch::Run() {
@@ -209,10 +211,11 @@ void CandidateSearch::GatherFromPool() {
   const int lastSlot = LastLetterSlot();
   for (int slot = 0; slot <= lastSlot; ++slot) {
     if (!WalksSlot(slot, '\0')) continue;
-    for (const TVocabularyWord& entry : vocabulary_.Slots[static_cast<std::size_t>(slot)]) {
-      if (pool.MayForm(entry.Letters, StarsAllowed()) &&
-          IsFormableFromPool(entry.Word, linePool_, star_, StarsAllowed()))
-        lineWords_.push_back(&entry.Word);
+    const TVocabularySlot& words = vocabulary_.Slots[static_cast<std::size_t>(slot)];
+    for (std::size_t i = 0; i < words.Letters.size(); ++i) {
+      if (pool.MayForm(words.Letters[i], StarsAllowed()) &&
+          IsFormableFromPool(words.Words[i], linePool_, star_, StarsAllowed()))
+        lineWords_.push_back(words.Words[i]);
     }
   }
 }
@@ -223,27 +226,31 @@ void CandidateSearch::GatherAroundRuns() {
   const PoolSummary pool = Summarize(game_.Alphabet, linePool_, star_);
   const int lastSlot = LastLetterSlot();
   const bool selecting = game_.Settings.SelectWordMode;
+  std::string rest;
   for (const std::string& run : runs_) {
     PoolSummary withRun = pool;
-    withRun.letters |= LetterSet(game_.Alphabet, run);
+    const std::uint64_t runLetters = LetterSet(game_.Alphabet, run);
+    withRun.letters |= runLetters;
     for (int slot = 0; slot <= lastSlot; ++slot) {
       if (!WalksSlot(slot, run.front())) continue;
-      for (const TVocabularyWord& entry : vocabulary_.Slots[static_cast<std::size_t>(slot)]) {
-        const std::string& word = entry.Word;
+      const TVocabularySlot& words = vocabulary_.Slots[static_cast<std::size_t>(slot)];
+      for (std::size_t i = 0; i < words.Letters.size(); ++i) {
+        const std::uint64_t letters = words.Letters[i];
+        if ((letters & runLetters) != runLetters || !withRun.MayForm(letters, StarsAllowed()))
+          continue;
+        const std::string_view word = words.Words[i];
         if (word.size() <= run.size() && !selecting) continue;
-        if (!withRun.MayForm(entry.Letters, StarsAllowed())) continue;
         const std::size_t at = word.find(run);
-        if (at == std::string::npos || word == run) continue;
-        std::string rest = word;
+        if (at == std::string_view::npos || word == run) continue;
+        rest.assign(word);
         rest.erase(at, run.size());
-        if (IsFormableFromPool(rest, linePool_, star_, StarsAllowed()))
-          lineWords_.push_back(&entry.Word);
+        if (IsFormableFromPool(rest, linePool_, star_, StarsAllowed())) lineWords_.push_back(word);
       }
     }
   }
 }
 
-bool CandidateSearch::IsPlayedEarly(const std::string& word) const {
+bool CandidateSearch::IsPlayedEarly(std::string_view word) const {
   for (int player = 1; player <= game_.PlayerCount(); ++player) {
     const auto& played = game_.PlayedWords[static_cast<std::size_t>(player)];
     const std::size_t early = std::min<std::size_t>(played.size(), kPlayedWordsAHintAvoids);
@@ -258,15 +265,15 @@ void CandidateSearch::FitLineWords() {
   const bool showing = (game_.Settings.ShowPCWords && !game_.MoveClockOn()) ||
                        game_.HintUsedThisMove;
   std::unordered_set<std::string_view> written;
-  for (const std::string* word : lineWords_) {
-    if (static_cast<int>(word->size()) <= game_.Settings.LastWordLengthLimit) continue;
-    if (written.contains(*word)) continue;
-    const bool avoidPlayed = game_.HintUsedThisMove && IsPlayedEarly(*word);
+  for (const std::string_view word : lineWords_) {
+    if (static_cast<int>(word.size()) <= game_.Settings.LastWordLengthLimit) continue;
+    if (written.contains(word)) continue;
+    const bool avoidPlayed = game_.HintUsedThisMove && IsPlayedEarly(word);
     for (int anchor : anchors_) {
       TCandidate candidate;
-      if (!Fit(*word, anchor, avoidPlayed, candidate)) continue;
+      if (!Fit(word, anchor, avoidPlayed, candidate)) continue;
       game_.FoundCandidates.push_back(candidate);
-      written.insert(*word);
+      written.insert(word);
       if (showing) ShowCandidate(game_, player_, candidate);
       break;
     }
@@ -275,12 +282,12 @@ void CandidateSearch::FitLineWords() {
 
 // The word through the anchor at the first place of the anchor's letter in the word; on an empty
 // start cell the word begins there.
-bool CandidateSearch::Fit(const std::string& word, int anchor, bool avoidPlayed,
+bool CandidateSearch::Fit(std::string_view word, int anchor, bool avoidPlayed,
                           TCandidate& candidate) {
   const int length = static_cast<int>(word.size());
   const TFieldCell& anchorCell = Cell(anchor);
   const std::size_t found = word.find(anchorCell.PendingLetter);
-  int p = found == std::string::npos ? 0 : static_cast<int>(found) + 1;
+  int p = found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
   if (p == 0) {
     if (anchorCell.Kind != kCellStart) return false;
     p = 1;
@@ -333,7 +340,7 @@ bool CandidateSearch::Fit(const std::string& word, int anchor, bool avoidPlayed,
                                                                 multiplier));
   }
   if (multiplier != 0) score = static_cast<std::uint8_t>(score * multiplier);
-  candidate.Word = word.substr(0, kWordWidth);
+  candidate.Word = std::string(word.substr(0, kWordWidth));
   candidate.Start = static_cast<std::uint8_t>(start);
   candidate.Line = static_cast<std::uint8_t>(line_);
   candidate.Direction = across_ ? kHorizontal : kVertical;
@@ -450,25 +457,29 @@ void ShowCandidate(Game& game, int player, const TCandidate& candidate) {
 
 const TComputerVocabulary& ComputerVocabularyFor(Game& game, int intellect) {
   const DictionaryThemes& themes = game.Themes;
-  const TComputerVocabulary::Key key{game.WordLists.Generation(), intellect,
-                                     themes.DictionarySizeMarker, themes.ExcludedThemes,
-                                     themes.ThemeMarkers};
-  TComputerVocabulary& vocabulary = game.ComputerVocabulary;
+  const TComputerVocabulary::Key key{game.WordLists.Generation(), themes.DictionarySizeMarker,
+                                     themes.ExcludedThemes, themes.ThemeMarkers};
+  TComputerVocabulary& vocabulary =
+      game.ComputerVocabularies[static_cast<std::size_t>(std::clamp(intellect, 1, 3) - 1)];
   if (vocabulary.BuiltFor == key && !vocabulary.Slots.empty()) return vocabulary;
   vocabulary.Slots.assign(kWordListSlots, {});
+  vocabulary.Recased.clear();
+  const LetterCase& letterCase = game.WordLists.Case();
   for (int slot = 0; slot < kWordListSlots; ++slot) {
     const WordList* list = game.WordLists.Slot(slot);
     if (list == nullptr) continue;
-    auto& words = vocabulary.Slots[static_cast<std::size_t>(slot)];
+    TVocabularySlot& words = vocabulary.Slots[static_cast<std::size_t>(slot)];
     for (const std::string& line : list->Lines()) {
       const ComputerAdmission admission = IsComputerWordAllowed(themes, line, slot, intellect);
       // a word longer than a candidate can hold could only be laid cut short
       if (!admission.allowed || admission.word.empty() ||
           static_cast<int>(admission.word.size()) > kWordWidth)
         continue;
-      std::string word = game.WordLists.Case().Upper(admission.word);
-      const std::uint64_t letters = LetterSet(game.Alphabet, word);
-      words.push_back({std::move(word), letters});
+      std::string_view word = std::string_view(line).substr(0, admission.word.size());
+      if (std::string upper = letterCase.Upper(word); upper != word)
+        word = vocabulary.Recased.emplace_back(std::move(upper));
+      words.Letters.push_back(LetterSet(game.Alphabet, word));
+      words.Words.push_back(word);
     }
   }
   vocabulary.BuiltFor = key;

@@ -448,7 +448,8 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
   }
 
   const bool laid = ChooseAndLay(game, player);
-  if (!laid && firstPass) {
+  // a replayed record has its exchanges in lines of their own
+  if (!laid && firstPass && !game.LoadingGame) {
     ComputerExchange(game, player);
     game.OpponentExchanged = true;
   }

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorim {
@@ -35,26 +37,27 @@ struct TComputerUndo {
   int WordsLaid = 0;
 };
 
-// A word the computer may use, with the set of its letters as bits of their alphabet entries
-// (bit 63 for any other character), so that a line can pass over it without spelling it.
-struct TVocabularyWord {
-  std::string Word;
-  std::uint64_t Letters = 0;
+// The words of one word list slot that the computer may use, with the set of each word's letters
+// as bits of their alphabet entries (bit 63 for any other character), so that a line can pass over
+// a word without spelling it. The words are views of the list's lines.
+struct TVocabularySlot {
+  std::vector<std::uint64_t> Letters;
+  std::vector<std::string_view> Words;
 };
 
-// The admitted words of each word list slot for one intellect, built from the lists and themes
-// named by the key and rebuilt when any of them changes.
+// The admitted words of every slot for one intellect, built from the lists and themes named by
+// the key and rebuilt when any of them changes.
 struct TComputerVocabulary {
   struct Key {
     std::uint64_t listsGeneration = ~0ULL;
-    int intellect = 0;
     std::string sizeMarker;
     std::string excludedThemes;
     std::array<char, kThemeEntries> themeMarkers{};
     bool operator==(const Key&) const = default;
   };
   Key BuiltFor;
-  std::vector<std::vector<TVocabularyWord>> Slots;
+  std::vector<TVocabularySlot> Slots;
+  std::deque<std::string> Recased;  // user's words stored in another case than the game's
 };
 
 }  // namespace quorim

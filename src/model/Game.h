@@ -112,14 +112,14 @@ class Game {
 
   // The computer opponent: its strength (1 low, 2 normal, 3 high) for every computer of the
   // game, the placements its latest search found in the order found, the same sorted best first,
-  // what its latest move changed, and the words it may use.
+  // what its latest move changed, and the words it may use at each intellect.
   std::uint8_t Intellect = 2;
   int OpponentPass = 1;
   bool OpponentExchanged = false;
   std::vector<TCandidate> FoundCandidates;
   std::vector<TCandidate> Candidates;
   TComputerUndo ComputerUndo;
-  TComputerVocabulary ComputerVocabulary;
+  std::array<TComputerVocabulary, 3> ComputerVocabularies;
   std::array<TRackSnapshotEntry, kRackSlots + 1> RackSnapshot{};  // slots 1..7
   MoveRecord MoveLog;
 
