@@ -25,10 +25,6 @@ bool IsFilled(const Game& game, int x, int y) {
          game.PlayField.SelectionMark(x, y) == 0;
 }
 
-bool IsLaidOnEmptyCell(const TFieldCell& cell) {
-  return cell.PendingLetter != ' ' && cell.Letter == ' ';
-}
-
 // The letters on the place's cells, cut to a word's width.
 std::string LettersOf(const Game& game, const TPlayedWord& place) {
   std::string word;

@@ -13,6 +13,13 @@ std::vector<int> WordTiles(const Game& game, const TPlayedWord& place) {
   return tiles;
 }
 
+bool LiesOnBoard(const Game& game, const TPlayedWord& place) {
+  if (place.Start < 1 || place.End < place.Start) return false;
+  const CellXY first = WordCell(place, place.Start);
+  const CellXY last = WordCell(place, place.End);
+  return game.PlayField.IsPlayable(first.x, first.y) && game.PlayField.IsPlayable(last.x, last.y);
+}
+
 ScreenPoint PlaceBesideCell(const Game& game, int x, int y, const BesideCell& offsets) {
   const ScreenRect board = game.View().BoardPicture();
   const bool right = x > game.PlayField.DimX() / 2;

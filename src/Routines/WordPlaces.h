@@ -22,6 +22,14 @@ inline char CellLetter(const TFieldCell& cell) {
   return cell.PendingLetter != ' ' ? cell.PendingLetter : cell.Letter;
 }
 
+// A letter of this move lies on a cell that had none.
+inline bool IsLaidOnEmptyCell(const TFieldCell& cell) {
+  return cell.PendingLetter != ' ' && cell.Letter == ' ';
+}
+
+// Every cell of the place lies on the playable board.
+bool LiesOnBoard(const Game& game, const TPlayedWord& place);
+
 // The tiles lying on the place's cells, in order.
 std::vector<int> WordTiles(const Game& game, const TPlayedWord& place);
 

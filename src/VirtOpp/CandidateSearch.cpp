@@ -262,8 +262,8 @@ bool CandidateSearch::IsPlayedEarly(std::string_view word) const {
 }
 
 void CandidateSearch::FitLineWords() {
-  const bool showing = (game_.Settings.ShowPCWords && !game_.MoveClockOn()) ||
-                       game_.HintUsedThisMove;
+  const bool showing =
+      (game_.Settings.ShowPCWords && !game_.MoveClockOn()) || game_.HintUsedThisMove;
   std::unordered_set<std::string_view> written;
   for (const std::string_view word : lineWords_) {
     if (static_cast<int>(word.size()) <= game_.Settings.LastWordLengthLimit) continue;
@@ -320,10 +320,9 @@ bool CandidateSearch::Fit(std::string_view word, int anchor, bool avoidPlayed,
     if (cell.DropAllowed) {
       if (hint) {
         const CellXY at = At(i);
-        const bool crossed = across_ ? field_(at.x, at.y - 1).Letter != ' ' ||
-                                           field_(at.x, at.y + 1).Letter != ' '
-                                     : field_(at.x - 1, at.y).Letter != ' ' ||
-                                           field_(at.x + 1, at.y).Letter != ' ';
+        const bool crossed =
+            across_ ? field_(at.x, at.y - 1).Letter != ' ' || field_(at.x, at.y + 1).Letter != ' '
+                    : field_(at.x - 1, at.y).Letter != ' ' || field_(at.x + 1, at.y).Letter != ' ';
         if (crossed || (first && Cell(i - 1).Letter != ' ') ||
             (last && Cell(i + 1).Letter != ' ') || avoidPlayed)
           return false;
@@ -336,8 +335,8 @@ bool CandidateSearch::Fit(std::string_view word, int anchor, bool avoidPlayed,
         return false;
     }
     const CellXY at = At(i);
-    score = static_cast<std::uint8_t>(score + RoughLetterScore(game_, letter, at.x, at.y,
-                                                                multiplier));
+    score =
+        static_cast<std::uint8_t>(score + RoughLetterScore(game_, letter, at.x, at.y, multiplier));
   }
   if (multiplier != 0) score = static_cast<std::uint8_t>(score * multiplier);
   candidate.Word = std::string(word.substr(0, kWordWidth));
@@ -388,6 +387,12 @@ std::uint8_t RoughLetterScore(const Game& game, char letter, int x, int y,
   }
 }
 
+TPlayedWord CandidatePlace(const TCandidate& candidate) {
+  const int last = candidate.Start + static_cast<int>(candidate.Word.size()) - 1;
+  return {candidate.Word, candidate.Start,     static_cast<std::uint8_t>(std::clamp(last, 0, 255)),
+          candidate.Line, candidate.Direction, 0};
+}
+
 void LoadCandidates(Game& game) {
   std::vector<TCandidate> sorted = game.FoundCandidates;
   // The exchange sort, not a stable one: the order of equal scores is the one it leaves, which
@@ -404,9 +409,8 @@ void ShowCandidate(Game& game, int player, const TCandidate& candidate) {
   if (!game.IsPlayer(player)) return;
   const TRack& rack = game.Racks[player];
   const char star = game.Alphabet.StarCode();
-  const TPlayedWord place{candidate.Word, candidate.Start,
-                          static_cast<std::uint8_t>(candidate.Start + candidate.Word.size() - 1),
-                          candidate.Line, candidate.Direction, 0};
+  const TPlayedWord place = CandidatePlace(candidate);
+  if (candidate.Word.empty() || !LiesOnBoard(game, place)) return;
   std::array<bool, kRackSlots + 1> shown{};
   const auto slotFor = [&](char letter) {
     for (char wanted : {letter, star}) {
@@ -418,8 +422,7 @@ void ShowCandidate(Game& game, int player, const TCandidate& candidate) {
   };
   for (int i = place.Start; i <= place.End; ++i) {
     const CellXY at = WordCell(place, i);
-    if (!game.PlayField.IsPlayable(at.x, at.y) || game.PlayField(at.x, at.y).Letter != ' ')
-      continue;
+    if (game.PlayField(at.x, at.y).Letter != ' ') continue;
     const char letter = candidate.Word[static_cast<std::size_t>(i - place.Start)];
     const int slot = slotFor(letter);
     if (slot == 0) continue;

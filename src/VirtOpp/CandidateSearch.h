@@ -28,6 +28,9 @@ bool IsFormableFromPool(std::string_view word, std::string_view pool, char starC
 std::uint8_t RoughLetterScore(const Game& game, char letter, int x, int y,
                               std::uint8_t& wordMultiplier);
 
+// The cells a candidate covers, as a word's place.
+TPlayedWord CandidatePlace(const TCandidate& candidate);
+
 // Candidates := FoundCandidates, highest rough score first, ties as the exchange sort leaves them.
 void LoadCandidates(Game& game);
 

@@ -38,8 +38,8 @@ void ComputerExchange(Game& game, int player) {
   const bool everything = game.Intellect == 1 || run > kCarefulRuns;
   for (int slot = 1; slot <= kRackSlots; ++slot) {
     TRackSlot& rackSlot = game.Racks[player][slot];
-    rackSlot.ExchangeMark = rackSlot.Letter != ' ' &&
-                            (everything || kept.find(rackSlot.Letter) == std::string::npos);
+    rackSlot.ExchangeMark =
+        rackSlot.Letter != ' ' && (everything || kept.find(rackSlot.Letter) == std::string::npos);
   }
   ExchangeLetters(game, player);
 }

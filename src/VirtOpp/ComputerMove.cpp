@@ -26,17 +26,8 @@ constexpr int kDemoMovePause = 4000;
 const QString kScreen = QStringLiteral("Screen");
 const QString kMainScreen = QStringLiteral("MainScreen");
 
-bool IsLaidOnEmptyCell(const TFieldCell& cell) {
-  return cell.PendingLetter != ' ' && cell.Letter == ' ';
-}
-
 int LastPosition(const TCandidate& candidate) {
-  return candidate.Start + static_cast<int>(candidate.Word.size()) - 1;
-}
-
-TPlayedWord PlaceOf(const TCandidate& candidate) {
-  return {candidate.Word, candidate.Start, static_cast<std::uint8_t>(LastPosition(candidate)),
-          candidate.Line, candidate.Direction, 0};
+  return CandidatePlace(candidate).End;
 }
 
 bool SameLine(const TPlayedWord& a, const TPlayedWord& b) {
@@ -86,7 +77,7 @@ class CandidateLayer {
 // words selected by frames only the candidate's own word counts.
 std::vector<TPlayedWord> CandidateLayer::ReadWords(const TCandidate& candidate) const {
   std::vector<TPlayedWord> words;
-  const TPlayedWord own = PlaceOf(candidate);
+  const TPlayedWord own = CandidatePlace(candidate);
   if (game_.Settings.SelectWordMode) {
     TPlayedWord framed = own;
     framed.Word.clear();
@@ -185,9 +176,8 @@ bool CandidateLayer::Accepts(const TCandidate& candidate, std::vector<FormedWord
     if (settings.UseCustomDictionary && game_.WordLists.Holds(kExcludedWordsSlot, word.Word))
       return false;
 
-    if (!own || std::none_of(formed.begin(), formed.end(), [](const FormedWord& f) {
-          return f.own;
-        }))
+    if (!own ||
+        std::none_of(formed.begin(), formed.end(), [](const FormedWord& f) { return f.own; }))
       formed.push_back({word, own});
     const auto repeatsAcross = [&](const TPlayedWord& w) {
       return repeatsForbidden && w.Word == word.Word && w.Line != word.Line &&
@@ -240,12 +230,12 @@ int CandidateLayer::RackSlotFor(char letter, bool markedOnly) const {
 
 // A replayed word lies as recorded, on the tiles of the rack slots the record marks.
 void CandidateLayer::LayReplayed(const TCandidate& candidate) {
-  TPlayedWord place = PlaceOf(candidate);
+  TPlayedWord place = CandidatePlace(candidate);
   for (int i = place.Start; i <= place.End; ++i) {
     const CellXY at = WordCell(place, i);
-    if (!game_.PlayField.IsPlayable(at.x, at.y)) return;
     TFieldCell& cell = game_.PlayField(at.x, at.y);
-    if (cell.Letter == ' ') cell.PendingLetter = candidate.Word[static_cast<std::size_t>(i - place.Start)];
+    if (cell.Letter == ' ')
+      cell.PendingLetter = candidate.Word[static_cast<std::size_t>(i - place.Start)];
   }
   Lay(place, candidate.RecordedPoints);
 }
@@ -359,7 +349,9 @@ bool ChooseAndLay(Game& game, int player) {
     if (game.GameOver && !replaying) return laid;
     const int k = game.Intellect == 1 && !replaying ? game.Random(count) : i;
     const TCandidate candidate = game.Candidates[static_cast<std::size_t>(k)];
-    const TPlayedWord place = PlaceOf(candidate);
+    const TPlayedWord place = CandidatePlace(candidate);
+    // a replayed record may name a place off this board
+    if (!LiesOnBoard(game, place)) continue;
     pending.clear();
     for (int p = place.Start; p <= place.End; ++p) {
       const CellXY at = WordCell(place, p);

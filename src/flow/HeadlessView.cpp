@@ -82,7 +82,9 @@ void HeadlessView::KeepScreenAlive() {
   if (duringWaits_) duringWaits_(++waits_);
 }
 
-void HeadlessView::WaitForClickOrKey() { Record(QStringLiteral("WaitForClickOrKey")); }
+void HeadlessView::WaitForClickOrKey() {
+  Record(QStringLiteral("WaitForClickOrKey"));
+}
 
 void HeadlessView::PlaySoundEffect(const QString& sample) {
   Record(QStringLiteral("PlaySoundEffect"), {sample});

@@ -113,8 +113,7 @@ void FinishDrawing(Game& game, int player) {
 void RefillRack(Game& game, int player) {
   if (!game.IsPlayer(player)) return;
   const TPlayField& field = game.PlayField;
-  StarRule rule{game.Alphabet.StarCode(),
-                !game.Players[player].IsComputer() || game.Intellect > 1};
+  StarRule rule{game.Alphabet.StarCode(), !game.Players[player].IsComputer() || game.Intellect > 1};
   while (EmptySlotCount(game, player) > 0 && game.BagCount > 0 && AnyAcceptablePlace(game, rule)) {
     int x, y;
     do {
@@ -285,7 +284,7 @@ bool TakeBackStar(Game& game, int draggedTile, int x, int y) {
 void TradeLetterForStar(Game& game, int letterTile, int starTile) {
   TTile& star = game.TileTable[static_cast<std::size_t>(starTile)];
   game.TileTable[static_cast<std::size_t>(letterTile)].SetLetter(game.Alphabet.StarCode(),
-                                                                  game.Alphabet.StarCode());
+                                                                 game.Alphabet.StarCode());
   star.Star = false;
   star.Hint = star.Hint.substr(0, 2);  // its letter and the number of who laid it
   star.StarTakenBack = true;

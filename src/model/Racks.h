@@ -13,7 +13,7 @@ struct TileSpot;
 constexpr int kRackSlots = 7;
 
 struct TRackSlot {
-  char Letter = ' ';  // ' ' = empty
+  char Letter = ' ';       // ' ' = empty
   std::uint16_t Left = 0;  // pixel position on the participant's panel
   std::uint16_t Top = 0;
   bool ExchangeMark = false;

@@ -169,8 +169,8 @@ TEST_F(ComputerMoveTest, ABoardStarIsTakenBackForItsLetterAboveLowIntellect) {
   EXPECT_EQ(game_.PlayField(8, kMiddle).Letter, 'A');
   EXPECT_TRUE(game_.TileTable[rackTile].Star);
   EXPECT_EQ(RackLetters(), "_*_____");  // the Q went in the exchange that followed
-  EXPECT_EQ(MoveLine(), "(1)Ann=TAKESTAR:" + std::to_string(rackTile) + '/' +
-                            std::to_string(boardTile) + ',');
+  EXPECT_EQ(MoveLine(),
+            "(1)Ann=TAKESTAR:" + std::to_string(rackTile) + '/' + std::to_string(boardTile) + ',');
   EXPECT_EQ(view_.CallsNamed(u"FlyTile").size(), 2u);  // to the star and back
 }
 
@@ -210,6 +210,31 @@ TEST_F(ComputerMoveTest, AReplayedMoveLaysTheRecordedWordWithTheMarkedTiles) {
   EXPECT_EQ(game_.PlayedWords[1][0].Word, "CAT");
   EXPECT_EQ(MoveLine(), "(1)Ann=");
   EXPECT_TRUE(view_.CallsNamed(u"FlyTile").empty());
+}
+
+TEST_F(ComputerMoveTest, AHintThatFindsNothingSaysSoAndLaysNothing) {
+  Words({"DOG"});
+  Rack("CAT");
+  game_.HintUsedThisMove = true;
+  ComputerMove(game_, 1, SearchPurpose::Hint);
+  EXPECT_EQ(Messages(), QStringList{Text(u"InGameMessageHintNoVariants")});
+  EXPECT_THAT(view_.FirstArgs(u"PlaySoundEffect"), ::testing::Contains(QStringLiteral("error")));
+  EXPECT_EQ(RackLetters(), "CAT____");
+  EXPECT_FALSE(game_.ComputerMoveRunning);
+  EXPECT_EQ(view_.Control(QStringLiteral("Screen")).cursor, ControlCursor::Default);
+}
+
+TEST_F(ComputerMoveTest, ShownComputerWordsWaitTheHintDelayUnlessMovesAreTimed) {
+  Words({"CAT"});
+  Rack("CAT");
+  game_.Settings.ShowPCWords = true;
+  game_.Settings.HintDelay = 250;
+  SearchCandidates(game_, 1, SearchPurpose::ComputerMove);
+  EXPECT_EQ(view_.PausedMilliseconds(), 2 * 250);  // across and down
+  game_.Limits = "Time-10  Move-2 ";
+  view_.ClearCalls();
+  SearchCandidates(game_, 1, SearchPurpose::ComputerMove);
+  EXPECT_TRUE(view_.CallsNamed(u"Pause").empty());
 }
 
 }  // namespace

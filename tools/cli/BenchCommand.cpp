@@ -2,6 +2,7 @@
 
 #include "CliSession.h"
 
+#include "VirtOpp/ComputerMove.h"
 #include "dictionary/Explanations.h"
 #include "dictionary/WorkingWordList.h"
 #include "flow/HeadlessView.h"
@@ -16,7 +17,6 @@
 #include "model/Layouts.h"
 #include "model/Participants.h"
 #include "model/Racks.h"
-#include "VirtOpp/ComputerMove.h"
 
 #include <QDir>
 #include <QElapsedTimer>
