@@ -48,9 +48,10 @@ def lit_disc(size, dark, light, centre=(0.36, 0.32), spread=1.15):
 
 def diagonal(size, first, second):
     """A square fading from first at the upper left to second at the lower right."""
-    ramp = Image.linear_gradient("L").rotate(45, expand=True, resample=Image.Resampling.BICUBIC)
-    inset = ramp.width // 2 - 128 // 1
-    ramp = ramp.crop((inset, inset, ramp.width - inset, ramp.height - inset)).resize((size, size))
+    side = 64
+    ramp = Image.new("L", (side, side))
+    ramp.putdata([round((x + y) * 255 / (2 * side - 2)) for y in range(side) for x in range(side)])
+    ramp = ramp.resize((size, size), Image.Resampling.BILINEAR)
     return Image.composite(Image.new("RGB", (size, size), second),
                            Image.new("RGB", (size, size), first), ramp)
 
@@ -311,7 +312,7 @@ def slot_plate(number, lit, sweep=None, filled=0.0):
     canvas.paste(frame, (0, 0), shape)
     inset = 2 * SS
     paper = P.mix(P.IVORY, P.IVORY_LIGHT, 0.7) if lit else P.IVORY
-    paper_dark = P.IVORY if lit else P.IVORY_DARK
+    paper_dark = P.IVORY if lit else P.mix(P.IVORY, P.IVORY_DARK, 0.5)
     inner = Image.linear_gradient("L").resize((W - 2 * inset, H - 2 * inset))
     plate = Image.composite(Image.new("RGB", inner.size, paper_dark), Image.new("RGB", inner.size, paper), inner)
     inner_shape = Image.new("L", inner.size, 0)
