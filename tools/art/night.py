@@ -1,0 +1,274 @@
+#!/usr/bin/python3
+"""Builds the "night" skin in data/GRAFIX/night/: its colour table, its font table and some of
+its pictures, dark blue and silver under a moon.
+
+The skin holds only the background, the play-area backdrop, the start menu, the board cells and
+the tile faces; every other picture and every animation comes from the classic skin, which is how
+a skin is meant to lean on it. The windows the skin leaves to the classic pictures are ivory
+paper, so their text colours here are dark inks.
+
+Debian packages needed: python3-pil
+Run: /usr/bin/python3 tools/art/night.py [output folder]
+"""
+
+import math
+import os
+import random
+import sys
+
+from PIL import Image, ImageDraw, ImageFilter
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import palette as P  # noqa: E402
+from animations import diagonal, star_points  # noqa: E402
+
+REPO_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+SS = 4
+
+NAVY_DEEP = (8, 12, 32)
+NAVY = (18, 28, 64)
+NAVY_LIGHT = (40, 58, 110)
+SILVER_DARK = (110, 120, 138)
+SILVER = (176, 186, 200)
+SILVER_LIGHT = (226, 232, 240)
+ICE = (150, 200, 255)
+LAVENDER = (200, 170, 255)
+MOON = (250, 240, 200)
+INK_NAVY = (20, 30, 80)
+
+# Every key the windows ask for. The start menu, the panels and the board lie on the skin's own
+# dark pictures; the message, save, star, game-over, hall of fame and explanation windows on the
+# classic paper.
+COLOURS = {
+    "ScreenButtonTitleNewGame": SILVER_LIGHT,
+    "ScreenButtonTitleLoadGame": SILVER_LIGHT,
+    "ScreenButtonTitleExit": SILVER_LIGHT,
+    "ScreenButtonTitleContinue": SILVER_LIGHT,
+    "ScreenButtonTitleLastPlayer": ICE,
+    "InGameLabel": SILVER_LIGHT,
+    "InGameLabelExplanationPanel": SILVER_LIGHT,
+    "InGameInfoComment": ICE,
+    "InGamePlayFieldUpperComment": MOON,
+    "InGamePlayFieldUpperCommentBgr": NAVY_DEEP,
+    "InGameInfoCommentBgr": NAVY,
+    "InGameInfoCommentBord": SILVER,
+    "InGamePlayerBorder": SILVER,
+    "InGamePlayerCap": NAVY_LIGHT,
+    "InGamePlayerCapButtons": SILVER_LIGHT,
+    "InGamePlayerNum": SILVER_LIGHT,
+    "InGamePlayerNumSel": MOON,
+    "InGamePlayerImageBgr": NAVY_DEEP,
+    "InGamePlayerImageBorder": SILVER_DARK,
+    "InGamePlayerColor1": ICE,
+    "InGamePlayerColor2": LAVENDER,
+    "InGamePlayerColor1Bgr": NAVY,
+    "InGamePlayerColor2Bgr": (36, 26, 70),
+    "InGamePlayerBgrSel": (60, 84, 150),
+    "InGameTimeActive": MOON,
+    "InGameTimeInActive": SILVER_DARK,
+    "InGameMessageWait": SILVER_LIGHT,
+    "InGameNewLetters": ICE,
+    "InGameUsedLetters": SILVER_LIGHT,
+    "InGameHorizSelection": (120, 170, 255),
+    "InGameVertSelection": LAVENDER,
+    "InGameMessage": INK_NAVY,
+    "InGameQuestion": INK_NAVY,
+    "NewGameBackground": NAVY,
+    "NewGameWindowLabel": MOON,
+    "NewGameWindowString": SILVER_LIGHT,
+    "NewGameDivider": SILVER,
+    "NewGamePlayerMode": ICE,
+    "NewGamePlayerName": SILVER_LIGHT,
+    "NewGamePlayerNameBgr": NAVY_DEEP,
+    "NewGamePlayerNumber": MOON,
+    "NewGameTabColor": SILVER_LIGHT,
+    "NewGameTabBgr": NAVY,
+    "NewGameTabBgrSelected": NAVY_LIGHT,
+    "NewGameSelectPlayerWindow": NAVY,
+    "NewGameSelectPlayerWindowCap": NAVY_LIGHT,
+    "NewGameSelectPlayerWindowBorder": SILVER_DARK,
+    "NewGameSelectPlayerWindowtext": SILVER_LIGHT,
+    "NewGameSelectPlayerShadow": (4, 6, 18),
+    "NewGameSelectPlayerBgr": NAVY_DEEP,
+    "NewGameSelectPlayerBorder": SILVER,
+    "SaveGameWindowCap": MOON,
+    "SaveGameWindowText": INK_NAVY,
+    "StarWindowLetter": (30, 50, 120),
+    "StarWindowLetterOver": (110, 60, 170),
+    "StarWindowLetterValue": INK_NAVY,
+    "GameOverWindowText": INK_NAVY,
+    "GameOverWinnerName": (30, 50, 120),
+    "HallFameText": INK_NAVY,
+    "HallFamePoints": (30, 50, 120),
+    "HallFameHighlight": (170, 190, 230),
+    "ExplanationCap": (30, 50, 120),
+    "ExplanationText": INK_NAVY,
+    "ExplanationLanguage": (60, 90, 160),
+}
+
+# Faces of the fonts shipped in FONTS: the night skin writes messages in the sans and names in
+# the serif, the other way round from the classic files.
+FONTS = {
+    "message": "DejaVu Sans",
+    "player": "DejaVu Serif",
+    "digital": "DSEG7 Classic",
+    "splashes": "DejaVu Serif",
+}
+
+CELLS = {
+    "spot-0": (14, 20, 40),
+    "spot-wt": (58, 70, 100),
+    "spot-gr": (40, 110, 96),
+    "spot-bl": (50, 90, 170),
+    "spot-yl": (176, 150, 70),
+    "spot-rd": (150, 50, 70),
+    "spot-bk": (10, 10, 18),
+}
+
+
+def windows_colour(rgb):
+    red, green, blue = rgb
+    return red + 256 * green + 65536 * blue
+
+
+def write_tables(out):
+    # 8-bit text with Windows line ends, as the game's other tables.
+    with open(os.path.join(out, "colors.txt"), "w", encoding="ascii", newline="\r\n") as f:
+        for key, rgb in COLOURS.items():
+            f.write(f"{key}={windows_colour(rgb)}\n")
+    with open(os.path.join(out, "fonts.txt"), "w", encoding="ascii", newline="\r\n") as f:
+        for key, face in FONTS.items():
+            f.write(f"{key}={face}\n")
+
+
+def vertical(size, top, bottom):
+    ramp = Image.linear_gradient("L").resize(size)
+    return Image.composite(Image.new("RGB", size, bottom), Image.new("RGB", size, top), ramp)
+
+
+def stars(image, count, seed, brightest=255):
+    rng = random.Random(seed)
+    d = ImageDraw.Draw(image)
+    w, h = image.size
+    for _ in range(count):
+        x, y = rng.randrange(w), rng.randrange(h)
+        level = rng.randint(90, brightest)
+        colour = P.mix((level, level, level), ICE, rng.random() * 0.4)
+        if rng.random() < 0.06:
+            d.line((x - 2, y, x + 2, y), fill=colour)
+            d.line((x, y - 2, x, y + 2), fill=colour)
+        else:
+            d.point((x, y), fill=colour)
+
+
+def moon(image, centre, radius):
+    """A crescent with its halo: the light source of the night skin, high on the upper left."""
+    cx, cy = centre
+    halo = Image.new("L", image.size, 0)
+    ImageDraw.Draw(halo).ellipse((cx - radius * 3, cy - radius * 3, cx + radius * 3, cy + radius * 3), fill=70)
+    halo = halo.filter(ImageFilter.GaussianBlur(radius * 1.2))
+    image.paste(Image.new("RGB", image.size, (90, 110, 160)), (0, 0), halo)
+    disc = Image.new("L", image.size, 0)
+    d = ImageDraw.Draw(disc)
+    d.ellipse((cx - radius, cy - radius, cx + radius, cy + radius), fill=255)
+    # The shadow bites from the lower right, away from the light.
+    d.ellipse((cx - radius * 0.55, cy - radius * 0.75, cx + radius * 1.45, cy + radius * 1.25), fill=0)
+    image.paste(Image.new("RGB", image.size, MOON), (0, 0), disc.filter(ImageFilter.GaussianBlur(1)))
+
+
+def background(out):
+    size = (1280, 1024)
+    image = vertical(size, NAVY_DEEP, (26, 40, 84))
+    stars(image, 900, 1)
+    moon(image, (190, 150), 54)
+    # Faint silver arcs of hills along the foot of the window.
+    hills = Image.new("L", size, 0)
+    d = ImageDraw.Draw(hills)
+    for k, (height, amplitude) in enumerate(((880, 30), (930, 22))):
+        points = [(x, height + amplitude * math.sin(x / 180 + k * 2.1)) for x in range(0, size[0] + 20, 20)]
+        d.polygon(points + [(size[0], size[1]), (0, size[1])], fill=120 + 60 * k)
+    image.paste(Image.new("RGB", size, (10, 16, 36)), (0, 0), hills)
+    image.save(os.path.join(out, "background.jpg"), quality=90)
+
+
+def silver_frame(image, width):
+    """A bevelled silver frame, light on the upper left, dark on the lower right."""
+    w, h = image.size
+    d = ImageDraw.Draw(image)
+    for i in range(width):
+        t = i / max(1, width - 1)
+        light, dark = P.mix(SILVER_LIGHT, SILVER, t), P.mix(SILVER_DARK, SILVER, t)
+        d.line(((i, h - 1 - i), (i, i), (w - 1 - i, i)), fill=light)
+        d.line(((w - 1 - i, i), (w - 1 - i, h - 1 - i), (i, h - 1 - i)), fill=dark)
+
+
+def panel_backdrop(out):
+    image = vertical((170, 360), NAVY_LIGHT, NAVY_DEEP)
+    stars(image, 60, 2, brightest=180)
+    image.save(os.path.join(out, "quorim.png"))
+
+
+def menu(out):
+    size = (320, 330)
+    image = vertical(size, NAVY, NAVY_DEEP)
+    stars(image, 140, 3)
+    moon(image, (64, 58), 22)
+    silver_frame(image, 5)
+    d = ImageDraw.Draw(image)
+    # Three small silver stars crowning the buttons' column.
+    for k in range(3):
+        cx = size[0] / 2 + (k - 1) * 26
+        d.polygon(star_points(cx, 86, 8 - 2 * abs(k - 1), 3.2 - 0.8 * abs(k - 1)), fill=SILVER_LIGHT)
+    image.save(os.path.join(out, "menu.png"))
+
+
+def cell(colour, start=False):
+    """A board cell sunk into the board: shadow on its upper left edges, light on the lower right."""
+    size = 28
+    image = Image.new("RGB", (size, size), P.shade(colour, 0.6))
+    face = diagonal(size - 4, P.shade(colour, 0.85), P.mix(colour, SILVER, 0.15))
+    image.paste(face, (2, 2))
+    d = ImageDraw.Draw(image)
+    d.line(((1, size - 2), (1, 1), (size - 2, 1)), fill=P.shade(colour, 0.45))
+    d.line(((size - 2, 2), (size - 2, size - 2), (2, size - 2)), fill=P.mix(colour, SILVER_LIGHT, 0.35))
+    d.rectangle((0, 0, size - 1, size - 1), outline=NAVY_DEEP)
+    if start:
+        big = Image.new("RGBA", (size * SS, size * SS), (0, 0, 0, 0))
+        ImageDraw.Draw(big).polygon(star_points(size * SS / 2, size * SS / 2 + SS, 9 * SS, 3.6 * SS),
+                                    fill=SILVER + (255,))
+        star = big.resize((size, size), Image.Resampling.LANCZOS)
+        image.paste(star, (0, 0), star)
+    return image
+
+
+def cells(out):
+    for name, colour in CELLS.items():
+        cell(colour, start=name == "spot-bk").save(os.path.join(out, name + ".png"))
+
+
+def tile(out):
+    """The tile face: raised polished silver, the game writes the letter on it."""
+    size = 26
+    image = Image.new("RGB", (size, size), SILVER_DARK)
+    image.paste(diagonal(size - 4, SILVER_LIGHT, SILVER), (2, 2))
+    d = ImageDraw.Draw(image)
+    d.line(((0, size - 1), (0, 0), (size - 1, 0)), fill=(250, 252, 255))
+    d.line(((1, size - 2), (1, 1), (size - 2, 1)), fill=SILVER_LIGHT)
+    d.line(((size - 1, 0), (size - 1, size - 1), (0, size - 1)), fill=P.shade(SILVER_DARK, 0.7))
+    image.save(os.path.join(out, "cap.png"))
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(REPO_ROOT, "data", "GRAFIX", "night")
+    os.makedirs(out, exist_ok=True)
+    write_tables(out)
+    background(out)
+    panel_backdrop(out)
+    menu(out)
+    cells(out)
+    tile(out)
+
+
+if __name__ == "__main__":
+    main()
