@@ -107,10 +107,10 @@ COLOURS = {
     "ExplanationLanguage": (60, 90, 160),
 }
 
-# Faces of the fonts shipped in FONTS: the night skin writes messages in the sans and names in
-# the serif, the other way round from the classic files.
+# Faces of the fonts shipped in FONTS (the game registers them itself): the night skin writes
+# messages in the rounded face and names in the serif, unlike the classic choice of files.
 FONTS = {
-    "message": "DejaVu Sans",
+    "message": "Comfortaa",
     "player": "DejaVu Serif",
     "digital": "DSEG7 Classic",
     "splashes": "DejaVu Serif",
