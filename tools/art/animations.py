@@ -248,7 +248,8 @@ def explosion(out, size=26, count=10):
             d.ellipse((x - k, y - k, x + k, y + k), fill=colour + (255,))
         frames.append(shrink(canvas, (size, size)))
     # The game steps the frames itself, 35 ms apart, and takes the animation away after the last.
-    save_gif(os.path.join(out, "explosio.gif"), frames, 40, loop=False)
+    # Soft edges are mixed with a warm light, not the dark default, since they lie over a tile.
+    save_gif(os.path.join(out, "explosio.gif"), frames, 40, loop=False, matte=P.mix(P.IVORY, P.GLOW, 0.5))
 
 
 def safe(out, size=48, count=12):
