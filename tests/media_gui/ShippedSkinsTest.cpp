@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <utility>
 
 namespace quorim {
@@ -76,6 +77,25 @@ TEST(NightSkin, ItsTextsStandOutFromTheirBackgrounds) {
   }
 }
 
+// The lightness of a picture's pixel, from the night skin or else the classic one.
+int PictureLightness(QStringView name, QPoint at) {
+  QImage picture;
+  EXPECT_NE(SkinPictures(Shipped(), "night").LoadSkinPicture(picture, name), kNoPicture);
+  return picture.isNull() ? -1 : picture.pixelColor(at).lightness();
+}
+
+TEST(NightSkin, LettersReadOnItsTilesAndScoresOnItsPlates) {
+  const SkinColors colors = SkinColors::Load(Shipped(), u"night");
+  const int tile = PictureLightness(u"cap", {13, 13});
+  for (const char16_t* key : {u"InGameNewLetters", u"InGameUsedLetters", u"InGamePlayerColor1", u"InGamePlayerColor2"})
+    EXPECT_GT(std::abs(ColorFromWindows(*colors.Color(key)).lightness() - tile), 90)
+        << QString::fromUtf16(key).toStdString();
+  // The score label stands centred 7 px below the plate's top.
+  for (const auto& [plate, key] : {std::pair{u"ScrG1", u"InGamePlayerColor1"}, std::pair{u"ScrM1", u"InGamePlayerColor2"}})
+    EXPECT_GT(std::abs(ColorFromWindows(*colors.Color(key)).lightness() - PictureLightness(plate, {55, 17})), 90)
+        << QString::fromUtf16(plate).toStdString();
+}
+
 TEST(NightSkin, ItsTablesAreEightBitTextWithoutAByteOrderMark) {
   for (const char* name : {"colors.txt", "fonts.txt"}) {
     QFile file(Shipped().Resolve(QStringLiteral("GRAFIX\\night\\") + name));
@@ -114,7 +134,9 @@ TEST(NightSkin, ThePicturesItHasAreItsOwnAtTheirWindowsSizes) {
       {u"background", {1280, 1024}}, {u"quorim", {170, 360}}, {u"menu", {320, 330}},
       {u"spot-0", {28, 28}},         {u"spot-wt", {28, 28}},  {u"spot-gr", {28, 28}},
       {u"spot-bl", {28, 28}},        {u"spot-yl", {28, 28}},  {u"spot-rd", {28, 28}},
-      {u"spot-bk", {28, 28}},        {u"cap", {26, 26}},
+      {u"spot-bk", {28, 28}},        {u"cap", {26, 26}},      {u"cap_uni", {26, 26}},
+      {u"ScrG1", {110, 35}},         {u"ScrG2", {110, 35}},   {u"ScrM1", {110, 35}},
+      {u"ScrM2", {110, 35}},
   };
   for (const auto& [name, size] : pictures) {
     const QString text = QString::fromUtf16(name);
@@ -132,9 +154,9 @@ TEST(NightSkin, ThePicturesItLacksComeFromTheClassicSkin) {
   const SkinPictures night(Shipped(), "night");
   const SkinPictures classic(Shipped(), "classic");
   int found = 0;
-  for (const char16_t* name : {u"menubutt", u"Go!_1", u"ScrG1", u"slot7ch1", u"border", u"ErrorWin", u"gameover"}) {
-    EXPECT_FALSE(QFileInfo::exists(Shipped().Resolve(QStringLiteral("GRAFIX\\night\\") +
-                                                     QString::fromUtf16(name) + ".png")));
+  const QDir nightFolder(Shipped().Resolve(u"GRAFIX\\night"));
+  for (const char16_t* name : {u"menubutt", u"Go!_1", u"timet1", u"slot7ch1", u"border", u"ErrorWin", u"gameover"}) {
+    EXPECT_TRUE(nightFolder.entryList({QString::fromUtf16(name) + ".*"}, QDir::Files).isEmpty());
     QImage fromClassic;
     if (classic.LoadSkinPicture(fromClassic, name) == kNoPicture) continue;
     ++found;

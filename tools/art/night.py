@@ -2,10 +2,11 @@
 """Builds the "night" skin in data/GRAFIX/night/: its colour table, its font table and some of
 its pictures, dark blue and silver under a moon.
 
-The skin holds only the background, the play-area backdrop, the start menu, the board cells and
-the tile faces; every other picture and every animation comes from the classic skin, which is how
-a skin is meant to lean on it. The windows the skin leaves to the classic pictures are ivory
-paper, so their text colours here are dark inks.
+The skin holds only the background, the play-area backdrop, the start menu, the board cells,
+the tile faces and the score plates; every other picture and every animation comes from the
+classic skin, which is how a skin is meant to lean on it. The classic windows are dark felt and
+wood, so their texts here are light too; only the star window's paper and the save slots' ivory
+plates take dark inks.
 
 Debian packages needed: python3-pil
 Run: /usr/bin/python3 tools/art/night.py [output folder]
@@ -37,9 +38,8 @@ LAVENDER = (200, 170, 255)
 MOON = (250, 240, 200)
 INK_NAVY = (20, 30, 80)
 
-# Every key the windows ask for. The start menu, the panels and the board lie on the skin's own
-# dark pictures; the message, save, star, game-over, hall of fame and explanation windows on the
-# classic paper.
+# Every key the windows ask for. Letters are written on the skin's own dark tiles, scores on its
+# own plates.
 COLOURS = {
     "ScreenButtonTitleNewGame": SILVER_LIGHT,
     "ScreenButtonTitleLoadGame": SILVER_LIGHT,
@@ -72,8 +72,8 @@ COLOURS = {
     "InGameUsedLetters": SILVER_LIGHT,
     "InGameHorizSelection": (120, 170, 255),
     "InGameVertSelection": LAVENDER,
-    "InGameMessage": INK_NAVY,
-    "InGameQuestion": INK_NAVY,
+    "InGameMessage": SILVER_LIGHT,
+    "InGameQuestion": ICE,
     "NewGameBackground": NAVY,
     "NewGameWindowLabel": MOON,
     "NewGameWindowString": SILVER_LIGHT,
@@ -97,14 +97,14 @@ COLOURS = {
     "StarWindowLetter": (30, 50, 120),
     "StarWindowLetterOver": (110, 60, 170),
     "StarWindowLetterValue": INK_NAVY,
-    "GameOverWindowText": INK_NAVY,
-    "GameOverWinnerName": (30, 50, 120),
-    "HallFameText": INK_NAVY,
-    "HallFamePoints": (30, 50, 120),
-    "HallFameHighlight": (170, 190, 230),
-    "ExplanationCap": (30, 50, 120),
-    "ExplanationText": INK_NAVY,
-    "ExplanationLanguage": (60, 90, 160),
+    "GameOverWindowText": SILVER_LIGHT,
+    "GameOverWinnerName": MOON,
+    "HallFameText": SILVER_LIGHT,
+    "HallFamePoints": MOON,
+    "HallFameHighlight": (60, 84, 150),
+    "ExplanationCap": MOON,
+    "ExplanationText": SILVER_LIGHT,
+    "ExplanationLanguage": ICE,
 }
 
 # Faces of the fonts shipped in FONTS (the game registers them itself): the night skin writes
@@ -247,16 +247,59 @@ def cells(out):
         cell(colour, start=name == "spot-bk").save(os.path.join(out, name + ".png"))
 
 
-def tile(out):
-    """The tile face: raised polished silver, the game writes the letter on it."""
-    size = 26
+def tile_face(size=26):
+    """A tile of dark blue steel with a polished silver edge; the game writes light letters on it."""
     image = Image.new("RGB", (size, size), SILVER_DARK)
-    image.paste(diagonal(size - 4, SILVER_LIGHT, SILVER), (2, 2))
+    image.paste(diagonal(size - 4, NAVY_LIGHT, P.shade(NAVY, 0.9)), (2, 2))
     d = ImageDraw.Draw(image)
-    d.line(((0, size - 1), (0, 0), (size - 1, 0)), fill=(250, 252, 255))
-    d.line(((1, size - 2), (1, 1), (size - 2, 1)), fill=SILVER_LIGHT)
-    d.line(((size - 1, 0), (size - 1, size - 1), (0, size - 1)), fill=P.shade(SILVER_DARK, 0.7))
-    image.save(os.path.join(out, "cap.png"))
+    d.line(((0, size - 1), (0, 0), (size - 1, 0)), fill=SILVER_LIGHT)
+    d.line(((1, size - 2), (1, 1), (size - 2, 1)), fill=SILVER)
+    d.line(((size - 1, 0), (size - 1, size - 1), (0, size - 1)), fill=P.shade(SILVER_DARK, 0.5))
+    d.line(((size - 2, 1), (size - 2, size - 2), (1, size - 2)), fill=P.shade(SILVER_DARK, 0.8))
+    return image
+
+
+def tiles(out):
+    tile_face().save(os.path.join(out, "cap.png"))
+    # The blank tile: a silver star where a letter would stand.
+    blank = tile_face()
+    big = Image.new("RGBA", (26 * SS, 26 * SS), (0, 0, 0, 0))
+    ImageDraw.Draw(big).polygon(star_points(13 * SS, 14 * SS, 8 * SS, 3.3 * SS), fill=SILVER_LIGHT + (255,))
+    star = big.resize((26, 26), Image.Resampling.LANCZOS)
+    blank.paste(star, (0, 0), star)
+    blank.save(os.path.join(out, "cap_uni.png"))
+
+
+SCORE_PLATE = (110, 35)
+# The score label, 49 x 21, stands centred 7 px below the plate's top.
+SCORE_WINDOW = (30, 6, 80, 29)
+
+
+def score_plate(tint, lit):
+    """Silver plate with a dark glass window for the score; lit while the score counts up."""
+    w, h = SCORE_PLATE
+    metal = P.mix(SILVER, tint, 0.35)
+    image = Image.new("RGB", SCORE_PLATE, P.TRANSPARENT)
+    plate = diagonal(w, P.mix(metal, (255, 255, 255), 0.4), P.shade(metal, 0.55)).resize(SCORE_PLATE)
+    shape = Image.new("L", SCORE_PLATE, 0)
+    ImageDraw.Draw(shape).rounded_rectangle((0, 0, w - 1, h - 1), 7, fill=255)
+    image.paste(plate, (0, 0), shape)
+    d = ImageDraw.Draw(image)
+    x0, y0, x1, y1 = SCORE_WINDOW
+    glass = P.mix(NAVY_DEEP, ICE, 0.12) if lit else NAVY_DEEP
+    d.rectangle((x0, y0, x1, y1), fill=glass)
+    # The window is sunk: its upper left edge in shadow, its lower right one catching the light.
+    d.line(((x0, y1), (x0, y0), (x1, y0)), fill=P.shade(metal, 0.35))
+    d.line(((x1, y0 + 1), (x1, y1), (x0 + 1, y1)), fill=SILVER_LIGHT)
+    for sx in (10, w - 14):
+        d.ellipse((sx, h / 2 - 2, sx + 4, h / 2 + 2), fill=P.shade(metal, 0.5))
+    return image
+
+
+def score_plates(out):
+    for name, tint, lit in (("ScrG1", ICE, False), ("ScrG2", ICE, True),
+                            ("ScrM1", LAVENDER, False), ("ScrM2", LAVENDER, True)):
+        score_plate(tint, lit).save(os.path.join(out, name + ".bmp"))
 
 
 def main():
@@ -267,7 +310,8 @@ def main():
     panel_backdrop(out)
     menu(out)
     cells(out)
-    tile(out)
+    tiles(out)
+    score_plates(out)
 
 
 if __name__ == "__main__":
