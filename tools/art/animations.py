@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the classic skin's animations into data/GRAFIX/classic/ANIMATIO/.
 
-Buttons are brass-rimmed round buttons lit from the upper left, with an embossed symbol that
+Buttons are round brass buttons lit from the upper left, with an engraved symbol that
 glows and fades in a slow idle loop. The save window's slots, the safe, the explosion over a tile,
 the active player's arrow and the game-over ribbon are drawn here too.
 
@@ -138,25 +138,23 @@ def button_frame(size, face, symbol, ink, glow, t):
     stroke = max(3 * SS, s // 8)
     draw_symbol = SYMBOLS[symbol]
 
-    # The halo: the symbol in its glow colour, blurred, stronger as t rises; kept inside the face.
-    halo = Image.new("RGBA", canvas.size, glow + (0,))
-    draw_symbol(ImageDraw.Draw(halo), box, glow + (255,), stroke + 4 * SS)
+    # The halo: warm light behind the symbol, stronger as t rises; kept inside the face.
+    halo = Image.new("RGBA", canvas.size, P.GLOW + (0,))
+    draw_symbol(ImageDraw.Draw(halo), box, P.GLOW + (255,), stroke + 4 * SS)
     halo = halo.filter(ImageFilter.GaussianBlur(3 * SS))
-    halo.putalpha(halo.getchannel("A").point(lambda a: int(a * (0.1 + 0.5 * t))))
+    halo.putalpha(halo.getchannel("A").point(lambda a: int(a * 0.75 * t)))
     face_mask = Image.new("L", canvas.size, 0)
     ImageDraw.Draw(face_mask).ellipse((rim, rim, s - rim - 1, s - rim - 1), fill=255)
     halo.putalpha(ImageChops.multiply(halo.getchannel("A"), face_mask))
     over(canvas, halo)
 
-    # Embossed: a dark copy down and to the right, a light one up and to the left, then the ink.
-    emboss = Image.new("RGBA", canvas.size, (0, 0, 0, 0))
-    d = ImageDraw.Draw(emboss)
-    off = SS
-    draw_symbol(d, tuple(v + off for v in box), (0, 0, 0, 150), stroke)
-    draw_symbol(d, tuple(v - off for v in box), (255, 255, 255, 110), stroke)
-    over(canvas, emboss)
+    # Engraved like the still buttons: a lighter rim below and right of the cut, then the ink,
+    # which warms towards the button's own colour as it glows.
+    lift = Image.new("RGBA", canvas.size, (0, 0, 0, 0))
+    draw_symbol(ImageDraw.Draw(lift), tuple(v + SS for v in box), P.BRASS_LIGHT + (220,), stroke)
+    over(canvas, lift)
     symbol_layer = Image.new("RGBA", canvas.size, (0, 0, 0, 0))
-    draw_symbol(ImageDraw.Draw(symbol_layer), box, P.mix(ink, glow, 0.4 * t) + (255,), stroke)
+    draw_symbol(ImageDraw.Draw(symbol_layer), box, P.mix(ink, glow, 0.6 * t) + (255,), stroke)
     over(canvas, symbol_layer)
 
     # The glint of the lit dome, wandering a little with the glow.
@@ -168,16 +166,18 @@ def button_frame(size, face, symbol, ink, glow, t):
     return shrink(canvas, (size, size))
 
 
+# Brass buttons with dark engraved symbols, as the still buttons of the skin; the symbol of a
+# yes, no or cancel button is inked in a dark shade of its colour and glows towards it.
 BUTTONS = {
     # name: size, face, symbol, ink, glow
-    "E_Button": (33, P.BRASS, "cross", P.INK, P.GLOW),
-    "x_button": (33, P.BRASS, "cross", P.INK, P.GLOW),
-    "V_Button": (33, P.CELL_GREEN, "check", P.IVORY_LIGHT, P.GLOW),
-    "X_Button": (33, P.CELL_RED, "cross", P.IVORY_LIGHT, P.GLOW),
-    "S_Button": (33, P.CELL_BLUE, "back", P.IVORY_LIGHT, P.GLOW),
-    "s_button": (33, P.CELL_BLUE, "back", P.IVORY_LIGHT, P.GLOW),
-    "Z_button": (33, P.WOOD, "star", P.BRASS_LIGHT, P.GLOW),
-    "G_Button": (33, P.CELL_GREEN, "check", P.IVORY_LIGHT, P.GLOW),
+    "E_Button": (33, P.BRASS, "cross", P.INK, P.WOOD_LIGHT),
+    "x_button": (33, P.BRASS, "cross", P.INK, P.WOOD_LIGHT),
+    "V_Button": (33, P.BRASS, "check", P.shade(P.CELL_GREEN, 0.42), P.CELL_GREEN),
+    "X_Button": (33, P.BRASS, "cross", P.shade(P.CELL_RED, 0.5), P.CELL_RED),
+    "S_Button": (33, P.BRASS, "back", P.shade(P.CELL_BLUE, 0.42), P.CELL_BLUE),
+    "s_button": (33, P.BRASS, "back", P.shade(P.CELL_BLUE, 0.42), P.CELL_BLUE),
+    "Z_button": (33, P.BRASS, "star", P.INK, P.CELL_RED),
+    "G_Button": (33, P.BRASS, "check", P.shade(P.CELL_GREEN, 0.42), P.CELL_GREEN),
 }
 
 
