@@ -190,12 +190,12 @@ def person(field, skin, hair, shirt, style, extras=(), iris=INK, frame=0):
 
     if "beard" in extras:
         c.shape("chord", (32, 38, 78, 90), hair, start=0, end=180)
-        c.shape("ellipse", (47, 62, 63, 72), P.shade(skin, 0.95), outline=False)
     # Hair over the forehead.
     if style == "short":
         c.shape("chord", (30, 15, 80, 62), hair, start=180, end=360)
-        c.shape("poly", [(31, 40), (44, 27), (60, 30), (79, 40), (79, 30), (31, 30)], hair,
-                outline=False)
+        # Locks over the forehead, so it reads as hair and not as a cap.
+        for x, y in ((38, 33), (50, 31), (62, 32), (72, 35)):
+            c.shape("ellipse", (x - 8, y - 6, x + 8, y + 6), hair, angle=-20)
     elif style in ("long", "bun_long"):
         c.shape("chord", (29, 16, 81, 64), hair, start=180, end=360)
         c.arc((40, 14, 90, 64), 180, 230, P.shade(hair, 0.6), 1.4)  # the parting
@@ -224,7 +224,14 @@ def person(field, skin, hair, shirt, style, extras=(), iris=INK, frame=0):
                    P.shade(skin, 0.6), 200, blur=0.3)
     c.arc((51, 54, 59, 62), 30, 150, P.shade(skin, 0.6), 1.6)  # the nose, lit from the left
     cheeks(c, 63)
-    smile(c, 68 if "beard" in extras else 67, 8, open_mouth="grin" in extras)
+    if "beard" in extras:
+        # A smile shows through the beard below a moustache.
+        c.shape("chord", (48, 64, 62, 74), MOUTH, start=0, end=180, outline=P.shade(hair, 0.5))
+        for side in (-1, 1):
+            c.shape("ellipse", (55 + side * 6 - 7, 59, 55 + side * 6 + 7, 66),
+                    P.shade(hair, 1.25), angle=side * 12)
+    else:
+        smile(c, 67, 8, open_mouth="grin" in extras)
     if "collar" in extras:
         c.shape("poly", [(40, 90), (55, 104), (70, 90), (66, 86), (55, 96), (44, 86)], WHITE)
     if "scarf" in extras:
@@ -261,7 +268,7 @@ def robot(field, body, frame=0, frames=1, antenna_blink=False):
             c.tint("ellipse", (cx - 9, 41, cx + 9, 59), glow, 90, blur=3)
             c.shape("rrect", (cx - 5, 44, cx + 5, 56), glow, r=4, outline=False, lit=1.15)
     for i in range(5):
-        c.shape("rrect", (42 + i * 5.6, 63, 46 + i * 5.6, 66 - (i % 2) * 0), glow, r=1,
+        c.shape("rrect", (42 + i * 5.6, 63, 46 + i * 5.6, 66), glow, r=1,
                 outline=False, lit=1.1)
     for x, y in ((28, 30), (78, 30), (28, 74), (78, 74)):
         c.shape("ellipse", (x, y, x + 4, y + 4), P.shade(body, 0.75), outline=False)
@@ -424,8 +431,8 @@ def owl(field, frame=0, frames=10):
                 c.mask("rrect", (cx - 15, 33, cx + 15, 33 + 30 * lid)),
                 Image.new("L", (N, N), 0), c.mask("ellipse", (cx - 14, 34, cx + 14, 62)))
             c.fill(lid_mask, P.shade(brown, 1.05), outline=False)
-            c.arc((cx - 14, 34, cx + 14, 62), 0, 180, P.shade(brown, 0.55), 1.4) \
-                if lid >= 1 else None
+            if lid >= 1:
+                c.arc((cx - 14, 34, cx + 14, 62), 0, 180, P.shade(brown, 0.55), 1.4)
     c.shape("poly", [(50, 58), (60, 58), (55, 70)], (236, 160, 60), outline=P.shade(brown, 0.5))
     return c.finish()
 
