@@ -45,7 +45,8 @@ constexpr std::array kPictures = std::to_array<SkinPictureSize>({
     {"spot-yl", 28, 28},
     {"spot-rd", 28, 28},
     {"spot-bk", 28, 28},
-    // Board frame in the 18 px margins: corners, the bottom edge per cell, the right edge per cell.
+    // Board frame in the 18 px margins (the outer 4 px of the bottom and right ones fall off the
+    // board picture): three corners, the bottom edge per cell, the right edge per cell.
     {"border", 18, 18},
     {"border-h", 28, 18},
     {"border-v", 18, 28},
