@@ -240,7 +240,7 @@ def menu():
         drop_shadow(image, shadow, (3, 3), 2, 0.5)
         image.paste(face, (int(x), 22))
     # The current player and language stand at (10, 73), 50 px high.
-    inset(image, (12, 72, w - 18, 122), mix(WOOD_DARK, GLASS_DARK, 0.5), 2)
+    inset(image, (12, 70, w - 18, 117), mix(WOOD_DARK, GLASS_DARK, 0.5), 2)
     return image
 
 
