@@ -160,8 +160,8 @@ def panels(load, inks, letter_font, value_font):
                                         (190, "Выход"), (249, "Продолжить"))):
         put(sheet, face, (fx, my + top))
         draw.text((fx + 11, my + top + 6), caption, font=letter_font, fill=(52, 34, 22))
-    draw.text((mx + 12, my + 76), "Игрок: Анна\nЯзык словаря: русский", font=letter_font,
-              fill=(242, 232, 204))
+    draw.text((mx + 12, my + 76), "Игрок: Анна\nЯзык словаря: русский",
+              font=letter_font, fill=(242, 232, 204))
     return sheet
 
 

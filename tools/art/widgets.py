@@ -213,7 +213,7 @@ def tile(size, letter=None, value=None, face=IVORY, seed="tile"):
     for x, y in ((0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)):
         draw.point((x, y), fill=shade(IVORY_DARK, 0.7))
     if letter:
-        px = round(h * 0.62)
+        px = round(h * 0.68)
         engrave(image, text_mask(size, letter, px, (w * 0.47, h * 0.5)), INK, IVORY_LIGHT)
     if value is not None:
         engrave(image, text_mask(size, str(value), round(h * 0.26), (w - 3.5, h - 3.5),
