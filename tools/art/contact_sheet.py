@@ -66,7 +66,7 @@ def render(skin, out):
     row = 0
     places = []
     for name, picture, note in cards:
-        w = max(picture.width if picture else 60, 90)
+        w = max(picture.width if picture else 60, 90, round(small.getlength(name)) + 4)
         h = (picture.height if picture else 30) + LABEL
         if x + w > SHEET_WIDTH - 8:
             x, y, row = 8, y + row + 10, 0

@@ -345,7 +345,7 @@ def table():
     w, h = size_of("background")
     image = felt((w, h), (FELT_DARK, FELT, FELT_LIGHT), "background")
     # A soft darkening towards the edges, the light strongest to the upper left of the middle.
-    shade_mask = Image.new("L", (64, 52), 0)
+    shade_mask = Image.new("L", (64, 52), 110)
     draw = ImageDraw.Draw(shade_mask)
     for r in range(40, 0, -1):
         draw.ellipse((26 - r * 1.2, 20 - r, 26 + r * 1.2, 20 + r), fill=round(110 * r / 40))
