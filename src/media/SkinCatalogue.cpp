@@ -17,7 +17,7 @@ constexpr std::array kPictures = std::to_array<SkinPictureSize>({
     {"background", 1280, 1024},
     // Backdrop of the 170 px wide panels, as tall as the tallest panel.
     {"quorim", 170, 360},
-    // Control panel: exchange at (23, 50) with Go beside it, both filling the panel's width.
+    // Control panel: exchange at (23, 50) and Go beside it, the pair centred on the panel.
     {"Go!_1", 62, 56},
     {"Go!_1p", 62, 56},
     {"Cng!_1", 62, 56},
