@@ -213,13 +213,18 @@ def menu(out):
     size = (320, 330)
     image = vertical(size, NAVY, NAVY_DEEP)
     stars(image, 140, 3)
-    moon(image, (64, 58), 22)
-    silver_frame(image, 5)
+    # The moon and three stars in the band above the player's box.
+    moon(image, (112, 36), 17)
     d = ImageDraw.Draw(image)
-    # Three small silver stars crowning the buttons' column.
     for k in range(3):
-        cx = size[0] / 2 + (k - 1) * 26
-        d.polygon(star_points(cx, 86, 8 - 2 * abs(k - 1), 3.2 - 0.8 * abs(k - 1)), fill=SILVER_LIGHT)
+        cx = size[0] / 2 + 12 + k * 24
+        d.polygon(star_points(cx, 38, 9 - 2 * abs(k - 1), 3.6 - 0.8 * abs(k - 1)), fill=SILVER_LIGHT)
+    # The player's name and dictionary are written in a box sunk into the sky, below the moon.
+    box = (12, 70, 302, 116)
+    d.rectangle(box, fill=NAVY_DEEP)
+    d.line(((box[0], box[3]), (box[0], box[1]), (box[2], box[1])), fill=(2, 4, 12))
+    d.line(((box[2], box[1] + 1), (box[2], box[3]), (box[0] + 1, box[3])), fill=SILVER_DARK)
+    silver_frame(image, 5)
     image.save(os.path.join(out, "menu.png"))
 
 
