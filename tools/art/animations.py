@@ -291,7 +291,7 @@ def safe(out, size=48, count=12):
     save_gif(os.path.join(out, "safe1.gif"), frames, durations, loop=False)
 
 
-SLOT_SIZE = (212, 26)
+SLOT_SIZE = (212, 27)
 # The slot's label is drawn by the window over the plate from x = 70 on; the badge is left of it.
 LABEL_LEFT = 70
 
