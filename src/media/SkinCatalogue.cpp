@@ -67,6 +67,9 @@ constexpr std::array kPictures = std::to_array<SkinPictureSize>({
     {"epanbgr", 347, 0},
     // Copy button of the explanation window at (310, 22).
     {"copy", 24, 24},
+    // The magnifying lens's frame at its smallest size; its top and bottom 30 rows are kept and
+    // the middle is stretched to the lens's size, so the magnified view shows through the magenta.
+    {"lens", 120, 120},
     // The five option buttons of the new game window.
     {"edit_opt", 22, 22},
     {"edit_op2", 22, 22},

@@ -11,7 +11,7 @@ unchanged files. Usage: skin.py [output folder]
 import os
 import sys
 
-from PIL import Image, ImageDraw
+from PIL import Image, ImageChops, ImageDraw
 
 import catalogue
 import symbols
@@ -252,6 +252,17 @@ def menu_button():
 
 # --- windows -------------------------------------------------------------------------------
 
+def lens():
+    """A brass ring around a clear middle: the magnified desktop shows through the magenta."""
+    w, h = size_of("lens")
+    image, outline = brass_face((w, h), 22, seed="lens")
+    ring = 7
+    clear = hard_mask((w, h), rounded((ring, ring, w - ring, h - ring), 16))
+    bevel(image, (ring, ring, w - ring, h - ring), 2, raised=False, strength=0.5, radius=16)
+    hole = ImageChops.subtract(outline, clear)
+    return outside_transparent(image, hole)
+
+
 def felt_window(name, colours=(FELT_DARK, FELT, FELT_LIGHT)):
     w, h = size_of(name)
     return window_frame((w, h), felt((w, h), colours, name), name)
@@ -457,6 +468,7 @@ def pictures():
     yield "slot7ch2", lambda: rack(shade(PLUM, 0.5))
     yield "timet1", clock_plate
     yield "epanbgr", explanation
+    yield "lens", lens
     yield "newgame", lambda: felt_window("newgame")
     yield "ErrorWin", lambda: message_window("ErrorWin", (FELT_DARK, FELT, FELT_LIGHT))
     yield "QuestWin", lambda: message_window(
