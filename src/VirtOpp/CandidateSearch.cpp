@@ -45,6 +45,38 @@ struct PoolSummary {
   }
 };
 
+// The words the computer may use at the intellect, rebuilt when the lists or themes changed.
+const TComputerVocabulary& ComputerVocabularyFor(Game& game, int intellect) {
+  const DictionaryThemes& themes = game.Themes;
+  const TComputerVocabulary::Key key{game.WordLists.Generation(), themes.DictionarySizeMarker,
+                                     themes.ExcludedThemes, themes.ThemeMarkers};
+  TComputerVocabulary& vocabulary =
+      game.ComputerVocabularies[static_cast<std::size_t>(std::clamp(intellect, 1, 3) - 1)];
+  if (vocabulary.BuiltFor == key && !vocabulary.Slots.empty()) return vocabulary;
+  vocabulary.Slots.assign(kWordListSlots, {});
+  vocabulary.Recased.clear();
+  const LetterCase& letterCase = game.WordLists.Case();
+  for (int slot = 0; slot < kWordListSlots; ++slot) {
+    const WordList* list = game.WordLists.Slot(slot);
+    if (list == nullptr) continue;
+    TVocabularySlot& words = vocabulary.Slots[static_cast<std::size_t>(slot)];
+    for (const std::string& line : list->Lines()) {
+      const ComputerAdmission admission = IsComputerWordAllowed(themes, line, slot, intellect);
+      // a word longer than a candidate can hold could only be laid cut short
+      if (!admission.allowed || admission.word.empty() ||
+          static_cast<int>(admission.word.size()) > kWordWidth)
+        continue;
+      std::string_view word = std::string_view(line).substr(0, admission.word.size());
+      if (std::string upper = letterCase.Upper(word); upper != word)
+        word = vocabulary.Recased.emplace_back(std::move(upper));
+      words.Letters.push_back(LetterSet(game.Alphabet, word));
+      words.Words.push_back(word);
+    }
+  }
+  vocabulary.BuiltFor = key;
+  return vocabulary;
+}
+
 class CandidateSearch {
  public:
   CandidateSearch(Game& game, int player, SearchPurpose purpose)
@@ -456,37 +488,6 @@ void ShowCandidate(Game& game, int player, const TCandidate& candidate) {
     game.View().ShowTile(rack[slot].TileIndex);
   }
   if (selecting) game.View().ClearSelectionFrames();
-}
-
-const TComputerVocabulary& ComputerVocabularyFor(Game& game, int intellect) {
-  const DictionaryThemes& themes = game.Themes;
-  const TComputerVocabulary::Key key{game.WordLists.Generation(), themes.DictionarySizeMarker,
-                                     themes.ExcludedThemes, themes.ThemeMarkers};
-  TComputerVocabulary& vocabulary =
-      game.ComputerVocabularies[static_cast<std::size_t>(std::clamp(intellect, 1, 3) - 1)];
-  if (vocabulary.BuiltFor == key && !vocabulary.Slots.empty()) return vocabulary;
-  vocabulary.Slots.assign(kWordListSlots, {});
-  vocabulary.Recased.clear();
-  const LetterCase& letterCase = game.WordLists.Case();
-  for (int slot = 0; slot < kWordListSlots; ++slot) {
-    const WordList* list = game.WordLists.Slot(slot);
-    if (list == nullptr) continue;
-    TVocabularySlot& words = vocabulary.Slots[static_cast<std::size_t>(slot)];
-    for (const std::string& line : list->Lines()) {
-      const ComputerAdmission admission = IsComputerWordAllowed(themes, line, slot, intellect);
-      // a word longer than a candidate can hold could only be laid cut short
-      if (!admission.allowed || admission.word.empty() ||
-          static_cast<int>(admission.word.size()) > kWordWidth)
-        continue;
-      std::string_view word = std::string_view(line).substr(0, admission.word.size());
-      if (std::string upper = letterCase.Upper(word); upper != word)
-        word = vocabulary.Recased.emplace_back(std::move(upper));
-      words.Letters.push_back(LetterSet(game.Alphabet, word));
-      words.Words.push_back(word);
-    }
-  }
-  vocabulary.BuiltFor = key;
-  return vocabulary;
 }
 
 }  // namespace quorim

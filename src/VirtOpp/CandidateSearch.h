@@ -37,7 +37,4 @@ void LoadCandidates(Game& game);
 // The placement is shown with the participant's rack tiles for a while; then they go back.
 void ShowCandidate(Game& game, int player, const TCandidate& candidate);
 
-// The words the computer may use at the intellect, rebuilt when the lists or themes changed.
-const TComputerVocabulary& ComputerVocabularyFor(Game& game, int intellect);
-
 }  // namespace quorim
