@@ -20,6 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import palette as P  # noqa: E402
 from gifs import save_gif, shrink, supersampled  # noqa: E402
+from widgets import star_points  # noqa: E402
 
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SS = 4  # supersampling factor
@@ -102,15 +103,6 @@ def symbol_back(draw, box, colour, width):
     # The head at the arc's left end, pointing up the way the arc runs.
     hx, hy, k = cx - r + width / 2, cy + 0.02 * h, 0.17 * w
     draw.polygon([(hx - k, hy), (hx + k, hy), (hx, hy - 1.2 * k)], fill=colour)
-
-
-def star_points(cx, cy, outer, inner, points=5, turn=-90):
-    result = []
-    for k in range(points * 2):
-        r = outer if k % 2 == 0 else inner
-        a = math.radians(turn + k * 180 / points)
-        result.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    return result
 
 
 def symbol_star(draw, box, colour, width):
