@@ -84,7 +84,7 @@ int HintPenalty(int hintLimit, int score) {
 }
 
 bool IsHintedWord(const Game& game, const TPlayedWord& word) {
-  return std::any_of(game.HintWords.begin(), game.HintWords.end(), [&](const TPlayedWord& hint) {
+  return std::any_of(game.HintList.begin(), game.HintList.end(), [&](const TPlayedWord& hint) {
     return hint.Word == word.Word &&
            (game.FirstMove || (hint.Start == word.Start && hint.Line == word.Line &&
                                hint.Direction == word.Direction));

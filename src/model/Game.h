@@ -85,8 +85,9 @@ class Game {
   int CurrentPlayer = 1;
   bool FirstMove = true;
 
-  // The move being checked: its accepted words (at most kMaxMoveWords), the places of its stars,
-  // the frames drawn over its words, and the words hints suggested in it.
+  // The move being checked: its accepted words (at most kMaxMoveWords), the places of its stars
+  // and the frames drawn over its words. HintList holds every placement the game's hints showed,
+  // in the order shown, with its rough score.
   std::vector<TPlayedWord> MoveWords;
   struct CellPlace {
     int x;
@@ -94,7 +95,7 @@ class Game {
   };
   std::vector<CellPlace> StarPlaces;
   std::vector<TSelectionFrame> SelectionFrames;
-  std::vector<TPlayedWord> HintWords;
+  std::vector<TPlayedWord> HintList;
   std::vector<int> MoveNewTiles;  // the tiles the latest move committed
   bool PreviewMode = false;       // the score preview: nothing changes, nothing is shown but scores
 

@@ -90,7 +90,7 @@ TEST_F(MoveScoring, AHintedWordLosesAShareByTheHintLimitButNeverGoesBelowZero) {
   Words({"TT"});
   Lay(kMiddle, kMiddle, "TT");
   game_.HintLimit = 3;
-  game_.HintWords.push_back({"TT", 1, 2, 1, kVertical, 0});  // elsewhere: the first move counts
+  game_.HintList.push_back({"TT", 1, 2, 1, kVertical, 0});  // elsewhere: the first move counts
   Go();
   EXPECT_EQ(Points(0), 34);
   EXPECT_NE(MoveLine().find("TT(34)80908HX,"), std::string::npos) << MoveLine();
@@ -100,7 +100,7 @@ TEST_F(MoveScoring, AHintedWordWorthNothingStaysAtNothing) {
   Words({"QQ"});
   game_.Alphabet.LetterValue[game_.Alphabet.LetterIndex('Q')] = 0;
   Lay(kMiddle, kMiddle, "QQ");
-  game_.HintWords.push_back({"QQ", kMiddle, kMiddle + 1, kMiddle, kHorizontal, 0});
+  game_.HintList.push_back({"QQ", kMiddle, kMiddle + 1, kMiddle, kHorizontal, 0});
   Go();
   EXPECT_EQ(Points(0), 0);
   EXPECT_EQ(game_.Players[1].Score, 0);
