@@ -257,6 +257,7 @@ void ApplyAcceptedMove(Game& game, int player) {
   }
   if (EmptySlotCount(game, player) == kRackSlots) AwardFullRackBonus(game, player, kWhite);
   DropUnreachablePendingLetters(game);
+  game.CheckScoreLimit();
   game.MoveAccepted = true;
   if (EmptySlotCount(game, player) == kRackSlots) return;
   AppendUsedSlots(game, UsedSlotNumbers(game, player));

@@ -215,6 +215,7 @@ void CandidateLayer::Finish() {
   usedWords_.clear();
   if (!game_.LoadingGame && EmptySlotCount(game_, player_) == kRackSlots)
     AwardFullRackBonus(game_, player_, kFullRackMessageColor);
+  game_.CheckScoreLimit();
 }
 
 int CandidateLayer::RackSlotFor(char letter, bool markedOnly) const {

@@ -69,7 +69,7 @@ ControlState HeadlessView::Control(const QString& name) const {
 }
 
 void HeadlessView::Record(QString name, QStringList args) {
-  calls_.push_back({std::move(name), std::move(args)});
+  if (recording_) calls_.push_back({std::move(name), std::move(args)});
 }
 
 void HeadlessView::Pause(int milliseconds) {
@@ -121,6 +121,62 @@ void HeadlessView::OpenUserDictionaryOptions(UserListField field, const QString&
   Record(
       QStringLiteral("OpenUserDictionaryOptions"),
       {word, field == UserListField::Added ? QStringLiteral("added") : QStringLiteral("excluded")});
+}
+
+bool HeadlessView::ShowNewGameWindow() {
+  Record(QStringLiteral("ShowNewGameWindow"), {YesNo(newGameAccepted_)});
+  return newGameAccepted_;
+}
+
+void HeadlessView::ShowGameOverWindow(const GameOverText& result) {
+  Record(QStringLiteral("ShowGameOverWindow"), {Number(result.winner), result.text});
+}
+
+void HeadlessView::ShowHallOfFame(int highlightedEntry) {
+  Record(QStringLiteral("ShowHallOfFame"), {Number(highlightedEntry)});
+}
+
+void HeadlessView::CloseModalWindows() {
+  messageWindowOpen_ = false;
+  Record(QStringLiteral("CloseModalWindows"));
+}
+
+void HeadlessView::Minimize() {
+  minimized_ = true;
+  Record(QStringLiteral("Minimize"));
+}
+
+void HeadlessView::CloseMainWindow() {
+  Record(QStringLiteral("CloseMainWindow"));
+}
+
+void HeadlessView::SetTimerRunning(GameTimer timer, bool running) {
+  static const char* const kNames[] = {"system", "flash", "elapsed", "move"};
+  timers_[static_cast<int>(timer)] = running;
+  Record(QStringLiteral("SetTimerRunning"),
+         {QString::fromLatin1(kNames[static_cast<int>(timer)]), YesNo(running)});
+}
+
+void HeadlessView::BackgroundMusic(MusicCue cue) {
+  static const char* const kCues[] = {"start", "stop", "next"};
+  Record(QStringLiteral("BackgroundMusic"), {QString::fromLatin1(kCues[static_cast<int>(cue)])});
+}
+
+void HeadlessView::BuildGameScreen() {
+  Record(QStringLiteral("BuildGameScreen"));
+}
+
+void HeadlessView::ReleaseGameScreen() {
+  Record(QStringLiteral("ReleaseGameScreen"));
+}
+
+void HeadlessView::ShowPanelOnTurn(int previous, int current, bool arrange) {
+  Record(QStringLiteral("ShowPanelOnTurn"), {Number(previous), Number(current), YesNo(arrange)});
+}
+
+void HeadlessView::SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) {
+  Record(QStringLiteral("SetBoardTilesVisible"), {Number(static_cast<int>(tiles.size())),
+                                                  YesNo(visible)});
 }
 
 void HeadlessView::DrawPlayField() {
@@ -228,6 +284,18 @@ void HeadlessView::SetControlColor(const QString& name, int color) {
 
 void HeadlessView::SetControlPicture(const QString& name, const QString& picture) {
   SetControl(u"SetControlPicture", name, &ControlState::picture, picture, picture);
+}
+
+void HeadlessView::SetControlChecked(const QString& name, bool checked) {
+  SetControl(u"SetControlChecked", name, &ControlState::checked, checked, YesNo(checked));
+}
+
+void HeadlessView::SetControlAnimated(const QString& name, bool running) {
+  SetControl(u"SetControlAnimated", name, &ControlState::animated, running, YesNo(running));
+}
+
+void HeadlessView::SetControlTag(const QString& name, int tag) {
+  SetControl(u"SetControlTag", name, &ControlState::tag, tag, Number(tag));
 }
 
 }  // namespace quorim

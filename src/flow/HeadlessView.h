@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -29,6 +30,10 @@ struct ControlState {
   ControlCursor cursor = ControlCursor::Default;
   int color = -1;
   QString picture;
+  bool animated = false;
+  bool checked = false;
+  int tag = 0;
+  QStringList items;
 };
 
 class HeadlessView : public GameView {
@@ -43,6 +48,17 @@ class HeadlessView : public GameView {
   // What the person does while the game waits or computes (presses a command, ends the game…):
   // the action runs at every wait and every keep-alive, with their running count from 1.
   void DuringWaits(std::function<void(int)> action) { duringWaits_ = std::move(action); }
+  // The answer of the next new game windows: accepted unless set otherwise.
+  void SetNewGameWindowAccepted(bool accepted) { newGameAccepted_ = accepted; }
+  void SetMessageWindowOpen(bool open) { messageWindowOpen_ = open; }
+  void SetMinimized(bool minimized) { minimized_ = minimized; }
+  // The entries a list control would take from the language file.
+  void SetControlItems(const QString& name, const QStringList& items) {
+    controls_[name].items = items;
+  }
+  // Without recording the calls leave no history (the controls keep their state), so that a long
+  // game nobody reads the calls of (the command line) does not grow it.
+  void SetRecording(bool recording) { recording_ = recording; }
 
   const std::vector<ViewCall>& Calls() const { return calls_; }
   // The calls of one function, in order.
@@ -54,6 +70,7 @@ class HeadlessView : public GameView {
   // A control's state after the named-control calls; a control never named reads as the default.
   ControlState Control(const QString& name) const;
   int PausedMilliseconds() const { return pausedMilliseconds_; }
+  bool TimerRunning(GameTimer timer) const { return timers_[static_cast<int>(timer)]; }
 
   void Pause(int milliseconds) override;
   void KeepScreenAlive() override;
@@ -64,6 +81,20 @@ class HeadlessView : public GameView {
   bool AskConfirmation(const QString& text) override;
   void ShowMessageBox(const QString& text) override;
   void OpenUserDictionaryOptions(UserListField field, const QString& word) override;
+  bool ShowNewGameWindow() override;
+  void ShowGameOverWindow(const GameOverText& result) override;
+  void ShowHallOfFame(int highlightedEntry) override;
+  bool MessageWindowOpen() const override { return messageWindowOpen_; }
+  void CloseModalWindows() override;
+  bool Minimized() const override { return minimized_; }
+  void Minimize() override;
+  void CloseMainWindow() override;
+  void SetTimerRunning(GameTimer timer, bool running) override;
+  void BackgroundMusic(MusicCue cue) override;
+  void BuildGameScreen() override;
+  void ReleaseGameScreen() override;
+  void ShowPanelOnTurn(int previous, int current, bool arrange) override;
+  void SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) override;
   void DrawPlayField() override;
   void PlaceTiles() override;
   void ShowTile(int tile) override;
@@ -86,6 +117,17 @@ class HeadlessView : public GameView {
   void SetControlCursor(const QString& name, ControlCursor cursor) override;
   void SetControlColor(const QString& name, int color) override;
   void SetControlPicture(const QString& name, const QString& picture) override;
+  void SetControlChecked(const QString& name, bool checked) override;
+  void SetControlAnimated(const QString& name, bool running) override;
+  void SetControlTag(const QString& name, int tag) override;
+  QString ControlCaption(const QString& name) const override { return Control(name).caption; }
+  QString ControlHint(const QString& name) const override { return Control(name).hint; }
+  ControlCursor ControlCursorOf(const QString& name) const override {
+    return Control(name).cursor;
+  }
+  bool ControlEnabled(const QString& name) const override { return Control(name).enabled; }
+  QStringList ControlItems(const QString& name) const override { return Control(name).items; }
+  int SkinColor(const QString&, int fallback) const override { return fallback; }
 
  private:
   void Record(QString name, QStringList args = {});
@@ -106,6 +148,11 @@ class HeadlessView : public GameView {
   int waits_ = 0;
   std::map<QString, ControlState> controls_;
   int pausedMilliseconds_ = 0;
+  bool newGameAccepted_ = true;
+  bool messageWindowOpen_ = false;
+  bool minimized_ = false;
+  bool recording_ = true;
+  std::array<bool, 4> timers_{};
 };
 
 // "bag 3,4", "board 7,8", "rack 2,5" or "hand".

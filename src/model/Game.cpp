@@ -3,7 +3,6 @@
 #include "media/CodePages.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string_view>
 
 namespace quorim {
@@ -41,14 +40,58 @@ int Game::DictionaryCodePage() const {
   return CodePageOf(Locales, Settings.DictionaryLang);
 }
 
+namespace {
+
+// The text of the limits before their first "-": "Score", "Time" or nothing.
+std::string_view LimitKind(const std::string& limits) {
+  const std::size_t dash = limits.find('-');
+  return dash == std::string::npos ? std::string_view() : std::string_view(limits).substr(0, dash);
+}
+
+}  // namespace
+
+bool Game::HasScoreLimit() const {
+  return LimitKind(Limits) == "Score";
+}
+
 int Game::ScoreLimit() const {
-  constexpr std::string_view kScore = "Score-";
-  if (!std::string_view(Limits).starts_with(kScore)) return 0;
-  return std::atoi(Limits.c_str() + kScore.size());
+  if (!HasScoreLimit()) return 0;
+  std::string_view number = std::string_view(Limits).substr(Limits.find('-') + 1, 4);
+  while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
+  while (!number.empty() && number.back() == ' ') number.remove_suffix(1);
+  if (number.empty()) return 0;
+  int limit = 0;
+  for (char c : number) {
+    if (c < '0' || c > '9') return 0;
+    limit = limit * 10 + (c - '0');
+  }
+  return limit;
+}
+
+void Game::CheckScoreLimit() {
+  if (!HasScoreLimit()) return;
+  const int limit = ScoreLimit();
+  for (int player = 1; player <= PlayerCount(); ++player) {
+    if (Players[player].Score >= limit) GameOver = true;
+  }
 }
 
 bool Game::GameClockOn() const {
-  return std::string_view(Limits).substr(0, Limits.find('-')) == "Time";
+  return LimitKind(Limits) == "Time";
+}
+
+int Game::MoveMinutes() const {
+  const std::size_t move = Limits.find("Move");
+  if (move == std::string::npos || move + 5 >= Limits.size()) return 0;
+  const char digit = Limits[move + 5];
+  return digit >= '1' && digit <= '9' ? digit - '0' : 0;
+}
+
+int Game::HandTile() const {
+  for (std::size_t k = 0; k < TileTable.size(); ++k) {
+    if (TileTable[k].Owner == kOwnerHand) return static_cast<int>(k);
+  }
+  return -1;
 }
 
 }  // namespace quorim

@@ -65,8 +65,17 @@ class Game {
   bool GameClockOn() const;
   // The limits name a time per move: "… Move-…".
   bool MoveClockOn() const { return Limits.find(" Move-") != std::string::npos; }
-  // The score that ends the game, from limits "Score-…"; 0 when there is none.
+  // The minutes of a move, the digit five characters after "Move"; 0 without a move time.
+  int MoveMinutes() const;
+  // The limits name a score: "Score-…".
+  bool HasScoreLimit() const;
+  // The score that ends the game: the four characters after "Score-", trimmed; 0 when they are
+  // no number or there is no score limit.
   int ScoreLimit() const;
+  // After an accepted move: a participant who reached the score limit ends the game.
+  void CheckScoreLimit();
+  // The tile hanging on the mouse, or -1.
+  int HandTile() const;
 
   DataDir Data;
   LocaleTable Locales;
@@ -110,6 +119,13 @@ class Game {
   bool ComputerMoveRunning = false;
   bool AnimationBusy = false;
   bool HintCancel = false;  // a running hint is to stop
+  bool GameRunning = false;      // from the set-up until the game has been ended
+  int HighlightedPlayer = 0;     // whose panel shows the turn; 0: none yet
+  int MoveClockPlayer = 0;       // whose move the move clock times
+  bool GameOverShown = false;    // the game-over window was shown for this game
+  bool PauseOnMinimazed = true;  // the options window's check box; not a stored setting
+  std::array<bool, 4> TimersRunning{};  // by GameTimer
+  std::array<std::uint8_t, kMaxPlayers + 1> DemoSavedKinds{};
 
   // The computer opponent: its strength (1 low, 2 normal, 3 high) for every computer of the
   // game, the placements its latest search found in the order found, the same sorted best first,

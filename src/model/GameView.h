@@ -6,6 +6,7 @@
 #include "model/Tiles.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -50,6 +51,18 @@ struct PreviewLabel {
 // The two entry fields of the options window's user dictionary page.
 enum class UserListField { Added, Excluded };
 
+// The main window's timers: the 50 ms system tick, the 500 ms status flashing, and the game clock
+// and move clock of one second each.
+enum class GameTimer { System, Flash, Elapsed, Move };
+
+enum class MusicCue { Start, Stop, NextIfFinished };
+
+// What the game-over window shows: the winner (0 for none) and the text under his picture.
+struct GameOverText {
+  int winner = 0;
+  QString text;
+};
+
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -72,6 +85,32 @@ class GameView {
   virtual void ShowMessageBox(const QString& text) = 0;
   // Opens the options window on its user dictionary page with the word in the given entry field.
   virtual void OpenUserDictionaryOptions(UserListField field, const QString& word) = 0;
+  // The new game window, modal; false when it was cancelled.
+  virtual bool ShowNewGameWindow() = 0;
+  virtual void ShowGameOverWindow(const GameOverText& result) = 0;
+  // The hall of fame window, modal, with the given entry highlighted (0: none).
+  virtual void ShowHallOfFame(int highlightedEntry) = 0;
+  // Whether the message window is open at this moment (a time-out leaves such a move alone).
+  virtual bool MessageWindowOpen() const = 0;
+  // The star, message, options and save windows, whichever is open, close with the answer No.
+  virtual void CloseModalWindows() = 0;
+
+  // The main window.
+  virtual bool Minimized() const = 0;
+  virtual void Minimize() = 0;
+  // Closing it asks the exit question through the game's exit request.
+  virtual void CloseMainWindow() = 0;
+  virtual void SetTimerRunning(GameTimer timer, bool running) = 0;
+  virtual void BackgroundMusic(MusicCue cue) = 0;
+  // The participant panels and the play form of a new game are built and shown; at the game's
+  // end they are released and the title screen is laid out again.
+  virtual void BuildGameScreen() = 0;
+  virtual void ReleaseGameScreen() = 0;
+  // The panel of the participant on turn is unfolded and brought to the front; with arrange the
+  // previous one (0: none) is folded.
+  virtual void ShowPanelOnTurn(int previous, int current, bool arrange) = 0;
+  // Every tile lying on the board is hidden or shown again.
+  virtual void SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) = 0;
 
   // The board and tiles are drawn from the game's records.
   virtual void DrawPlayField() = 0;     // every cell of the board and of the choice field
@@ -107,8 +146,23 @@ class GameView {
   virtual void SetControlCaption(const QString& name, const QString& caption) = 0;
   virtual void SetControlHint(const QString& name, const QString& hint) = 0;
   virtual void SetControlCursor(const QString& name, ControlCursor cursor) = 0;
-  virtual void SetControlColor(const QString& name, int color) = 0;  // 0x00BBGGRR
+  virtual void SetControlColor(const QString& name, int color) = 0;  // 0x00BBGGRR, -1 none
   virtual void SetControlPicture(const QString& name, const QString& picture) = 0;
+  // A menu item's check mark.
+  virtual void SetControlChecked(const QString& name, bool checked) = 0;
+  // A control's animated picture runs, or stops on its first frame.
+  virtual void SetControlAnimated(const QString& name, bool running) = 0;
+  // The status line tells status texts (tag 666) from the others.
+  virtual void SetControlTag(const QString& name, int tag) = 0;
+  // What a control shows now; the game changes some texts relative to what they are.
+  virtual QString ControlCaption(const QString& name) const = 0;
+  virtual QString ControlHint(const QString& name) const = 0;
+  virtual ControlCursor ControlCursorOf(const QString& name) const = 0;
+  virtual bool ControlEnabled(const QString& name) const = 0;
+  // The entries of a list control, as the language file gives them.
+  virtual QStringList ControlItems(const QString& name) const = 0;
+  // A colour of the skin's colour table (0x00BBGGRR), or the fallback when the table lacks it.
+  virtual int SkinColor(const QString& key, int fallback) const = 0;
 };
 
 }  // namespace quorim

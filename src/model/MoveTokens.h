@@ -5,10 +5,15 @@
 #include "model/Players.h"
 
 #include <string>
+#include <string_view>
 
 namespace quorim {
 
 class Game;
+
+// Names and words are written without escapes, so they must not hold the record's delimiters
+// "=", ",", "/", "(" and ")".
+bool FitsMoveRecord(std::string_view text);
 
 // "ETIME:" minutes "/" seconds "," of the game clock, when the game has a time limit and the line
 // holds none yet.

@@ -54,6 +54,10 @@ bool AnyAcceptablePlace(const Game& game, const StarRule& rule) {
   return false;
 }
 
+StarRule DrawingRule(const Game& game, int player) {
+  return {game.Alphabet.StarCode(), !game.Players[player].IsComputer() || game.Intellect > 1};
+}
+
 }  // namespace
 
 void MoveTileOnScreen(Game& game, int tile, const TileSpot& from, const TileSpot& to) {
@@ -110,10 +114,15 @@ void FinishDrawing(Game& game, int player) {
   }
 }
 
+bool MayDrawMore(const Game& game, int player) {
+  return game.IsPlayer(player) && EmptySlotCount(game, player) > 0 && game.BagCount > 0 &&
+         AnyAcceptablePlace(game, DrawingRule(game, player));
+}
+
 void RefillRack(Game& game, int player) {
   if (!game.IsPlayer(player)) return;
   const TPlayField& field = game.PlayField;
-  StarRule rule{game.Alphabet.StarCode(), !game.Players[player].IsComputer() || game.Intellect > 1};
+  StarRule rule = DrawingRule(game, player);
   while (EmptySlotCount(game, player) > 0 && game.BagCount > 0 && AnyAcceptablePlace(game, rule)) {
     int x, y;
     do {

@@ -37,6 +37,10 @@ enum class TakeFrom { Bag, Board };
 // tile lies there. Taking from the bag leaves BagCount to the caller.
 bool TakeTileToRack(Game& game, TakeFrom from, int player, int x, int y);
 
+// The participant's rack has an empty slot and the bag a letter he may draw into it (a computer
+// on low intellect draws no star).
+bool MayDrawMore(const Game& game, int player);
+
 // Automatic drawing until the rack is full or the bag is empty, then the rack is recorded. A
 // computer on low intellect never draws a star; while 8 or more letters are left nobody draws more
 // than one star per refill. When only such stars are left the rack stays partly filled.

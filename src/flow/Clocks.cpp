@@ -1,0 +1,189 @@
+#include "flow/Clocks.h"
+
+#include "flow/TurnCommands.h"
+
+#include <vector>
+
+namespace quorim {
+
+namespace {
+
+constexpr int kRed = 255;
+constexpr int kGameClockColor = 16776960;
+constexpr int kMoveClockColor = 65280;
+constexpr int kIdleClockColor = 8421376;
+constexpr int kWarningSeconds = 20;
+constexpr int kTickingSeconds = 10;
+
+const QString kHintButton = QStringLiteral("InGameButtongHint");
+const QString kHintMenu = QStringLiteral("MenuHelpHInt");
+
+QString ClockLabel(int player) {
+  return QStringLiteral("Dp%1Label").arg(player);
+}
+
+QString TwoDigits(int n) {
+  return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+void ShowClock(Game& game, int player, const QString& text, int color) {
+  game.View().SetControlCaption(ClockLabel(player), text);
+  game.View().SetControlColor(ClockLabel(player), color);
+}
+
+std::vector<int> BoardTiles(const Game& game) {
+  std::vector<int> tiles;
+  const TPlayField& field = game.PlayField;
+  for (int y = 1; y <= field.DimY(); ++y) {
+    for (int x = 1; x <= field.DimX(); ++x) {
+      if (field(x, y).TileIndex >= 0) tiles.push_back(field(x, y).TileIndex);
+    }
+  }
+  return tiles;
+}
+
+// The first line of a text, or its first 20 characters when it has a single line.
+QString FirstLine(const QString& text, QChar end) {
+  const qsizetype cut = text.indexOf(end);
+  return cut < 0 ? text.left(20) : text.left(cut);
+}
+
+}  // namespace
+
+void SetTimer(Game& game, GameTimer timer, bool running) {
+  game.TimersRunning[static_cast<std::size_t>(timer)] = running;
+  game.View().SetTimerRunning(timer, running);
+}
+
+bool TimerRunning(const Game& game, GameTimer timer) {
+  return game.TimersRunning[static_cast<std::size_t>(timer)];
+}
+
+QString RunningClockText(int minutes, int seconds) {
+  return TwoDigits(minutes) + QStringLiteral(" .") + TwoDigits(seconds);
+}
+
+void ArmGameClock(Game& game) {
+  if (!game.GameClockOn()) return;
+  const std::size_t dash = game.Limits.find('-');
+  const std::string minutes = game.Limits.substr(dash + 1, 2);
+  const QString text = QString::fromLatin1(minutes.c_str()) + QStringLiteral(".00");
+  for (int player = 1; player <= game.PlayerCount(); ++player) {
+    ShowClock(game, player, text, game.View().SkinColor(QStringLiteral("InGameTimeActive"),
+                                                        kGameClockColor));
+  }
+  const int whole = std::atoi(minutes.c_str());
+  game.ClockMinutes = static_cast<std::uint16_t>(whole > 0 ? whole - 1 : 0);
+  game.ClockSeconds = 60;
+}
+
+void StartMoveClock(Game& game, int player) {
+  if (!game.IsPlayer(player)) return;
+  SetTimer(game, GameTimer::Move, true);
+  game.MoveClockPlayer = player;
+  const int idle = game.View().SkinColor(QStringLiteral("InGameTimeInActive"), kIdleClockColor);
+  for (int other = 1; other <= game.PlayerCount(); ++other) {
+    if (other != player) ShowClock(game, other, QStringLiteral("00.00"), idle);
+  }
+  const int minutes = game.MoveMinutes();
+  game.ClockMinutes = static_cast<std::uint16_t>(minutes > 0 ? minutes - 1 : 0);
+  game.ClockSeconds = 60;
+  ShowClock(game, player, TwoDigits(minutes) + QStringLiteral(".00"),
+            game.View().SkinColor(QStringLiteral("InGameTimeActive"), kMoveClockColor));
+}
+
+bool ClocksPaused(const Game& game) {
+  return game.LoadingGame ||
+         (game.PauseOnMinimazed && game.View().Minimized() && game.CurrentKind == kHuman);
+}
+
+void GameClockTick(Game& game) {
+  if (game.TurnPhase == TTurnPhase::DrawPhase || !game.GameClockOn() || game.GameOver ||
+      ClocksPaused(game)) {
+    return;
+  }
+  if (game.ClockSeconds > 0) --game.ClockSeconds;
+  const QString text = RunningClockText(game.ClockMinutes, game.ClockSeconds);
+  const int color = game.View().SkinColor(QStringLiteral("InGameTimeActive"), kGameClockColor);
+  for (int player = 1; player <= game.PlayerCount(); ++player) ShowClock(game, player, text, color);
+  if (game.ClockSeconds > 0) return;
+  if (game.ClockMinutes > 0) {
+    game.ClockSeconds = 60;
+    --game.ClockMinutes;
+    return;
+  }
+  SetTimer(game, GameTimer::Elapsed, false);
+  game.View().CloseModalWindows();
+  game.GameOver = true;
+  EndGame(game);
+}
+
+void MoveClockTick(Game& game) {
+  game.View().BackgroundMusic(MusicCue::NextIfFinished);
+  if (ClocksPaused(game) || !game.IsPlayer(game.MoveClockPlayer)) return;
+  if (game.ClockSeconds > 0) --game.ClockSeconds;
+  const int player = game.MoveClockPlayer;
+  game.View().SetControlCaption(ClockLabel(player),
+                                RunningClockText(game.ClockMinutes, game.ClockSeconds));
+  if (game.ClockMinutes == 0) {
+    if (game.ClockSeconds >= 1 && game.ClockSeconds <= kTickingSeconds)
+      game.PlaySound(QStringLiteral("timeout"));
+    if (game.ClockSeconds == kWarningSeconds) game.View().SetControlColor(ClockLabel(player), kRed);
+  }
+  if (game.ClockSeconds > 0) return;
+  if (game.ClockMinutes > 0) {
+    game.ClockSeconds = 60;
+    --game.ClockMinutes;
+    return;
+  }
+  MoveTimeOut(game);
+}
+
+void PauseMoveClock(Game& game) {
+  if (!game.MoveClockOn()) return;
+  SetTimer(game, GameTimer::Move, false);
+  HideBoardTiles(game);
+}
+
+void ResumeMoveClock(Game& game, bool always) {
+  if (!game.MoveClockOn()) return;
+  ShowBoardTiles(game);
+  if (always || game.TurnPhase == TTurnPhase::MovePhase) SetTimer(game, GameTimer::Move, true);
+}
+
+void HideBoardTiles(Game& game) {
+  if (game.TurnPhase != TTurnPhase::DrawPhase)
+    game.View().SetBoardTilesVisible(BoardTiles(game), false);
+}
+
+void ShowBoardTiles(Game& game) {
+  if (game.TurnPhase != TTurnPhase::DrawPhase)
+    game.View().SetBoardTilesVisible(BoardTiles(game), true);
+}
+
+void RefreshHintDisplay(Game& game) {
+  GameView& view = game.View();
+  const QString hint = FirstLine(view.ControlHint(kHintButton), u'\n');
+  const QString caption = FirstLine(view.ControlCaption(kHintMenu), u'(').trimmed();
+  if (game.HintsLeft > 10) {
+    view.SetControlHint(kHintButton, hint);
+    view.SetControlCaption(kHintMenu, caption);
+    return;
+  }
+  const QString left = QString::number(game.HintsLeft);
+  view.SetControlHint(kHintButton, hint + u'\n' + game.InterfaceText(u"InGameTagHintsLeft") + left +
+                                       u' ');
+  view.SetControlCaption(kHintMenu, caption + QStringLiteral(" (") + left + u')');
+  if (game.HintsLeft == 0) {
+    view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
+    view.SetControlEnabled(kHintMenu, false);
+  }
+}
+
+void ChargeHintForGo(Game& game) {
+  if (!game.HintUsedThisMove || game.HintsLeft == 0 || game.HintLimit >= kHintsUnlimited) return;
+  --game.HintsLeft;
+  RefreshHintDisplay(game);
+}
+
+}  // namespace quorim

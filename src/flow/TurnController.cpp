@@ -1,0 +1,267 @@
+#include "flow/TurnController.h"
+
+#include "VirtOpp/ComputerMove.h"
+#include "flow/Clocks.h"
+#include "flow/GameEnd.h"
+#include "flow/GameScreen.h"
+#include "flow/TurnDisplay.h"
+#include "model/MoveTokens.h"
+#include "model/Participants.h"
+#include "model/Racks.h"
+#include "model/SoundVariants.h"
+
+namespace quorim {
+
+namespace {
+
+constexpr int kTakeLettersColor = 65280;
+
+bool RackEmpty(const Game& game, int player) {
+  return EmptySlotCount(game, player) == kRackSlots;
+}
+
+bool AutoDrawing(const Game& game) {
+  return game.Settings.LettersAutoSelect || game.DemoRunning;
+}
+
+void EnterMoveClock(Game& game) {
+  if (game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
+}
+
+std::optional<QString> UnrecordableName(Game& game) {
+  for (int player = 1; player <= game.PlayerCount(); ++player) {
+    if (FitsMoveRecord(game.Players[player].Name)) continue;
+    QString text = game.InterfaceText(u"InGameMessageBadPlayerName");
+    text.replace(QStringLiteral("%s"), PlayerName(game, player));
+    return text;
+  }
+  return std::nullopt;
+}
+
+// Step one of every NextTurn: nothing may be pressed while the turn changes.
+void LockMoveCommands(Game& game) {
+  SetMoveButtonsCursor(game, ControlCursor::NoEntry);
+  game.View().SetControlEnabled(QStringLiteral("MenuHelpHInt"), false);
+  game.View().SetControlEnabled(QStringLiteral("MenuHelpComputeScore"), false);
+}
+
+void UnlockMoveCommands(Game& game) {
+  SetMoveButtonsCursor(game, ControlCursor::Hand);
+  OfferHints(game);
+  game.View().SetControlEnabled(QStringLiteral("MenuHelpComputeScore"), true);
+}
+
+void WaitWhileAnimationBusy(Game& game) {
+  while (game.AnimationBusy && !game.GameOver) game.View().KeepScreenAlive();
+}
+
+// The person on turn clicks his letters out of the face-down bag.
+void OfferManualDrawing(Game& game) {
+  game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
+  game.TurnPhase = TTurnPhase::DrawPhase;
+  ShowStatus(game,
+             game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) +
+                 u' ',
+             game.View().SkinColor(QStringLiteral("InGamePlayerColor1"), kTakeLettersColor));
+}
+
+// The turn has come to a person: his move begins, or he first takes letters. The game ends when
+// he has no letters left and the bag is empty.
+void BeginPersonsTurn(Game& game) {
+  const int player = game.CurrentPlayer;
+  if (RackEmpty(game, player) && game.BagCount == 0) {
+    game.GameOver = true;
+    EndGame(game);
+    return;
+  }
+  if (MayDrawMore(game, player)) {
+    if (!AutoDrawing(game)) OfferManualDrawing(game);
+    return;
+  }
+  game.TurnPhase = TTurnPhase::MovePhase;
+  for (int slot = 1; slot <= kRackSlots; ++slot)
+    game.RackSnapshot[slot] = {game.Racks[player][slot].TileIndex, false};
+  const QString sound =
+      OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
+  game.PlaySound(sound);
+}
+
+// The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
+// until the turn is back with someone who holds letters.
+void DealRoundTheTable(Game& game) {
+  while (!game.GameOver && RackEmpty(game, game.CurrentPlayer) && game.BagCount > 0) {
+    game.TurnPhase = TTurnPhase::DrawPhase;
+    TakeLetters(game, game.CurrentPlayer);
+    if (game.GameOver) break;
+    NextTurn(game, true);
+  }
+}
+
+}  // namespace
+
+void TakeLetters(Game& game, int player) {
+  if (!game.DemoRunning) SetScreenCursor(game, ControlCursor::Hourglass);
+  if (!game.Settings.LettersAutoSelect && game.TurnPhase == TTurnPhase::DrawPhase)
+    game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
+  RefillRack(game, player);
+  game.TurnPhase = TTurnPhase::DrawPhase;
+  SetScreenCursor(game, ControlCursor::Default);
+}
+
+void NewGameCommand(Game& game) {
+  game.View().SetControlCaption(QStringLiteral("InGameLabel"),
+                                game.InterfaceText(u"InGameTagButtonEndGame"));
+  game.View().SetControlHint(QStringLiteral("Options"), QStringLiteral("FinishGame"));
+  RunNewGame(game);
+}
+
+void RunNewGame(Game& game) {
+  GameView& view = game.View();
+  if (!game.DemoRunning) {
+    const bool accepted = view.ShowNewGameWindow();
+    ShowIntellectChoice(game);
+    if (!accepted) {
+      view.SetControlVisible(QStringLiteral("MenuIntellect"), true);
+      return;
+    }
+    SetScreenCursor(game, ControlCursor::Hourglass);
+  }
+  ShowTitleScreen(game, false);
+  view.SetControlEnabled(QStringLiteral("MenuGameNew"), false);
+  view.SetControlEnabled(QStringLiteral("MenuGameSave"), !game.DemoRunning);
+  view.SetControlEnabled(QStringLiteral("MenuGameEnd"), true);
+  view.SetControlEnabled(QStringLiteral("MenuGameDemo"), false);
+  game.GameOver = false;
+
+  game.HintLimit = game.Settings.HintCount;
+  game.HintsLeft = game.HintLimit;
+  RefreshHintDisplay(game);
+  view.BackgroundMusic(MusicCue::Start);
+  game.HintList.clear();
+  view.ClearSelectionFrames();
+  game.SelectionFrames.clear();
+  view.KeepScreenAlive();
+
+  if (const auto refused = StartGame(game)) {
+    view.ShowInGameMessage(*refused, {});
+    game.GameOver = true;
+    EndGame(game);
+    return;
+  }
+  if (game.GameOver) return;
+  if (!game.MoveClockOn()) {
+    SetTimer(game, GameTimer::Elapsed, true);
+  } else {
+    view.SetControlHint(QStringLiteral("LimitsComboboxListMoveTime"),
+                        QString::number(game.MoveMinutes() - 1));
+  }
+}
+
+std::optional<QString> StartGame(Game& game) {
+  if (auto refused = UnrecordableName(game)) return refused;
+  GameView& view = game.View();
+  game.GameRunning = true;
+  game.GameOver = false;
+  game.GameOverShown = false;
+  game.Limits = game.Settings.LastLimits.substr(0, 20);
+  game.Intellect = game.Settings.LastIntellect;
+  game.HintLimit = game.Settings.HintCount;
+  game.HintsLeft = game.HintLimit;
+  game.HintUsedThisMove = false;
+  game.ClockMinutes = 0;
+  game.ClockSeconds = 0;
+  game.MoveClockPlayer = 0;
+  game.HighlightedPlayer = 0;
+  game.MoveWords.clear();
+  game.ComputerUndo = {};
+
+  SetUpGameModel(game);
+  view.BuildGameScreen();
+  FillInfoPanel(game);
+  ArmGameClock(game);
+  if (!game.Settings.LettersAutoSelect)
+    view.SetControlVisible(QStringLiteral("ChoiceFieldImage"), true);
+  SetTimer(game, GameTimer::Flash, true);
+  SetTimer(game, GameTimer::System, true);
+  game.CurrentKind = game.Players[game.CurrentPlayer].Kind;
+  ShowTurnChange(game);
+
+  game.TurnPhase = TTurnPhase::DrawPhase;
+  if (game.CurrentKind == kNetwork) return std::nullopt;  // no network play exists
+  if (game.CurrentKind == kHuman && !game.DemoRunning) {
+    NextTurn(game, false);
+    if (!game.Settings.LettersAutoSelect) return std::nullopt;  // he clicks his letters
+    NextTurn(game, true);
+    DealRoundTheTable(game);
+    if (!game.GameOver) EnterMoveClock(game);
+    return std::nullopt;
+  }
+  TakeLetters(game, game.CurrentPlayer);
+  if (game.GameOver) {
+    EndGame(game);
+    return std::nullopt;
+  }
+  NextTurn(game, true);
+  if (AutoDrawing(game)) {
+    DealRoundTheTable(game);
+    if (!game.GameOver) EnterMoveClock(game);
+  }
+  return std::nullopt;
+}
+
+void NextTurn(Game& game, bool advance) {
+  LockMoveCommands(game);
+  if (game.BagCount == 0) advance = true;
+  if (game.GameOver) return;
+  game.LoadingGame = false;
+  if (!advance) {
+    if (AutoDrawing(game)) {
+      TakeLetters(game, game.CurrentPlayer);
+      return;
+    }
+    OfferManualDrawing(game);
+    return;
+  }
+
+  // Consecutive computer turns run one after the other here, each as the turn reaches it.
+  bool computerTurns = false;
+  for (;;) {
+    WaitWhileAnimationBusy(game);
+    UnlockMoveCommands(game);
+    const int next = game.CurrentPlayer % game.PlayerCount() + 1;
+    if (EmptySlotCount(game, next) == 0 || game.BagCount == 0)
+      game.View().SetControlVisible(QStringLiteral("ChoicePanel"), false);
+    game.CurrentPlayer = next;
+    game.CurrentKind = game.Players[next].Kind;
+    ShowTurnChange(game);
+    if (game.CurrentKind != kComputer && !game.DemoRunning) break;
+
+    computerTurns = true;
+    if (!game.DemoRunning) SetGameMenusEnabled(game, false);
+    SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
+    if (!MayDrawMore(game, next)) {
+      EnterMoveClock(game);
+      game.TurnPhase = TTurnPhase::MovePhase;
+      ComputerTurn(game, next);
+      if (game.GameOver) {
+        EndGame(game);
+        return;
+      }
+    }
+    game.TurnPhase = TTurnPhase::DrawPhase;
+    TakeLetters(game, next);
+    LockMoveCommands(game);
+    if (game.GameOver) {
+      EndGame(game);
+      return;
+    }
+  }
+  if (computerTurns) {
+    SetGameMenusEnabled(game, true);
+    SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
+    SetScreenCursor(game, ControlCursor::Default);
+  }
+  BeginPersonsTurn(game);
+}
+
+}  // namespace quorim

@@ -1,0 +1,32 @@
+#pragma once
+// The main loop of a game: it sets a game up, deals the letters round the table, passes the turn
+// from participant to participant, lets computers move as soon as the turn reaches them, refills
+// racks from the bag and notices when the game has to end. Everything runs inside the commands
+// and ticks that call it; a chain of computer turns runs until a person has to act.
+
+#include "model/Game.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quorim {
+
+// The new game command: the new game window, then the game.
+void NewGameCommand(Game& game);
+// The new game without the window (also the demonstration's start): the title screen goes, the
+// game starts and its clocks are armed.
+void RunNewGame(Game& game);
+
+// Sets up the game of the last set-up and runs turns until a person has to act. A participant
+// name the move record cannot hold refuses the game with a message; that text is returned.
+std::optional<QString> StartGame(Game& game);
+
+// advance false: the participant on turn takes letters; true: the turn passes on, through every
+// computer turn that follows, to the next person (or the game's end).
+void NextTurn(Game& game, bool advance);
+
+// Automatic drawing for the participant during the game, with the busy cursor.
+void TakeLetters(Game& game, int player);
+
+}  // namespace quorim

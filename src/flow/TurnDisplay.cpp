@@ -1,0 +1,176 @@
+#include "flow/TurnDisplay.h"
+
+#include "flow/Clocks.h"
+#include "flow/GameScreen.h"
+#include "media/CodePages.h"
+#include "model/Racks.h"
+
+#include <string_view>
+
+namespace quorim {
+
+namespace {
+
+constexpr int kNoBrush = -1;
+
+QString Numbered(const char* prefix, int n, const char* suffix = "") {
+  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
+}
+
+// An animated avatar ("A…") plays while its participant is on turn.
+bool AnimatedAvatar(const Game& game, int player) {
+  return game.IsPlayer(player) && game.Players[player].Avatar.starts_with('A');
+}
+
+void DimPanel(Game& game, int player) {
+  GameView& view = game.View();
+  view.SetControlColor(Numbered("Caption", player), kNoBrush);
+  view.SetControlColor(Numbered("Pl", player, "num"),
+                       view.SkinColor(QStringLiteral("InGamePlayerNum"), 16776960));
+  view.SetControlVisible(Numbered("Pl", player, "num"), true);
+  view.SetControlVisible(Numbered("Arrow", player), false);
+  if (game.Settings.AnimActiveAvatarOnly && AnimatedAvatar(game, player))
+    view.SetControlAnimated(Numbered("Pl", player, "Im"), false);
+}
+
+void LightPanel(Game& game, int player) {
+  GameView& view = game.View();
+  view.SetControlColor(Numbered("Caption", player),
+                       view.SkinColor(QStringLiteral("InGamePlayerBgrSel"), 16711680));
+  view.SetControlColor(Numbered("Pl", player, "num"),
+                       view.SkinColor(QStringLiteral("InGamePlayerNumSel"), 65535));
+  if (AnimatedAvatar(game, player)) view.SetControlAnimated(Numbered("Pl", player, "Im"), true);
+}
+
+// The play form's caption tells who is on turn, or asks to wait for a computer.
+void ShowWhoMoves(Game& game, int player) {
+  GameView& view = game.View();
+  const QString label = QStringLiteral("RC_Label");
+  const QString caption = QStringLiteral("RC_Caption");
+  if (game.Players[player].IsComputer()) {
+    view.SetControlCaption(label, game.InterfaceText(u"InGameMessageWait"));
+    view.SetControlColor(label, view.SkinColor(QStringLiteral("InGameMessageWait"), 16777215));
+    view.SetControlColor(caption, kNoBrush);
+    return;
+  }
+  const bool odd = player % 2 == 1;
+  view.SetControlCaption(label, PlayerName(game, player) + QStringLiteral(" ходит"));
+  view.SetControlColor(caption, odd ? view.SkinColor(QStringLiteral("InGamePlayerColor1Bgr"), 32768)
+                                    : view.SkinColor(QStringLiteral("InGamePlayerColor2Bgr"),
+                                                     8388736));
+  view.SetControlColor(label, odd ? view.SkinColor(QStringLiteral("InGamePlayerColor1"), 65280)
+                                  : view.SkinColor(QStringLiteral("InGamePlayerColor2"), 16752127));
+}
+
+void StartMoveLine(Game& game, int player) {
+  std::string header = "(";
+  header += std::to_string(player);
+  header += ')';
+  header += game.Players[player].Name;
+  header += '=';
+  const auto& lines = game.MoveLog.Lines();
+  if (!lines.empty()) {
+    const std::string& last = lines.back();
+    if (last.substr(0, last.find('=') + 1) == header) return;
+  }
+  game.MoveLog.Append(header);
+}
+
+QString DictionarySizeText(const Game& game) {
+  const std::string& size = game.Themes.DictionarySizeMarker;
+  const auto marker = [&game](int entry) {
+    return std::string(1, game.Themes.ThemeMarkers[static_cast<std::size_t>(entry)]);
+  };
+  if (size.empty()) return game.InterfaceText(u"InGameInfoDictionaryMax");
+  if (size == marker(kThemeCommon)) return game.InterfaceText(u"InGameInfoDictionaryNormal");
+  if (size == marker(kThemeChildren)) return game.InterfaceText(u"InGameInfoDictionaryChildren");
+  return game.InterfaceText(u"InGameInfoDictionaryExtended");
+}
+
+QString LimitsText(Game& game) {
+  const std::string& limits = game.Limits;
+  if (limits.empty()) return game.InterfaceText(u"InGameInfoLimitsNo");
+  QString text;
+  const std::size_t dash = limits.find('-');
+  if (game.HasScoreLimit() || game.GameClockOn()) {
+    const QString amount = QString::fromLatin1(limits.substr(dash + 1, 5).c_str()).trimmed();
+    text = game.InterfaceText(game.HasScoreLimit() ? u"InGameInfoLimitsScore"
+                                                   : u"InGameInfoLimitsTime");
+    text.replace(text.indexOf(QStringLiteral("%s")), 2, amount);
+  }
+  if (limits.find("Move") != std::string::npos) {
+    const QStringList entries =
+        game.View().ControlItems(QStringLiteral("LimitsComboboxListMoveTime"));
+    const QString entry = entries.value(game.MoveMinutes() - 1);
+    if (!text.isEmpty())
+      text += QStringLiteral(". ") + entry + game.InterfaceText(u"InGameInfoLimitsSuffixMoveTime");
+    else
+      text = game.InterfaceText(u"InGameInfoLimitsMoveTime") + entry;
+  }
+  return text;
+}
+
+}  // namespace
+
+void ShowTurnChange(Game& game) {
+  const int player = game.CurrentPlayer;
+  if (!game.IsPlayer(player)) return;
+  GameView& view = game.View();
+  const int previous = game.HighlightedPlayer;
+  for (int other = 1; other <= game.PlayerCount(); ++other) {
+    if (other != player && other == previous) DimPanel(game, other);
+  }
+  LightPanel(game, player);
+  view.ShowPanelOnTurn(previous, player, game.Settings.AutoSpreadPlayers);
+  game.HighlightedPlayer = player;
+
+  if (!game.DemoRunning) {
+    // the turn begins with taking letters unless the rack is full or nothing is left to draw
+    const bool drawing = MayDrawMore(game, player);
+    ShowStatus(game,
+               u' ' + PlayerName(game, player) + u' ' +
+                   game.InterfaceText(drawing ? u"StatusNetOrPCTakingLetters"
+                                              : u"StatusNetOrPCMoving") +
+                   u' ',
+               view.SkinColor(QStringLiteral("InGamePlayerColor1"), 65280));
+  }
+  ShowWhoMoves(game, player);
+  const QString arrow = Numbered("Arrow", player);
+  view.SetControlPicture(arrow, QStringLiteral("ANIMATIO\\Arrow_right"));
+  view.SetControlAnimated(arrow, game.Settings.AnimHighlightActivePlayer);
+  view.SetControlVisible(arrow, true);
+
+  StartMoveLine(game, player);
+  if (game.GameClockOn()) SetTimer(game, GameTimer::Elapsed, true);
+}
+
+void SystemTick(Game& game) {
+  if (game.LoadingGame || game.GameOver) return;
+  game.View().BackgroundMusic(MusicCue::NextIfFinished);
+  if (game.HighlightedPlayer != game.CurrentPlayer) ShowTurnChange(game);
+}
+
+void FillInfoPanel(Game& game) {
+  GameView& view = game.View();
+  const int intellect = game.Intellect;
+  view.SetControlCaption(QStringLiteral("Comment1"),
+                         game.InterfaceText(intellect == 1   ? u"InGameInfoIntellectLow"
+                                            : intellect == 3 ? u"InGameInfoIntellectHigh"
+                                                             : u"InGameInfoIntellectNormal"));
+  view.SetControlCaption(QStringLiteral("Comment2"), LimitsText(game));
+  view.SetControlCaption(
+      QStringLiteral("Comment3"),
+      DictionarySizeText(game) + QStringLiteral(", ") +
+          game.InterfaceText(u"TitleCaptionCurrentDictLanguage") + u' ' +
+          LanguageDisplayName(game.Locales, game.Settings.DictionaryLang,
+                              game.Settings.InterfaceLang));
+}
+
+void ShowIntellectChoice(Game& game) {
+  const int intellect = game.Settings.LastIntellect;
+  game.View().SetControlChecked(QStringLiteral("MenuIntellectLow"), intellect == 1);
+  game.View().SetControlChecked(QStringLiteral("MenuIntellectNormal"), intellect == 2);
+  game.View().SetControlChecked(QStringLiteral("MenuIntellectHigh"), intellect == 3);
+}
+
+}  // namespace quorim
