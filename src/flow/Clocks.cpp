@@ -1,7 +1,9 @@
 #include "flow/Clocks.h"
 
+#include "flow/GameEnd.h"
 #include "flow/TurnCommands.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace quorim {

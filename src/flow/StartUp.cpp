@@ -1,6 +1,7 @@
 #include "flow/StartUp.h"
 
 #include "dictionary/Themes.h"
+#include "flow/HallOfFameFile.h"
 #include "dictionary/WorkingWordList.h"
 #include "media/CodePages.h"
 #include "model/Participants.h"
@@ -31,6 +32,7 @@ std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& c
   }
 
   game.HintsLeft = settings.HintCount;
+  game.HallFame = ReadHallOfFame(game.Data.Resolve(kHallOfFameFile));
 
   LoadThemeMarkers(game);
   if (!hadMainSettings) SetDefaultDictionaryLimits(game);

@@ -27,8 +27,4 @@ void IntellectCommand(Game& game, int intellect);
 // The move clock ran out for the participant on turn.
 void MoveTimeOut(Game& game);
 
-// The turn of the participant now on turn begins (after the turn passed to him): his move phase,
-// or the game's end when he holds no letters and the bag is empty.
-void BeginTurn(Game& game);
-
 }  // namespace quorim

@@ -55,7 +55,8 @@ void WaitWhileAnimationBusy(Game& game) {
   while (game.AnimationBusy && !game.GameOver) game.View().KeepScreenAlive();
 }
 
-// The person on turn clicks his letters out of the face-down bag.
+}  // namespace
+
 void OfferManualDrawing(Game& game) {
   game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
   game.TurnPhase = TTurnPhase::DrawPhase;
@@ -65,9 +66,7 @@ void OfferManualDrawing(Game& game) {
              game.View().SkinColor(QStringLiteral("InGamePlayerColor1"), kTakeLettersColor));
 }
 
-// The turn has come to a person: his move begins, or he first takes letters. The game ends when
-// he has no letters left and the bag is empty.
-void BeginPersonsTurn(Game& game) {
+void BeginTurn(Game& game) {
   const int player = game.CurrentPlayer;
   if (RackEmpty(game, player) && game.BagCount == 0) {
     game.GameOver = true;
@@ -85,6 +84,8 @@ void BeginPersonsTurn(Game& game) {
       OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
   game.PlaySound(sound);
 }
+
+namespace {
 
 // The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
 // until the turn is back with someone who holds letters.
@@ -261,7 +262,7 @@ void NextTurn(Game& game, bool advance) {
     SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
     SetScreenCursor(game, ControlCursor::Default);
   }
-  BeginPersonsTurn(game);
+  BeginTurn(game);
 }
 
 }  // namespace quorim

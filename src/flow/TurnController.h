@@ -28,5 +28,11 @@ void NextTurn(Game& game, bool advance);
 
 // Automatic drawing for the participant during the game, with the busy cursor.
 void TakeLetters(Game& game, int player);
+// The person on turn clicks his letters out of the face-down bag.
+void OfferManualDrawing(Game& game);
+
+// The turn of the person now on turn begins: his move phase, or first taking letters, or the
+// game's end when he holds no letters and the bag is empty.
+void BeginTurn(Game& game);
 
 }  // namespace quorim

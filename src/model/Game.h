@@ -9,6 +9,7 @@
 #include "model/Alphabet.h"
 #include "model/Candidates.h"
 #include "model/GameView.h"
+#include "model/HallOfFame.h"
 #include "model/MoveRecord.h"
 #include "model/PlayField.h"
 #include "model/Players.h"
@@ -84,6 +85,7 @@ class Game {
   quorim::Settings Settings;
   quorim::WordLists WordLists;
   DictionaryThemes Themes;
+  HallOfFame HallFame;  // read at start-up, updated after a game
 
   TPlayField PlayField;
   TTileTable TileTable;

@@ -115,7 +115,8 @@ int HallOfFame::Record(std::string_view name, int score, bool advanced) {
     return (entry.Vacant() || entry.Score() < points) && (advanced || !holdsName(entry));
   });
   if (place == shown.end()) return 0;
-  const auto at = Entries.begin() + (place - shown.begin());
+  int k = static_cast<int>(place - shown.begin()) + 1;
+  const auto at = Entries.begin() + (k - 1);
   std::copy_backward(at, Entries.end() - 1, Entries.end());  // entry 7 becomes entry 8
   *at = result;
 
@@ -127,9 +128,11 @@ int HallOfFame::Record(std::string_view name, int score, bool advanced) {
       // Entry 8 comes back up as entry 7 and keeps its own copy.
       const auto removed = Entries.begin() + (older - shown.begin());
       std::copy(removed + 1, Entries.end(), removed);
+      // the window marks the place the result stands at now
+      if (removed < at) --k;
     }
   }
-  return static_cast<int>(place - shown.begin()) + 1;
+  return k;
 }
 
 }  // namespace quorim

@@ -51,9 +51,8 @@ struct HallOfFame {
   std::span<const THallEntry> Shown() const;
 
   // Records a winner's result. advanced = Settings.ShowAdvancedHallFame: several entries per name;
-  // off, a name keeps only its best one. Gives the place the entry went in at, 1 to 7, or 0 when
-  // the table did not change. With the option off the name's older, lower entry is removed
-  // afterwards; when it stood just above that place, the new entry ends up one place higher.
+  // off, a name keeps only its best one, and the older, lower entry goes. Gives the place the
+  // result stands at afterwards, 1 to 7, or 0 when the table did not change.
   int Record(std::string_view name, int score, bool advanced);
 };
 

@@ -50,8 +50,9 @@ TEST(HallOfFameRecord, WithoutTheOptionABetterResultReplacesTheNamesEntry) {
   const Results results = {{"Boris", 400}, {"Anna", 200}, {"Gleb", 180}, {"Dina", 170},
                            {"Egor", 160},  {"Zoya", 150}, {"Ivan", 120}};
   HallOfFame hall = Table(results);
-  // The place found is the one after the name's own entry, which then goes away.
-  EXPECT_EQ(hall.Record("Anna", 250, false), 3);
+  // The place found is the one after the name's own entry, which then goes away: the result
+  // stands where the old one stood.
+  EXPECT_EQ(hall.Record("Anna", 250, false), 2);
   Results expected = results;
   expected[1].second = 250;
   EXPECT_EQ(Listed(hall), expected);

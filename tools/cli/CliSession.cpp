@@ -41,14 +41,16 @@ bool ApplyOverrides(Game& game, const LanguageOverrides& overrides, QTextStream&
 
 }  // namespace
 
-CliSession::CliSession() : game_(view_, DataDir::FromWorkingDirectory()) {
+CliSession::CliSession(std::unique_ptr<HeadlessView> view)
+    : view_(view ? std::move(view) : std::make_unique<HeadlessView>()),
+      game_(*view_, DataDir::FromWorkingDirectory()) {
   // Without a screen there is no full screen to choose.
-  view_.SetDefaultAnswer(false);
+  view_->SetDefaultAnswer(false);
 }
 
-std::unique_ptr<CliSession> CliSession::Start(QTextStream& err,
-                                              const LanguageOverrides& languages) {
-  std::unique_ptr<CliSession> session(new CliSession());
+std::unique_ptr<CliSession> CliSession::Start(QTextStream& err, const LanguageOverrides& languages,
+                                              std::unique_ptr<HeadlessView> view) {
+  std::unique_ptr<CliSession> session(new CliSession(std::move(view)));
   Game& game = session->game_;
   QStringList problems;
   game.Locales = LocaleTable::Load(game.Data, &problems);

@@ -20,17 +20,19 @@ struct LanguageOverrides {
 
 class CliSession {
  public:
-  // Nothing, after the messages of a failed start have gone to err.
-  static std::unique_ptr<CliSession> Start(QTextStream& err, const LanguageOverrides& languages);
+  // Nothing, after the messages of a failed start have gone to err. A command that watches the
+  // game through its own view passes it.
+  static std::unique_ptr<CliSession> Start(QTextStream& err, const LanguageOverrides& languages,
+                                           std::unique_ptr<HeadlessView> view = nullptr);
 
   Game& game() { return game_; }
-  HeadlessView& view() { return view_; }
+  HeadlessView& view() { return *view_; }
   const LanguageChoice& choice() const { return choice_; }
 
  private:
-  CliSession();
+  explicit CliSession(std::unique_ptr<HeadlessView> view);
 
-  HeadlessView view_;
+  std::unique_ptr<HeadlessView> view_;
   Game game_;
   LanguageChoice choice_;
 };

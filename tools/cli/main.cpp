@@ -2,6 +2,7 @@
 
 #include "BenchCommand.h"
 #include "CheckCommand.h"
+#include "DemoCommand.h"
 #include "InfoCommand.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,20 @@ void PrintUsage(QTextStream& out) {
       << Qt::endl
       << "               then of computer moves: [--intellect 1|2|3] [--layout FILE]" << Qt::endl
       << "               [--moves N] [--seed S] (a layout of MAPS; the Russian dictionary)"
-      << Qt::endl;
+      << Qt::endl
+      << "  demo         a demonstration game without waits: its move lines, then a summary;"
+      << Qt::endl
+      << "               [--players N] [--intellect 1|2|3] [--seed S] [--layout FILE|random]"
+      << Qt::endl
+      << "               [--limits TEXT] [--lang CODE] [--turns K]" << Qt::endl;
+}
+
+// A whole number of the option's range; nothing when the value is none.
+std::optional<long long> Number(const QString& value, long long low, long long high) {
+  bool number = false;
+  const long long n = value.toLongLong(&number);
+  if (!number || n < low || n > high) return std::nullopt;
+  return n;
 }
 
 // The options of bench; nothing when one is unknown or out of range.
@@ -35,16 +49,42 @@ std::optional<quorim::cli::MoveBenchOptions> ParseBenchOptions(const QStringList
   for (qsizetype i = 0; i < args.size(); i += 2) {
     const QString& name = args[i];
     const QString value = args.value(i + 1);
-    bool number = false;
-    const long long n = value.toLongLong(&number);
     if (name == QLatin1String("--layout") && !value.isEmpty()) {
       options.layout = value;
-    } else if (name == QLatin1String("--intellect") && number && n >= 1 && n <= 3) {
-      options.intellect = static_cast<int>(n);
-    } else if (name == QLatin1String("--moves") && number && n >= 1 && n <= 100000) {
-      options.moves = static_cast<int>(n);
-    } else if (name == QLatin1String("--seed") && number && n >= 0 && n <= 0xFFFFFFFFLL) {
-      options.seed = static_cast<std::uint32_t>(n);
+    } else if (const auto n = Number(value, 1, 3); name == QLatin1String("--intellect") && n) {
+      options.intellect = static_cast<int>(*n);
+    } else if (const auto m = Number(value, 1, 100000); name == QLatin1String("--moves") && m) {
+      options.moves = static_cast<int>(*m);
+    } else if (const auto s = Number(value, 0, 0xFFFFFFFFLL); name == QLatin1String("--seed") && s) {
+      options.seed = static_cast<std::uint32_t>(*s);
+    } else {
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+// The options of demo; nothing when one is unknown or out of range.
+std::optional<quorim::cli::DemoOptions> ParseDemoOptions(const QStringList& args) {
+  quorim::cli::DemoOptions options;
+  for (qsizetype i = 0; i < args.size(); i += 2) {
+    const QString& name = args[i];
+    if (i + 1 >= args.size()) return std::nullopt;
+    const QString value = args[i + 1];
+    if (name == QLatin1String("--layout") && !value.isEmpty()) {
+      options.layout = value;
+    } else if (name == QLatin1String("--limits") && value.size() <= 20) {
+      options.limits = value;
+    } else if (name == QLatin1String("--lang") && !value.isEmpty()) {
+      options.lang = value;
+    } else if (const auto p = Number(value, 2, 8); name == QLatin1String("--players") && p) {
+      options.players = static_cast<int>(*p);
+    } else if (const auto n = Number(value, 1, 3); name == QLatin1String("--intellect") && n) {
+      options.intellect = static_cast<int>(*n);
+    } else if (const auto s = Number(value, 0, 0xFFFFFFFFLL); name == QLatin1String("--seed") && s) {
+      options.seed = static_cast<std::uint32_t>(*s);
+    } else if (const auto t = Number(value, 1, 100000); name == QLatin1String("--turns") && t) {
+      options.turns = static_cast<int>(*t);
     } else {
       return std::nullopt;
     }
@@ -76,6 +116,10 @@ int main(int argc, char* argv[]) {
   if (args.value(0) == QLatin1String("bench")) {
     if (const auto options = ParseBenchOptions(args.mid(1)))
       return quorim::cli::RunBench(*options, languages, out, err);
+  }
+  if (args.value(0) == QLatin1String("demo")) {
+    if (const auto options = ParseDemoOptions(args.mid(1)))
+      return quorim::cli::RunDemo(*options, out, err);
   }
   PrintUsage(args.isEmpty() ? out : err);
   return args.isEmpty() ? 0 : 2;

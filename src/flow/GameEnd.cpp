@@ -1,0 +1,110 @@
+#include "flow/GameEnd.h"
+
+#include "flow/Clocks.h"
+#include "flow/GameScreen.h"
+#include "flow/HallOfFameFile.h"
+#include "model/Layouts.h"
+
+namespace quorim {
+
+namespace {
+
+void HideGameControls(Game& game) {
+  for (const char* name :
+       {"MenuButton4", "InGameLabel", "InGameButtongInfo", "InGameButtongConfig",
+        "InGameButtongLoadGame", "InGameButtongSaveGame", "Comment1", "Comment2", "Comment3",
+        "Comment4", "ChoiceFieldImage", "InGameButtongGo", "InGameButtongChangeLetters",
+        "InGameButtongHint", "InGameButtongPreview", "Marker1", "Marker2", "WordScoreLabels"}) {
+    game.View().SetControlVisible(QString::fromLatin1(name), false);
+  }
+}
+
+void SetTitleMenus(Game& game) {
+  GameView& view = game.View();
+  for (const char* name : {"MenuGame", "MenuHelp", "MenuIntellect"})
+    view.SetControlVisible(QString::fromLatin1(name), true);
+  for (const char* name : {"MenuGame", "MenuHelp", "MenuIntellect", "MenuGameNew", "MenuGameDemo",
+                           "MenuIntellectLow", "MenuIntellectNormal", "MenuIntellectHigh"}) {
+    view.SetControlEnabled(QString::fromLatin1(name), true);
+  }
+  for (const char* name : {"MenuGameEnd", "MenuGameSave", "MenuHelpHInt", "MenuHelpComputeScore"})
+    view.SetControlEnabled(QString::fromLatin1(name), false);
+}
+
+GameOverText ResultText(const Game& game, int winner) {
+  if (winner > 0) {
+    return {winner, PlayerName(game, winner) + u'\n' +
+                        QString::number(game.Players[winner].Score)};
+  }
+  return {0, game.InterfaceText(u"InGameMessageNoWinner") + u'\n' +
+                 QString::number(game.Players[1].Score) + QStringLiteral(" - ") +
+                 QString::number(game.Players[2].Score)};
+}
+
+// What is left of the game goes; the board is laid out again for the title screen.
+void TidyUp(Game& game) {
+  GameView& view = game.View();
+  view.ReleaseGameScreen();
+  view.SetControlVisible(QStringLiteral("FlashAnnounce"), false);
+  for (TRack& rack : game.Racks) rack = TRack{};
+  game.MoveLog = MoveRecord();
+  game.TileTable.clear();
+  game.HighlightedPlayer = 0;
+  BuildPlayField(game, game.Settings.LastTemplate);
+  ShowTitleScreen(game, true);
+}
+
+}  // namespace
+
+int FindWinner(const Game& game) {
+  const int count = game.PlayerCount();
+  int best = 1;
+  int equal = 0;
+  for (int i = 2; i <= count; ++i) {
+    if (game.Players[i].Score > game.Players[best].Score) best = i;
+    if (game.Players[i].Score == game.Players[i - 1].Score) ++equal;
+  }
+  return equal == count - 1 ? 0 : best;
+}
+
+void UpdateHallOfFame(Game& game, int winner) {
+  if (!game.IsPlayer(winner) || game.Players[winner].Score < kHallMinScore) return;
+  const TPlayer& player = game.Players[winner];
+  const int place =
+      game.HallFame.Record(player.Name, player.Score, game.Settings.ShowAdvancedHallFame);
+  if (place > 0) game.View().ShowHallOfFame(place);
+  if (!game.Settings.Members.empty())
+    WriteHallOfFame(game.Data.Resolve(kHallOfFameFile), game.HallFame);
+}
+
+void EndGame(Game& game) {
+  if (!game.GameRunning) {
+    TidyUp(game);
+    return;
+  }
+  game.GameRunning = false;
+  GameView& view = game.View();
+  game.GameOver = true;
+  view.BackgroundMusic(MusicCue::Stop);
+  SetScreenCursor(game, ControlCursor::Default);
+  SetTimer(game, GameTimer::Elapsed, false);
+  SetTimer(game, GameTimer::Move, false);
+  view.ClearSelectionFrames();
+  game.SelectionFrames.clear();
+
+  const int winner = FindWinner(game);
+  if (!game.GameOverShown) {
+    game.GameOverShown = true;
+    view.ShowGameOverWindow(ResultText(game, winner));
+  }
+  if (!game.DemoRunning) UpdateHallOfFame(game, winner);
+  SetTimer(game, GameTimer::Flash, false);
+  SetTimer(game, GameTimer::System, false);
+  HideGameControls(game);
+  SetTitleMenus(game);
+  game.HintsLeft = game.HintLimit;
+  RefreshHintDisplay(game);
+  TidyUp(game);
+}
+
+}  // namespace quorim

@@ -1,0 +1,20 @@
+#pragma once
+// The end of a game: the winner, the game-over window, a good enough result into the hall of fame,
+// and the way back to the title screen.
+
+#include "model/Game.h"
+
+namespace quorim {
+
+// The first participant with the highest score; 0 when every score is the same.
+int FindWinner(const Game& game);
+
+// Ends the running game. Called again while a chain of computer turns unwinds, or without a
+// game, it only tidies up and returns to the title screen.
+void EndGame(Game& game);
+
+// The winner's result goes into the hall of fame table; the window shows where it went. The file
+// is rewritten when the game knows its players.
+void UpdateHallOfFame(Game& game, int winner);
+
+}  // namespace quorim

@@ -1,0 +1,121 @@
+#include "flow/HintCommand.h"
+
+#include "VirtOpp/CandidateSearch.h"
+#include "VirtOpp/ComputerMove.h"
+#include "flow/Clocks.h"
+#include "flow/GameEnd.h"
+#include "flow/GameScreen.h"
+#include "model/Racks.h"
+
+namespace quorim {
+
+namespace {
+
+constexpr int kRed = 255;
+constexpr int kYellow = 65535;
+constexpr int kNoBrush = -1;
+
+const QString kHintButton = QStringLiteral("InGameButtongHint");
+const QString kHintMenu = QStringLiteral("MenuHelpHInt");
+
+// The first hint of a move shows the count it will cost; the count itself is charged later.
+void ShowHintsLeft(Game& game) {
+  GameView& view = game.View();
+  const QString hint = view.ControlHint(kHintButton).section(u'\n', 0, 0);
+  const QString caption = view.ControlCaption(kHintMenu).section(QStringLiteral(" ("), 0, 0);
+  if (game.HintsLeft > 0 && game.HintLimit <= 10) {
+    const QString left = QString::number(game.HintsLeft);
+    view.SetControlHint(kHintButton,
+                        hint + u'\n' + game.InterfaceText(u"InGameTagHintsLeft") + left + u' ');
+    view.SetControlCaption(kHintMenu, caption + QStringLiteral(" (") + left + u')');
+    return;
+  }
+  if (game.HintsLeft == 0) {
+    view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
+    view.SetControlEnabled(kHintMenu, false);
+  }
+  view.SetControlHint(kHintButton, hint);
+  view.SetControlCaption(kHintMenu, caption);
+}
+
+void ShowHintRunning(Game& game, bool running) {
+  GameView& view = game.View();
+  view.SetControlPicture(kHintButton, running ? QStringLiteral("HintBut2")
+                                              : QStringLiteral("HintBut1"));
+  view.SetControlColor(QStringLiteral("RC_Caption"), running ? kRed : kNoBrush);
+  if (running) {
+    ShowStatus(game, u' ' + game.InterfaceText(u"StatusHint") + u' ', kRed);
+    view.SetControlCaption(QStringLiteral("RC_Label"),
+                           game.InterfaceText(u"InGameMessageHintInProgress"));
+    view.SetControlColor(QStringLiteral("RC_Label"), kYellow);
+  } else {
+    ShowStatus(game, QString(), 0);
+  }
+}
+
+// Every placement the hint showed, with its rough score, for the hint penalty and the save.
+void RememberShownPlacements(Game& game) {
+  for (const TCandidate& candidate : game.FoundCandidates) {
+    TPlayedWord shown = CandidatePlace(candidate);
+    shown.Score = candidate.RoughScore;
+    game.HintList.push_back(shown);
+  }
+}
+
+}  // namespace
+
+void CancelHint(Game& game) {
+  if (game.TurnPhase == TTurnPhase::HintPhase) game.HintCancel = true;
+}
+
+void HintButtonClick(Game& game) {
+  if (ScreenBusy(game) || game.View().ControlCursorOf(kHintButton) == ControlCursor::NoEntry ||
+      game.TurnPhase == TTurnPhase::DrawPhase || game.DemoRunning) {
+    return;
+  }
+  HintCommand(game);
+}
+
+void HintCommand(Game& game) {
+  if (game.HandTile() >= 0 || game.GameOver) return;
+  if (game.TurnPhase == TTurnPhase::HintPhase) {
+    CancelHint(game);
+    return;
+  }
+  if (game.TurnPhase == TTurnPhase::DrawPhase) return;
+  GameView& view = game.View();
+  ShowHintRunning(game, true);
+  if (!game.HintUsedThisMove) ShowHintsLeft(game);
+  view.ClearSelectionFrames();
+  ReturnLaidLetters(game);
+  ClearExchangeMarks(game);
+
+  game.TurnPhase = TTurnPhase::HintPhase;
+  game.HintCancel = false;
+  const std::uint8_t intellect = game.Intellect;
+  game.Intellect = 3;  // a hint uses everything the computer knows
+  SetGameMenusEnabled(game, false);
+  SetMoveButtonsCursor(game, ControlCursor::NoEntry);
+  game.HintUsedThisMove = true;
+  ComputerMove(game, game.CurrentPlayer, SearchPurpose::Hint);
+
+  SetMoveButtonsCursor(game, ControlCursor::Hand);
+  if (game.HintsLeft == 0) view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
+  RememberShownPlacements(game);
+  if (game.MoveClockOn() && !game.GameOver) SetTimer(game, GameTimer::Move, true);
+  if (game.HintCancel) ReturnLaidLetters(game);
+  view.SetControlVisible(QStringLiteral("Marker1"), false);
+  view.SetControlVisible(QStringLiteral("Marker2"), false);
+  game.Intellect = intellect;
+  game.HintCancel = false;
+
+  if (game.GameOver) {
+    EndGame(game);
+    return;
+  }
+  SetGameMenusEnabled(game, true);
+  ShowHintRunning(game, false);
+  game.TurnPhase = TTurnPhase::MovePhase;
+}
+
+}  // namespace quorim

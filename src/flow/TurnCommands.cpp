@@ -1,0 +1,310 @@
+#include "flow/TurnCommands.h"
+
+#include "Routines/MoveCheck.h"
+#include "VirtOpp/ComputerMove.h"
+#include "flow/Clocks.h"
+#include "flow/DemoGame.h"
+#include "flow/GameEnd.h"
+#include "flow/GameScreen.h"
+#include "flow/HintCommand.h"
+#include "flow/TurnController.h"
+#include "flow/TurnDisplay.h"
+#include "model/Racks.h"
+#include "persistence/SettingsFiles.h"
+
+namespace quorim {
+
+namespace {
+
+constexpr int kPressedButtonPause = 300;
+constexpr int kEndWithoutQuestionScore = 300;
+
+const QString kGoButton = QStringLiteral("InGameButtongGo");
+const QString kExchangeButton = QStringLiteral("InGameButtongChangeLetters");
+
+// The commands of a move are refused while nothing may be moved.
+bool MoveCommandsRefused(const Game& game) {
+  return game.GameOver || game.TurnPhase == TTurnPhase::DrawPhase || game.HandTile() >= 0 ||
+         ScreenBusy(game) || game.DemoRunning;
+}
+
+// Participant 1 sees his button pressed for a moment.
+void PressButton(Game& game, const QString& button, const char* picture) {
+  if (game.CurrentPlayer != 1) return;
+  const QString up = QString::fromLatin1(picture);
+  game.View().SetControlPicture(button, up + u'p');
+  game.View().Pause(kPressedButtonPause);
+  game.View().SetControlPicture(button, up);
+}
+
+void SetCheckCommandsEnabled(Game& game, bool enabled) {
+  for (const char* name : {"MenuGameSave", "MenuGameLoad", "MenuGameEnd"})
+    game.View().SetControlEnabled(QString::fromLatin1(name), enabled);
+}
+
+void ClearSelections(Game& game) {
+  game.View().ClearSelectionFrames();
+  game.SelectionFrames.clear();
+  game.PlayField.ClearSelectionMarks();
+}
+
+// After an accepted move or an exchange the participant takes letters and the turn passes.
+void FinishTurn(Game& game) {
+  NextTurn(game, false);
+  if (!game.Settings.LettersAutoSelect) return;  // he clicks his letters first
+  NextTurn(game, true);
+  if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
+}
+
+// Go, from the button or from the move clock: the move is checked and, when accepted, scored.
+void SubmitMove(Game& game) {
+  GameView& view = game.View();
+  view.SetControlEnabled(kGoButton, false);
+  PressButton(game, kGoButton, "Go!_1");
+  ClearExchangeMarks(game);
+  ChargeHintForGo(game);
+
+  SetScreenCursor(game, ControlCursor::Hourglass);
+  SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
+  SetCheckCommandsEnabled(game, false);
+  game.MoveAccepted = false;
+  SetTimer(game, GameTimer::Elapsed, false);
+  // the scoring's animations do not count as thinking time
+  const bool moveClock = TimerRunning(game, GameTimer::Move);
+  SetTimer(game, GameTimer::Move, false);
+  CheckAndScoreMove(game, game.CurrentPlayer);
+  SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
+  SetCheckCommandsEnabled(game, true);
+  SetScreenCursor(game, ControlCursor::Default);
+  view.SetControlEnabled(kGoButton, true);
+
+  if (game.GameOver) {
+    EndGame(game);
+    return;
+  }
+  if (!game.MoveAccepted) {
+    if (moveClock) SetTimer(game, GameTimer::Move, true);
+    return;
+  }
+  ClearSelections(game);
+  game.HintUsedThisMove = false;
+  FinishTurn(game);
+}
+
+void PutHandTileBack(Game& game) {
+  const int tile = game.HandTile();
+  const int player = game.CurrentPlayer;
+  if (tile < 0 || !game.IsPlayer(player)) return;
+  TRack& rack = game.Racks[player];
+  for (int slot = 1; slot <= kRackSlots; ++slot) {
+    if (rack[slot].Letter != ' ') continue;
+    TTile& hand = game.TileTable[static_cast<std::size_t>(tile)];
+    rack[slot].Letter = hand.Star ? game.Alphabet.StarCode() : hand.Letter();
+    rack[slot].TileIndex = static_cast<std::int16_t>(tile);
+    hand.Owner = player;
+    hand.Spot = TileSpot::Rack(player, slot);
+    game.View().ShowTile(tile);
+    break;
+  }
+  SetMoveButtonsCursor(game, ControlCursor::Hand);
+}
+
+bool LettersLaid(const Game& game) {
+  return EmptySlotCount(game, game.CurrentPlayer) > 0 &&
+         std::any_of(game.TileTable.begin(), game.TileTable.end(), [&game](const TTile& tile) {
+           return tile.Owner == game.CurrentPlayer && tile.Spot.area == TileSpot::Area::Board;
+         });
+}
+
+// The participant whose time ran out takes no letters; the next one moves with his full time.
+void PassTurnAfterTimeOut(Game& game) {
+  auto& lines = game.MoveLog.Lines();
+  if (lines.size() > 2) lines.pop_back();
+  ClearSelections(game);
+  ResetFailedMove(game);
+  ReturnLaidLetters(game);
+  game.CurrentPlayer = game.CurrentPlayer % game.PlayerCount() + 1;
+  game.CurrentKind = game.Players[game.CurrentPlayer].Kind;
+  ShowTurnChange(game);
+  StartMoveClock(game, game.CurrentPlayer);
+  if (game.CurrentKind != kComputer) {
+    BeginTurn(game);
+    return;
+  }
+  SetGameMenusEnabled(game, false);
+  game.HintUsedThisMove = false;
+  SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
+  game.TurnPhase = TTurnPhase::MovePhase;
+  ComputerTurn(game, game.CurrentPlayer);
+  if (game.GameOver) {
+    EndGame(game);
+    return;
+  }
+  game.TurnPhase = TTurnPhase::DrawPhase;
+  TakeLetters(game, game.CurrentPlayer);
+  NextTurn(game, true);
+  if (game.GameOver) {
+    EndGame(game);
+    return;
+  }
+  StartMoveClock(game, game.CurrentPlayer);
+  SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
+  SetGameMenusEnabled(game, true);
+  game.TurnPhase = TTurnPhase::MovePhase;
+  SetScreenCursor(game, ControlCursor::Default);
+}
+
+}  // namespace
+
+void GoCommand(Game& game) {
+  if (game.TurnPhase == TTurnPhase::HintPhase) {
+    CancelHint(game);
+    return;
+  }
+  if (MoveCommandsRefused(game)) return;
+  SubmitMove(game);
+}
+
+void ExchangeCommand(Game& game) {
+  if (game.TurnPhase == TTurnPhase::HintPhase) {
+    CancelHint(game);
+    return;
+  }
+  if (MoveCommandsRefused(game)) return;
+  PressButton(game, kExchangeButton, "Cng!_1");
+  const int player = game.CurrentPlayer;
+  bool anyMarked = false;
+  for (int slot = 1; slot <= kRackSlots; ++slot)
+    anyMarked = anyMarked || game.Racks[player][slot].ExchangeMark;
+  if (!anyMarked) {
+    PauseMoveClock(game);
+    ExchangeMarkedLetters(game);  // says that nothing is marked
+    ResumeMoveClock(game, true);
+    return;
+  }
+  const bool hinted = game.HintUsedThisMove;
+  const bool moveClock = TimerRunning(game, GameTimer::Move);
+  SetTimer(game, GameTimer::Move, false);
+  switch (ExchangeMarkedLetters(game)) {
+    case ExchangeOutcome::Declined:
+      EndGame(game);
+      return;
+    case ExchangeOutcome::NothingMarked:
+      if (moveClock) SetTimer(game, GameTimer::Move, true);
+      return;
+    case ExchangeOutcome::Exchanged:
+      break;
+  }
+  if (hinted && game.HintLimit <= 10) RefreshHintDisplay(game);
+  FinishTurn(game);
+}
+
+void PreviewCommand(Game& game) {
+  if (game.TurnPhase == TTurnPhase::HintPhase) {
+    CancelHint(game);
+    return;
+  }
+  if (MoveCommandsRefused(game)) return;
+  game.PreviewMode = true;
+  CheckAndScoreMove(game, 1);
+  game.PreviewMode = false;
+}
+
+void BagTileClicked(Game& game, int x, int y) {
+  if (game.GameOver || game.DemoRunning || ScreenBusy(game)) return;
+  if (TakeClickedBagTile(game, x, y) != ClickedTileResult::DrawingFinished) return;
+  game.HintUsedThisMove = false;
+  NextTurn(game, true);
+  if (game.GameOver) return;
+  if (MayDrawMore(game, game.CurrentPlayer)) {
+    NextTurn(game, false);
+    return;
+  }
+  game.TurnPhase = TTurnPhase::MovePhase;
+  if (game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
+}
+
+void EndRequest(Game& game) {
+  if (game.HandTile() >= 0 || ScreenBusy(game) ||
+      !game.View().ControlEnabled(QStringLiteral("MenuGameEnd"))) {
+    return;
+  }
+  GameView& view = game.View();
+  if (game.DemoRunning) {
+    if (view.AskInGameQuestion(u'\n' + game.InterfaceText(u"InDemoQuestionBreakDemoGame"), {}))
+      game.GameOver = true;
+    return;
+  }
+  if (game.TurnPhase == TTurnPhase::HintPhase) {
+    CancelHint(game);
+    return;
+  }
+  for (int player = 1; player <= std::min(4, game.PlayerCount()); ++player) {
+    if (game.Players[player].Score >= kEndWithoutQuestionScore) {
+      EndGame(game);
+      return;
+    }
+  }
+  if (view.AskInGameQuestion(game.InterfaceText(u"InGameQuestionBreakGame"), {})) {
+    EndGame(game);
+    return;
+  }
+  SetScreenCursor(game, ControlCursor::Default);
+}
+
+void KeyPressed(Game& game, GameKey key) {
+  const bool hint = game.TurnPhase == TTurnPhase::HintPhase;
+  if (hint && key != GameKey::Escape) {
+    CancelHint(game);
+    return;
+  }
+  if (key != GameKey::Escape) return;
+  if (game.Settings.MinimizeOnEsc) {
+    game.View().Minimize();
+  } else if (hint) {
+    CancelHint(game);
+  } else if (game.DemoRunning) {
+    if (game.View().AskInGameQuestion(game.InterfaceText(u"InDemoQuestionBreakDemoGame"), {}))
+      game.GameOver = true;
+  } else {
+    game.View().CloseMainWindow();
+  }
+}
+
+bool ExitRequest(Game& game) {
+  PauseMoveClock(game);
+  if (!game.View().AskInGameQuestion(
+          u'\n' + game.InterfaceText(u"InGameQuestionExitFromProgram"), {})) {
+    ResumeMoveClock(game);
+    return false;
+  }
+  for (GameTimer timer : {GameTimer::System, GameTimer::Flash, GameTimer::Elapsed, GameTimer::Move})
+    SetTimer(game, timer, false);
+  if (game.DemoRunning) RestoreDemoKinds(game);
+  WriteMainSettings(game);
+  return true;
+}
+
+void IntellectCommand(Game& game, int intellect) {
+  if (intellect < 1 || intellect > 3) return;
+  game.Settings.LastIntellect = static_cast<std::uint8_t>(intellect);
+  game.Intellect = game.Settings.LastIntellect;
+  ShowIntellectChoice(game);
+  if (game.GameRunning) FillInfoPanel(game);
+}
+
+void MoveTimeOut(Game& game) {
+  SetTimer(game, GameTimer::Move, false);
+  // a computer's move in progress finishes on its own; an open message keeps the move going
+  if (game.GameOver || game.ComputerMoveRunning || game.View().MessageWindowOpen()) return;
+  game.PlaySound(QStringLiteral("CHMove"));
+  ClearExchangeMarks(game);
+  PutHandTileBack(game);
+  if (LettersLaid(game)) {
+    SubmitMove(game);
+    if (game.GameOver || game.MoveAccepted) return;
+  }
+  PassTurnAfterTimeOut(game);
+}
+
+}  // namespace quorim
