@@ -3,37 +3,19 @@
 // QUORIM_WRITE_GOLDEN=1 writes the files anew.
 
 #include "VirtOpp/ComputerMove.h"
-#include "dictionary/Themes.h"
-#include "flow/HeadlessView.h"
-#include "flow/StartUp.h"
 #include "media/CodePages.h"
-#include "model/Game.h"
 #include "model/Participants.h"
 #include "model/Racks.h"
 
-#include "TestFiles.h"
-
-#include <gtest/gtest.h>
-
-#include <QFile>
+#include "ShippedGame.h"
 
 namespace quorim {
 namespace {
 
 constexpr const char* kGoldenFolder = QUORIM_TEST_SOURCE "/VirtOpp/golden/";
 
-class ComputerGolden : public ::testing::Test {
+class ComputerGolden : public test::ShippedGame<> {
  protected:
-  ComputerGolden() : game_(view_, DataDir(QStringLiteral(QUORIM_SHIPPED_DATA))) {
-    game_.Locales = LocaleTable::Load(game_.Data);
-    game_.Settings.DictionaryLang = QStringLiteral("rus");
-    game_.Settings.UseCustomDictionary = false;
-    game_.Settings.PlaySounds = true;
-    game_.Strings.LoadRaw(QStringLiteral(QUORIM_SHIPPED_DATA "/lang/rus/strings.txt"));
-    SetDefaultDictionaryLimits(game_);
-    LoadDictionaryLanguage(game_);
-  }
-
   // Two computers, turn after turn, each refilling after his turn.
   QString Play(int intellect, std::uint32_t seed, int turns) {
     game_.SetPlayerCount(2);
@@ -75,18 +57,8 @@ class ComputerGolden : public ::testing::Test {
   }
 
   void ExpectGolden(const QString& name, const QString& state) {
-    const QString path = QString::fromUtf8(kGoldenFolder) + name;
-    if (qEnvironmentVariableIsSet("QUORIM_WRITE_GOLDEN")) {
-      QFile file(path);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      file.write(state.toUtf8());
-      return;
-    }
-    EXPECT_EQ(QString::fromUtf8(test::ReadFile(path)).toStdString(), state.toStdString());
+    test::ExpectGolden(QString::fromUtf8(kGoldenFolder) + name, state);
   }
-
-  HeadlessView view_;
-  Game game_;
 };
 
 TEST_F(ComputerGolden, TwentyTurnsAtEachIntellect) {
