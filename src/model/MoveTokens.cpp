@@ -18,6 +18,10 @@ void AppendOnce(MoveRecord& log, std::string_view keyword) {
 
 }  // namespace
 
+bool FitsMoveRecord(std::string_view text) {
+  return text.find_first_of("=,/()") == std::string_view::npos;
+}
+
 void AppendGameClock(Game& game) {
   if (!Records(game) || !game.GameClockOn() || game.MoveLog.LastLineContains("ETIME:")) return;
   game.MoveLog.AppendToLastLine("ETIME:" + std::to_string(game.ClockMinutes) + '/' +

@@ -5,10 +5,15 @@
 #include "model/Players.h"
 
 #include <string>
+#include <string_view>
 
 namespace quorim {
 
 class Game;
+
+// The record has no escapes: a name or word holding one of its delimiters "=", ",", "/", "(" or
+// ")" would be misread, so it must not be written.
+bool FitsMoveRecord(std::string_view text);
 
 // "ETIME:" minutes "/" seconds "," of the game clock, when the game has a time limit and the line
 // holds none yet.
