@@ -152,9 +152,19 @@ std::optional<TRecordedClock> Clock(std::string_view fields) {
   return TRecordedClock{clock->first, clock->second};
 }
 
+void AddWord(const Placed& placed, TMoveLine& line) {
+  line.Words.push_back({placed.word, placed.points, placed.number / 10000, placed.number / 100 % 100,
+                        placed.number % 100, placed.direction, placed.hinted});
+}
+
 void ReadTakeStar(std::string_view fields, TMoveLine& line) {
   for (std::string_view entry : Entries(fields)) {
     const auto trade = Pair(entry);
+    // A computer's second pass takes stars back after its first words; the words it lays then
+    // follow its "TAKESTAR:" entries.
+    if (!trade && line.HasWords) {
+      if (const auto placed = PlacedWord(entry, true)) AddWord(*placed, line);
+    }
     if (!trade) continue;
     line.StarTrades.push_back({trade->first, trade->second});
     line.StarTradesText.append(std::to_string(trade->first))
@@ -175,11 +185,7 @@ void ReadUsed(std::string_view fields, TMoveLine& line) {
 
 void ReadWords(std::string_view fields, TMoveLine& line) {
   for (std::string_view entry : Entries(fields)) {
-    const auto placed = PlacedWord(entry, true);
-    if (!placed) continue;
-    line.Words.push_back({placed->word, placed->points, placed->number / 10000,
-                          placed->number / 100 % 100, placed->number % 100, placed->direction,
-                          placed->hinted});
+    if (const auto placed = PlacedWord(entry, true)) AddWord(*placed, line);
   }
 }
 

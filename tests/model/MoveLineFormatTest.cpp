@@ -69,6 +69,12 @@ TEST(MoveLineFormat, HintMarksVerticalPlacesAndSeveralWordsAfterOneKeyword) {
   EXPECT_EQ(two.Words[1].Word, "AT");
   EXPECT_TRUE(two.FullSetBonus);
   EXPECT_FALSE(two.HasSlot);
+
+  // a computer's second pass: its words follow the stars it took back
+  const TMoveLine second = Parsed("(1)A=WORDS:CAT(5)81008H,TAKESTAR:3/9,AT(2)90909V,(USED:12),");
+  ASSERT_EQ(second.Words.size(), 2u);
+  EXPECT_EQ(second.Words[1].Word, "AT");
+  EXPECT_EQ(second.StarTradesText, "3/9,");
 }
 
 TEST(MoveLineFormat, AMidMoveSaveKeepsOnlyTheHeaderAndTheStarsTakenBack) {
