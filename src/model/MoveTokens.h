@@ -11,8 +11,8 @@ namespace quorim {
 
 class Game;
 
-// Names and words are written without escapes, so they must not hold the record's delimiters
-// "=", ",", "/", "(" and ")".
+// The record has no escapes: a name or word holding one of its delimiters "=", ",", "/", "(" or
+// ")" would be misread, so it must not be written.
 bool FitsMoveRecord(std::string_view text);
 
 // "ETIME:" minutes "/" seconds "," of the game clock, when the game has a time limit and the line
