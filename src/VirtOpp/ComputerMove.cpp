@@ -63,7 +63,7 @@ class CandidateLayer {
   bool RackSupplies(const TPlayedWord& word) const;
   bool Accepts(const TCandidate& candidate, std::vector<FormedWord>& formed,
                std::vector<TPlayedWord>& used) const;
-  void LayReplayed(const TCandidate& candidate);
+  bool LayReplayed(const TCandidate& candidate);
   void Lay(const TPlayedWord& word, std::optional<int> recordedPoints = std::nullopt);
   int RackSlotFor(char letter, bool markedOnly) const;
 
@@ -193,10 +193,7 @@ bool CandidateLayer::Accepts(const TCandidate& candidate, std::vector<FormedWord
 
 bool CandidateLayer::Try(const TCandidate& candidate) {
   rackBackup_ = game_.Racks[player_];
-  if (game_.LoadingGame) {
-    LayReplayed(candidate);
-    return true;
-  }
+  if (game_.LoadingGame) return LayReplayed(candidate);
   std::vector<FormedWord> formed;
   std::vector<TPlayedWord> used = usedWords_;
   if (!Accepts(candidate, formed, used)) return false;
@@ -229,9 +226,27 @@ int CandidateLayer::RackSlotFor(char letter, bool markedOnly) const {
   return 0;
 }
 
-// A replayed word lies as recorded, on the tiles of the rack slots the record marks.
-void CandidateLayer::LayReplayed(const TCandidate& candidate) {
+// A replayed word lies as recorded, on the tiles of the rack slots the record marks. A word the
+// marked tiles cannot spell (a manipulated record) is passed over.
+bool CandidateLayer::LayReplayed(const TCandidate& candidate) {
   TPlayedWord place = CandidatePlace(candidate);
+  std::array<bool, kRackSlots + 1> spent{};
+  for (int i = place.Start; i <= place.End; ++i) {
+    const CellXY at = WordCell(place, i);
+    if (game_.PlayField(at.x, at.y).Letter != ' ') continue;
+    const char letter = candidate.Word[static_cast<std::size_t>(i - place.Start)];
+    int slot = 0;
+    for (char wanted : {letter, game_.Alphabet.StarCode()}) {
+      for (int s = 1; s <= kRackSlots && slot == 0; ++s) {
+        const TRackSlot& rackSlot = game_.Racks[player_][s];
+        if (!spent[s] && rackSlot.ExchangeMark && rackSlot.TileIndex >= 0 &&
+            rackSlot.Letter == wanted)
+          slot = s;
+      }
+    }
+    if (slot == 0) return false;
+    spent[slot] = true;
+  }
   for (int i = place.Start; i <= place.End; ++i) {
     const CellXY at = WordCell(place, i);
     TFieldCell& cell = game_.PlayField(at.x, at.y);
@@ -239,6 +254,7 @@ void CandidateLayer::LayReplayed(const TCandidate& candidate) {
       cell.PendingLetter = candidate.Word[static_cast<std::size_t>(i - place.Start)];
   }
   Lay(place, candidate.RecordedPoints);
+  return true;
 }
 
 void CandidateLayer::Lay(const TPlayedWord& word, std::optional<int> recordedPoints) {
@@ -422,7 +438,9 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
     }
     DropTilelessLetters(game);
     if (move && firstPass) TakeUndoRecord(game, player);
-    if (game.Settings.ExchangeStars && move && game.Intellect >= 2) TakeBackStars(game, player);
+    // A star laid in this turn's first pass stays: the record takes stars back before its words.
+    if (game.Settings.ExchangeStars && move && firstPass && game.Intellect >= 2)
+      TakeBackStars(game, player);
     SearchCandidates(game, player, purpose);
     if (!move) {
       if (game.FoundCandidates.empty() && !game.GameOver && !game.HintCancel) {

@@ -252,6 +252,9 @@ TEST(MoveLineReplay, ForeignParticipantsAndTilesThatAreNotWhereTheLineSaysChange
   ReplayMoveLine(t.game, misplaced, true);
   EXPECT_EQ(t.State(), before);
   EXPECT_EQ(t.game.MoveLog.Lines().back(), misplaced);  // a line with words is kept as it was
+  // a word the marked tiles cannot spell leaves no letter without a tile
+  ReplayMoveLine(t.game, "(1)Ann=WORDS:XA(5)70809V,(USED:4),", true);
+  EXPECT_EQ(t.State(), before);
 
   // the rack's entries: out of range, on the board, named twice; only the bag tile is taken
   const std::string d = t.Slots("D").substr(5);
