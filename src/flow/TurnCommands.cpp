@@ -48,11 +48,16 @@ void ClearSelections(Game& game) {
   game.PlayField.ClearSelectionMarks();
 }
 
-// After an accepted move or an exchange the participant takes letters and the turn passes.
+// After an accepted move or an exchange the participant takes letters and the turn passes. With
+// the bag empty there is nothing to take and taking letters passes the turn already, which must
+// not pass it a second time.
 void FinishTurn(Game& game) {
+  const bool passes = game.BagCount == 0;
   NextTurn(game, false);
-  if (!game.Settings.LettersAutoSelect) return;  // he clicks his letters first
-  NextTurn(game, true);
+  if (!passes) {
+    if (!game.Settings.LettersAutoSelect) return;  // he clicks his letters first
+    NextTurn(game, true);
+  }
   if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
 }
 

@@ -150,6 +150,7 @@ void RunNewGame(Game& game) {
     return;
   }
   if (game.GameOver) return;
+  SetScreenCursor(game, ControlCursor::Default);
   if (!game.MoveClockOn()) {
     SetTimer(game, GameTimer::Elapsed, true);
   } else {
