@@ -47,7 +47,10 @@ class HeadlessView : public GameView {
   void SetBoardPicture(ScreenRect picture) { boardPicture_ = picture; }
   // What the person does while the game waits or computes (presses a command, ends the game…):
   // the action runs at every wait and every keep-alive, with their running count from 1.
-  void DuringWaits(std::function<void(int)> action) { duringWaits_ = std::move(action); }
+  void DuringWaits(std::function<void(int)> action) {
+    duringWaits_ = std::move(action);
+    waits_ = 0;
+  }
   // The answer of the next new game windows: accepted unless set otherwise.
   void SetNewGameWindowAccepted(bool accepted) { newGameAccepted_ = accepted; }
   void SetMessageWindowOpen(bool open) { messageWindowOpen_ = open; }

@@ -3,11 +3,12 @@
 // keep their move records as golden files.
 
 #include "flow/DemoGame.h"
-#include "media/CodePages.h"
 #include "model/Racks.h"
 
 #include "ShippedGame.h"
+#include "WatchingView.h"
 
+#include <functional>
 #include <map>
 #include <string_view>
 
@@ -15,25 +16,6 @@ namespace quorim {
 namespace {
 
 constexpr const char* kGoldenFolder = QUORIM_TEST_SOURCE "/flow/golden/";
-
-// Lets the test look at the game whenever the turn passes and when the game-over window opens,
-// while the end of the game has not yet cleared the board.
-class WatchingView : public HeadlessView {
- public:
-  WatchingView() { SetRecording(false); }
-  std::function<void()> onTurn;
-
-  void ShowPanelOnTurn(int previous, int current, bool arrange) override {
-    HeadlessView::ShowPanelOnTurn(previous, current, arrange);
-    if (onTurn) onTurn();
-  }
-  void ShowGameOverWindow(const GameOverText& result) override {
-    HeadlessView::ShowGameOverWindow(result);
-    ++gamesOver;
-    if (onTurn) onTurn();
-  }
-  int gamesOver = 0;
-};
 
 struct RecordedWord {
   std::string word;
@@ -67,7 +49,7 @@ std::vector<RecordedWord> WordsOf(std::string_view line) {
   return words;
 }
 
-class WholeGame : public test::ShippedGame<WatchingView> {
+class WholeGame : public test::ShippedGame<test::WatchingView> {
  protected:
   void Prepare(int players, int intellect, std::uint32_t seed) {
     game_.SetPlayerCount(players);
@@ -141,7 +123,7 @@ class WholeGame : public test::ShippedGame<WatchingView> {
 
   void PlayCheckingEveryTurn() {
     int turns = 0;
-    view_.onTurn = [this, &turns] {
+    view_.onTurn = view_.onGameOver = [this, &turns] {
       ++turns;
       ExpectEveryTileOnce();
       ExpectRecordMatchesBoard();
@@ -149,14 +131,6 @@ class WholeGame : public test::ShippedGame<WatchingView> {
     DemoCommand(game_);
     EXPECT_EQ(view_.gamesOver, 1);
     EXPECT_GT(turns, 10);
-  }
-
-  QString MoveLines() const {
-    QString text;
-    const auto& lines = game_.MoveLog.Lines();
-    for (std::size_t i = 2; i < lines.size(); ++i)
-      text += FromGameText(lines[i], game_.DictionaryCodePage()) + u'\n';
-    return text;
   }
 };
 
@@ -184,9 +158,7 @@ TEST_F(WholeGame, TheSameSeedPlaysTheSameGame) {
     SCOPED_TRACE(seed);
     Prepare(players, intellect, seed);
     QString record;
-    view_.onTurn = [this, &record] {
-      if (game_.GameOver) record = MoveLines();
-    };
+    view_.onGameOver = [this, &record] { record = test::MoveLinesText(game_); };
     DemoCommand(game_);
     test::ExpectGolden(QStringLiteral("%1demo_%2players_seed%3.txt")
                            .arg(QString::fromUtf8(kGoldenFolder))

@@ -1,0 +1,129 @@
+// The end of a game: who wins, what the game-over window says, the hall of fame and its file, and
+// the way back to the title screen.
+
+#include "flow/GameEnd.h"
+#include "flow/HallOfFameFile.h"
+#include "flow/HeadlessView.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace quorim {
+namespace {
+
+class GameEnd : public ::testing::Test {
+ protected:
+  GameEnd() : game_(view_, DataDir(dir_.path())) {
+    game_.Strings.LoadRaw(QStringLiteral(QUORIM_SHIPPED_DATA "/lang/eng/strings.txt"));
+  }
+
+  // A running game of participants with these scores.
+  void Scores(std::initializer_list<int> scores) {
+    game_.SetPlayerCount(static_cast<int>(scores.size()));
+    int player = 1;
+    for (int score : scores) {
+      game_.Players[player].Name = std::string(1, static_cast<char>('A' + player - 1)) + "nn";
+      game_.Players[player].Score = static_cast<std::uint16_t>(score);
+      ++player;
+    }
+    game_.GameRunning = true;
+    game_.GameOver = false;
+    game_.MoveLog.Start();
+  }
+
+  QStringList GameOverWindow() const {
+    const auto shown = view_.CallsNamed(u"ShowGameOverWindow");
+    return shown.empty() ? QStringList() : shown.front().args;
+  }
+
+  QTemporaryDir dir_;
+  HeadlessView view_;
+  Game game_;
+};
+
+TEST_F(GameEnd, TheFirstOfTheLeadersWinsAndEqualScoresAllRoundHaveNoWinner) {
+  Scores({50, 50, 30});
+  EXPECT_EQ(FindWinner(game_), 1);
+  Scores({30, 50, 50});
+  EXPECT_EQ(FindWinner(game_), 2);
+  Scores({40, 40, 40});
+  EXPECT_EQ(FindWinner(game_), 0);
+  Scores({10, 20, 10, 20});  // ties between neighbours are no draw
+  EXPECT_EQ(FindWinner(game_), 2);
+}
+
+TEST_F(GameEnd, TheGameOverWindowNamesTheWinnerOrShowsTheFirstTwoScores) {
+  Scores({75, 75});
+  EndGame(game_);
+  EXPECT_EQ(GameOverWindow(), (QStringList{"0", game_.InterfaceText(u"InGameMessageNoWinner") +
+                                                     QStringLiteral("\n75 - 75")}));
+  view_.ClearCalls();
+  Scores({60, 60, 60});
+  game_.GameOverShown = false;
+  EndGame(game_);
+  EXPECT_TRUE(GameOverWindow().value(1).endsWith(QStringLiteral("\n60 - 60")));
+  view_.ClearCalls();
+  Scores({20, 90, 10});
+  game_.GameOverShown = false;
+  EndGame(game_);
+  EXPECT_EQ(GameOverWindow(), (QStringList{"2", QStringLiteral("Bnn\n90")}));
+}
+
+TEST_F(GameEnd, OnlyTheFirstCallEndsTheGameAndEveryCallReturnsToTheTitleScreen) {
+  Scores({120, 80});
+  game_.Settings.LastTemplate.clear();
+  EndGame(game_);
+  EndGame(game_);  // a chain of computer turns unwinding
+  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(u"ReleaseGameScreen").size(), 2u);
+  EXPECT_FALSE(game_.MoveLog.Exists());
+  EXPECT_TRUE(game_.TileTable.empty());
+  EXPECT_EQ(game_.PlayField.DimX(), 15);  // laid out again for the title screen
+  EXPECT_TRUE(view_.Control("ScreenButtonTitleNewGame").visible);
+  EXPECT_FALSE(view_.Control("InGameButtongGo").visible);
+  EXPECT_FALSE(view_.Control("MenuGameSave").enabled);
+  EXPECT_TRUE(view_.Control("MenuGameDemo").enabled);
+  EXPECT_EQ(game_.Players[1].Score, 120);  // the hall of fame window still reads the result
+}
+
+TEST_F(GameEnd, AWinnerWithAHundredPointsEntersTheHallOfFameAndTheFileIsRewritten) {
+  const QString file = game_.Data.Resolve(kHallOfFameFile);
+  game_.Settings.Members.push_back({.Name = "Ann"});
+  Scores({99, 50});
+  EndGame(game_);
+  EXPECT_TRUE(view_.CallsNamed(u"ShowHallOfFame").empty());
+  EXPECT_TRUE(game_.HallFame.Shown().empty());
+
+  Scores({1234, 50});
+  game_.GameOverShown = false;
+  EndGame(game_);
+  EXPECT_EQ(view_.FirstArgs(u"ShowHallOfFame"), QStringList{"1"});
+  const HallOfFame written = ReadHallOfFame(file);
+  ASSERT_EQ(written.Shown().size(), 1u);
+  EXPECT_EQ(written.Entries[0].Name, "Ann");
+  EXPECT_EQ(written.Entries[0].Score(), 1234);
+
+  Scores({50, 150});
+  game_.GameOverShown = false;
+  EndGame(game_);
+  EXPECT_EQ(view_.FirstArgs(u"ShowHallOfFame"), (QStringList{"1", "2"}));
+  EXPECT_EQ(ReadHallOfFame(file).Entries[1].Name, "Bnn");
+}
+
+TEST_F(GameEnd, ADemonstrationLeavesTheHallOfFameAloneAndUnknownPlayersLeaveTheFile) {
+  Scores({300, 50});
+  game_.DemoRunning = true;
+  EndGame(game_);
+  EXPECT_FALSE(GameOverWindow().isEmpty());
+  EXPECT_TRUE(game_.HallFame.Shown().empty());
+
+  game_.DemoRunning = false;
+  Scores({300, 50});
+  EndGame(game_);
+  EXPECT_EQ(game_.HallFame.Shown().size(), 1u);
+  EXPECT_FALSE(QFile::exists(game_.Data.Resolve(kHallOfFameFile)));  // no known players yet
+}
+
+}  // namespace
+}  // namespace quorim
