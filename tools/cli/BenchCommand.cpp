@@ -1,6 +1,7 @@
 #include "BenchCommand.h"
 
 #include "CliSession.h"
+#include "DemoCommand.h"
 
 #include "VirtOpp/ComputerMove.h"
 #include "dictionary/Explanations.h"
@@ -204,6 +205,31 @@ bool BenchComputerMoves(QTextStream& out, QTextStream& err, const LanguageOverri
   return true;
 }
 
+// Whole demonstration games of two computers, as `quorim-cli demo` plays them: the rate of games
+// and the time per computer move, with everything the turn controller does around the moves.
+bool BenchDemoGames(QTextStream& out, QTextStream& err, const LanguageOverrides& languages,
+                    const MoveBenchOptions& options) {
+  constexpr int kGames = 10;
+  DemoOptions demo;
+  demo.intellect = options.intellect;
+  demo.layout = options.layout;
+  demo.lang = languages.dictionary.isEmpty() ? QStringLiteral("rus") : languages.dictionary;
+  double milliseconds = 0;
+  int moves = 0;
+  for (int game = 0; game < kGames; ++game) {
+    demo.seed = options.seed + static_cast<std::uint32_t>(game);
+    const DemoResult result = PlayDemoGame(demo, nullptr, err);
+    if (!result.played) return false;
+    milliseconds += result.milliseconds;
+    moves += result.moves;
+  }
+  out << "bench: demo games=" << kGames << " moves=" << moves
+      << " games_per_s=" << QString::number(kGames * 1000.0 / milliseconds, 'f', 1)
+      << " ms_per_move=" << QString::number(milliseconds / std::max(moves, 1), 'f', 3)
+      << Qt::endl;
+  return true;
+}
+
 }  // namespace
 
 int RunBench(const MoveBenchOptions& moves, const LanguageOverrides& languages, QTextStream& out,
@@ -249,6 +275,7 @@ int RunBench(const MoveBenchOptions& moves, const LanguageOverrides& languages, 
   BenchGameModel(out, dataDir, choice.dictionaryLang, codePage);
 
   out << "peak memory: " << PeakMemoryKiB() / 1024 << " MiB" << Qt::endl;
+  if (!BenchDemoGames(out, err, languages, moves)) return 1;
   return BenchComputerMoves(out, err, languages, moves) ? 0 : 1;
 }
 

@@ -6,6 +6,8 @@
 #include "media/CodePages.h"
 #include "model/Racks.h"
 
+#include <QElapsedTimer>
+
 namespace quorim::cli {
 
 namespace {
@@ -124,8 +126,10 @@ DemoResult PlayDemoGame(const DemoOptions& options, QTextStream* out, QTextStrea
   settings.PlayBackgroundMusic = false;
   game.Seed(options.seed);
   demoView.Watch(&game);
+  QElapsedTimer timer;
+  timer.start();
   DemoCommand(game);
-  return {true, demoView.Moves()};
+  return {true, demoView.Moves(), static_cast<double>(timer.nsecsElapsed()) / 1e6};
 }
 
 int RunDemo(const DemoOptions& options, QTextStream& out, QTextStream& err) {

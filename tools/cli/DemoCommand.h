@@ -26,6 +26,7 @@ struct DemoOptions {
 struct DemoResult {
   bool played = false;
   int moves = 0;  // computer turns in which a participant moved or exchanged
+  double milliseconds = 0;  // the game itself, without the start of the session
 };
 
 // Plays one demonstration game in the data directory; with out, its move lines and summary are

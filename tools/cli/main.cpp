@@ -25,7 +25,9 @@ void PrintUsage(QTextStream& out) {
       << Qt::endl
       << "  bench        timings and peak memory of loading the data and of the game model,"
       << Qt::endl
-      << "               then of computer moves: [--intellect 1|2|3] [--layout FILE]" << Qt::endl
+      << "               of demonstration games, then of computer moves: [--intellect 1|2|3]"
+      << Qt::endl
+      << "               [--layout FILE]" << Qt::endl
       << "               [--moves N] [--seed S] (a layout of MAPS; the Russian dictionary)"
       << Qt::endl
       << "  demo         a demonstration game without waits: its move lines, then a summary;"
