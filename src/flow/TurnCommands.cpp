@@ -9,6 +9,7 @@
 #include "flow/HintCommand.h"
 #include "flow/TurnController.h"
 #include "flow/TurnDisplay.h"
+#include "model/MoveLineFormat.h"
 #include "model/Racks.h"
 #include "persistence/SettingsFiles.h"
 
@@ -121,10 +122,22 @@ bool LettersLaid(const Game& game) {
          });
 }
 
+// The line of a turn lost on the clock goes, but stars taken back in it stay taken back, and a
+// replay must trade them again.
+void DropLostTurnsLine(Game& game) {
+  auto& lines = game.MoveLog.Lines();
+  if (lines.size() <= 2) return;
+  const auto parsed = ParseMoveLine(lines.back());
+  if (parsed && parsed->HasTakeStar) {
+    lines.back() = KeptMoveLine(*parsed, false);
+    return;
+  }
+  lines.pop_back();
+}
+
 // The participant whose time ran out takes no letters; the next one moves with his full time.
 void PassTurnAfterTimeOut(Game& game) {
-  auto& lines = game.MoveLog.Lines();
-  if (lines.size() > 2) lines.pop_back();
+  DropLostTurnsLine(game);
   ClearSelections(game);
   ResetFailedMove(game);
   ReturnLaidLetters(game);

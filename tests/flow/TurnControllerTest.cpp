@@ -250,6 +250,22 @@ TEST_F(Controller, OnlyParticipantOneSeesThePressedButtonsAndARefusedGoStopsTheG
   EXPECT_TRUE(ButtonPictures().isEmpty());
 }
 
+TEST_F(Controller, ATurnLostOnTheClockLeavesOnlyTheStarsItTookBackInTheRecord) {
+  Seat({kHuman, kHuman});
+  game_.Settings.LastLimits = " Move-1 ";
+  StartWithParticipantOneFirst();
+  const std::size_t lines = Lines().size();
+  game_.MoveLog.AppendToLastLine("TAKESTAR:5/9,");
+  MoveTimeOut(game_);
+  ASSERT_EQ(Lines().size(), lines + 1);
+  EXPECT_EQ(Lines()[lines - 1], "(1)P1=TAKESTAR:5/9,");
+  EXPECT_EQ(Lines().back(), "(2)P2=");
+  MoveTimeOut(game_);  // nothing done at all: the line goes
+  // participant 1's new turn goes on in his line, whose trade a replay makes first
+  EXPECT_EQ(Lines().size(), lines);
+  EXPECT_EQ(Lines().back(), "(1)P1=TAKESTAR:5/9,");
+}
+
 TEST_F(Controller, ANameTheRecordCannotHoldRefusesTheGame) {
   Seat({kHuman, kComputer});
   game_.Players[2].Name = "R2/D2";
