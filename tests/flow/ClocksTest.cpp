@@ -324,6 +324,24 @@ TEST_F(ClocksWithComputer, MinimisedTheMoveClockStillCountsWhileTheComputerMoves
   EXPECT_EQ(ClockText(2), "00.00");
 }
 
+TEST_F(ClocksWithComputer, TheGameTimeRunningOutWhileTheComputerMovesEndsTheGameOnce) {
+  Start("Time-10 ");
+  bool over = false;
+  view_.DuringWaits([this, &over](int) {
+    if (over || OnTurn() != 2) return;
+    over = true;
+    GameTicks(600);
+  });
+  view_.ClearCalls();
+  ToggleExchangeMark(game_, 1);
+  ExchangeCommand(game_);
+  view_.DuringWaits(nullptr);
+  ASSERT_TRUE(over);
+  EXPECT_EQ(GameOverWindows(), 1);
+  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameNew")).enabled);
+}
+
 // Windows that stop the move clock
 
 TEST_F(Clocks, TheExitQuestionStopsTheMoveClockAndHidesTheBoardUntilItIsAnswered) {
