@@ -26,7 +26,9 @@ class Clocks : public FlowGameFixture {
 
   std::vector<std::string> Record() const { return game_.MoveLog.Lines(); }
   int Score(int player) const { return game_.Players[player].Score; }
-  int GameOverWindows() const { return static_cast<int>(view_.CallsNamed(u"ShowGameOverWindow").size()); }
+  int GameOverWindows() const {
+    return static_cast<int>(view_.CallsNamed(u"ShowGameOverWindow").size());
+  }
   bool MoveTimer() const { return view_.TimerRunning(GameTimer::Move); }
 
   // The letters of a row not yet committed, "." for a cell without one.
