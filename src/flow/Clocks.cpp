@@ -117,6 +117,9 @@ void GameClockTick(Game& game) {
   SetTimer(game, GameTimer::Elapsed, false);
   game.View().CloseModalWindows();
   game.GameOver = true;
+  // A hint or a computer move waiting on the stack still holds tiles of the game: it stops at
+  // GameOver and ends the game itself.
+  if (game.TurnPhase == TTurnPhase::HintPhase || game.ComputerMoveRunning) return;
   EndGame(game);
 }
 

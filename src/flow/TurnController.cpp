@@ -60,6 +60,8 @@ void WaitWhileAnimationBusy(Game& game) {
 void OfferManualDrawing(Game& game) {
   game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
   game.TurnPhase = TTurnPhase::DrawPhase;
+  // the new game command's hourglass would refuse the clicks he is asked for
+  SetScreenCursor(game, ControlCursor::Default);
   ShowStatus(game,
              game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) +
                  u' ',
