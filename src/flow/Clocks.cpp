@@ -117,10 +117,8 @@ void GameClockTick(Game& game) {
   SetTimer(game, GameTimer::Elapsed, false);
   game.View().CloseModalWindows();
   game.GameOver = true;
-  // A hint or a computer move waiting on the stack still holds tiles of the game: it stops at
-  // GameOver and ends the game itself.
-  if (game.TurnPhase == TTurnPhase::HintPhase || game.ComputerMoveRunning) return;
-  EndGame(game);
+  // a command waiting on the stack still works on the game's tiles: it ends the game itself
+  if (game.CommandsRunning == 0) EndGame(game);
 }
 
 void MoveClockTick(Game& game) {

@@ -77,6 +77,10 @@ void UpdateHallOfFame(Game& game, int winner) {
     WriteHallOfFame(game.Data.Resolve(kHallOfFameFile), game.HallFame);
 }
 
+CommandScope::~CommandScope() {
+  if (--game_.CommandsRunning == 0 && game_.GameOver && game_.GameRunning) EndGame(game_);
+}
+
 void EndGame(Game& game) {
   if (!game.GameRunning) {
     TidyUp(game);

@@ -13,6 +13,20 @@ int FindWinner(const Game& game);
 // game, it only tidies up and returns to the title screen.
 void EndGame(Game& game);
 
+// A command or tick that may wait while the screen stays alive. A clock or an end request that
+// ends the game meanwhile only sets GameOver: the board, racks and tiles the command is working on
+// stay, and the outermost command ends the game when it returns.
+class CommandScope {
+ public:
+  explicit CommandScope(Game& game) : game_(game) { ++game_.CommandsRunning; }
+  ~CommandScope();
+  CommandScope(const CommandScope&) = delete;
+  CommandScope& operator=(const CommandScope&) = delete;
+
+ private:
+  Game& game_;
+};
+
 // The winner's result goes into the hall of fame table; the window shows where it went. The file
 // is rewritten when the game knows its players.
 void UpdateHallOfFame(Game& game, int winner);

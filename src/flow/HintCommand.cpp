@@ -83,6 +83,7 @@ void HintCommand(Game& game) {
     return;
   }
   if (game.TurnPhase == TTurnPhase::DrawPhase) return;
+  CommandScope scope(game);
   GameView& view = game.View();
   ShowHintRunning(game, true);
   if (!game.HintUsedThisMove) ShowHintsLeft(game);

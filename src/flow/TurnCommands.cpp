@@ -128,7 +128,9 @@ void DropLostTurnsLine(Game& game) {
   auto& lines = game.MoveLog.Lines();
   if (lines.size() <= 2) return;
   const auto parsed = ParseMoveLine(lines.back());
-  if (parsed && parsed->HasTakeStar) {
+  if (!parsed || parsed->Participant != game.CurrentPlayer || parsed->HasWords || parsed->HasSlot)
+    return;  // not his turn's line
+  if (parsed->HasTakeStar) {
     lines.back() = KeptMoveLine(*parsed, false);
     return;
   }
@@ -141,6 +143,7 @@ void PassTurnAfterTimeOut(Game& game) {
   ClearSelections(game);
   ResetFailedMove(game);
   ReturnLaidLetters(game);
+  game.HintUsedThisMove = false;  // a hint of the lost turn is nobody's now
   game.CurrentPlayer = game.CurrentPlayer % game.PlayerCount() + 1;
   game.CurrentKind = game.Players[game.CurrentPlayer].Kind;
   ShowTurnChange(game);
@@ -150,7 +153,6 @@ void PassTurnAfterTimeOut(Game& game) {
     return;
   }
   SetGameMenusEnabled(game, false);
-  game.HintUsedThisMove = false;
   SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
   game.TurnPhase = TTurnPhase::MovePhase;
   ComputerTurn(game, game.CurrentPlayer);
@@ -180,6 +182,7 @@ void GoCommand(Game& game) {
     return;
   }
   if (MoveCommandsRefused(game)) return;
+  CommandScope scope(game);
   SubmitMove(game);
 }
 
@@ -189,7 +192,9 @@ void ExchangeCommand(Game& game) {
     return;
   }
   if (MoveCommandsRefused(game)) return;
+  CommandScope scope(game);
   PressButton(game, kExchangeButton, "Cng!_1");
+  if (game.GameOver) return;
   const int player = game.CurrentPlayer;
   bool anyMarked = false;
   for (int slot = 1; slot <= kRackSlots; ++slot)
@@ -223,6 +228,7 @@ void PreviewCommand(Game& game) {
     return;
   }
   if (MoveCommandsRefused(game)) return;
+  CommandScope scope(game);
   game.PreviewMode = true;
   CheckAndScoreMove(game, 1);
   game.PreviewMode = false;
@@ -230,6 +236,7 @@ void PreviewCommand(Game& game) {
 
 void BagTileClicked(Game& game, int x, int y) {
   if (game.GameOver || game.DemoRunning || ScreenBusy(game)) return;
+  CommandScope scope(game);
   if (TakeClickedBagTile(game, x, y) != ClickedTileResult::DrawingFinished) return;
   game.HintUsedThisMove = false;
   NextTurn(game, true);
@@ -257,14 +264,13 @@ void EndRequest(Game& game) {
     CancelHint(game);
     return;
   }
-  for (int player = 1; player <= std::min(4, game.PlayerCount()); ++player) {
-    if (game.Players[player].Score >= kEndWithoutQuestionScore) {
-      EndGame(game);
-      return;
-    }
-  }
-  if (view.AskInGameQuestion(game.InterfaceText(u"InGameQuestionBreakGame"), {})) {
-    EndGame(game);
+  CommandScope scope(game);
+  bool end = false;
+  for (int player = 1; player <= std::min(4, game.PlayerCount()); ++player)
+    end = end || game.Players[player].Score >= kEndWithoutQuestionScore;
+  end = end || view.AskInGameQuestion(game.InterfaceText(u"InGameQuestionBreakGame"), {});
+  if (end) {
+    game.GameOver = true;  // ended as the scope closes, after any command it interrupted
     return;
   }
   SetScreenCursor(game, ControlCursor::Default);
@@ -312,9 +318,16 @@ void IntellectCommand(Game& game, int intellect) {
 }
 
 void MoveTimeOut(Game& game) {
+  if (game.GameOver) return;
+  // A hint is stopped and a running command finishes first; the clock stays at nought and the
+  // next tick times the move out.
+  if (game.CommandsRunning > 0) {
+    CancelHint(game);
+    return;
+  }
   SetTimer(game, GameTimer::Move, false);
-  // a computer's move in progress finishes on its own; an open message keeps the move going
-  if (game.GameOver || game.ComputerMoveRunning || game.View().MessageWindowOpen()) return;
+  if (game.View().MessageWindowOpen()) return;  // the move goes on without a clock
+  CommandScope scope(game);
   game.PlaySound(QStringLiteral("CHMove"));
   ClearExchangeMarks(game);
   PutHandTileBack(game);

@@ -119,6 +119,7 @@ void NewGameCommand(Game& game) {
 }
 
 void RunNewGame(Game& game) {
+  CommandScope scope(game);
   GameView& view = game.View();
   if (!game.DemoRunning) {
     const bool accepted = view.ShowNewGameWindow();

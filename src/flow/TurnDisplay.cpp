@@ -68,10 +68,14 @@ void StartMoveLine(Game& game, int player) {
   header += ')';
   header += game.Players[player].Name;
   header += '=';
+  // His own line goes on only while it holds a turn in progress (a replayed game stopped in
+  // it): a finished turn's line stays as it is, also when the lines after it were dropped.
   const auto& lines = game.MoveLog.Lines();
   if (!lines.empty()) {
     const std::string& last = lines.back();
-    if (last.substr(0, last.find('=') + 1) == header) return;
+    const bool finished =
+        last.find("WORDS:") != std::string::npos || last.find("SLOT:") != std::string::npos;
+    if (!finished && last.substr(0, last.find('=') + 1) == header) return;
   }
   game.MoveLog.Append(header);
 }

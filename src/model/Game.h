@@ -122,6 +122,7 @@ class Game {
   bool AnimationBusy = false;
   bool HintCancel = false;  // a running hint is to stop
   bool GameRunning = false;      // from the set-up until the game has been ended
+  int CommandsRunning = 0;       // commands on the stack, waiting while the screen stays alive
   int HighlightedPlayer = 0;     // whose panel shows the turn; 0: none yet
   int MoveClockPlayer = 0;       // whose move the move clock times
   bool GameOverShown = false;    // the game-over window was shown for this game

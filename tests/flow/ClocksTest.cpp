@@ -42,13 +42,14 @@ class Clocks : public FlowGameFixture {
   }
 
   // The record after a lost turn: the line of the participant who lost it is gone, and the next
-  // participant's turn goes on in the line that is now the last.
+  // participant's turn begins a line of its own.
   void ExpectLineDropped(const std::vector<std::string>& before, int next) {
     const std::vector<std::string> after = Record();
-    ASSERT_EQ(after.size() + 1, before.size());
-    EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin()));
-    const std::string header = "(" + std::to_string(next) + ")" + game_.Players[next].Name + "=";
-    EXPECT_EQ(after.back().substr(0, header.size()), header);
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_TRUE(std::equal(after.begin(), after.end() - 1, before.begin()));
+    std::string header = "(";
+    header.append(std::to_string(next)).append(")").append(game_.Players[next].Name).append("=");
+    EXPECT_EQ(after.back(), header);
   }
 };
 

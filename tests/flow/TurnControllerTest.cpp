@@ -250,19 +250,25 @@ TEST_F(Controller, OnlyParticipantOneSeesThePressedButtonsAndARefusedGoStopsTheG
   EXPECT_TRUE(ButtonPictures().isEmpty());
 }
 
-TEST_F(Controller, ATurnLostOnTheClockLeavesOnlyTheStarsItTookBackInTheRecord) {
+TEST_F(Controller, TurnsLostOnTheClockLeaveFinishedLinesAndTheStarsTheyTookBack) {
   Seat({kHuman, kHuman});
   game_.Settings.LastLimits = " Move-1 ";
   StartWithParticipantOneFirst();
-  const std::size_t lines = Lines().size();
+  const std::vector<std::string> deal(Lines().begin(), Lines().end() - 1);
+  MoveTimeOut(game_);
+  MoveTimeOut(game_);
+  // the deal's lines stay, though participant 2's is the last before each new turn
+  EXPECT_EQ(std::vector<std::string>(Lines().begin(), Lines().end() - 1), deal);
+  EXPECT_EQ(Lines().back(), "(1)P1=");
+
   game_.MoveLog.AppendToLastLine("TAKESTAR:5/9,");
   MoveTimeOut(game_);
-  ASSERT_EQ(Lines().size(), lines + 1);
-  EXPECT_EQ(Lines()[lines - 1], "(1)P1=TAKESTAR:5/9,");
+  ASSERT_EQ(Lines().size(), deal.size() + 2);
+  EXPECT_EQ(Lines()[deal.size()], "(1)P1=TAKESTAR:5/9,");
   EXPECT_EQ(Lines().back(), "(2)P2=");
-  MoveTimeOut(game_);  // nothing done at all: the line goes
+  MoveTimeOut(game_);
   // participant 1's new turn goes on in his line, whose trade a replay makes first
-  EXPECT_EQ(Lines().size(), lines);
+  EXPECT_EQ(Lines().size(), deal.size() + 1);
   EXPECT_EQ(Lines().back(), "(1)P1=TAKESTAR:5/9,");
 }
 
