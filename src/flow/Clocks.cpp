@@ -44,10 +44,12 @@ std::vector<int> BoardTiles(const Game& game) {
   return tiles;
 }
 
-// The first line of a text, or its first 20 characters when it has a single line.
-QString FirstLine(const QString& text, QChar end) {
+// The text up to the end character; without one, all of it, or with shortened its first 20
+// characters.
+QString UpTo(const QString& text, QChar end, bool shortened) {
   const qsizetype cut = text.indexOf(end);
-  return cut < 0 ? text.left(20) : text.left(cut);
+  if (cut >= 0) return text.left(cut);
+  return shortened ? text.left(20) : text;
 }
 
 }  // namespace
@@ -166,9 +168,10 @@ void ShowBoardTiles(Game& game) {
 
 void RefreshHintDisplay(Game& game) {
   GameView& view = game.View();
-  const QString hint = FirstLine(view.ControlHint(kHintButton), u'\n');
-  const QString caption = FirstLine(view.ControlCaption(kHintMenu), u'(').trimmed();
-  if (game.HintsLeft > 10) {
+  const bool unlimited = game.HintsLeft > 10;
+  const QString hint = UpTo(view.ControlHint(kHintButton), u'\n', unlimited);
+  const QString caption = UpTo(view.ControlCaption(kHintMenu), u'(', unlimited).trimmed();
+  if (unlimited) {
     view.SetControlHint(kHintButton, hint);
     view.SetControlCaption(kHintMenu, caption);
     return;
