@@ -306,6 +306,7 @@ bool ExitRequest(Game& game) {
     SetTimer(game, timer, false);
   if (game.DemoRunning) RestoreDemoKinds(game);
   WriteMainSettings(game);
+  WritePlayerSettings(game, game.Players[1].Name);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "flow/GameEnd.h"
 #include "flow/HallOfFameFile.h"
 #include "flow/HeadlessView.h"
+#include "flow/TurnCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,22 @@ TEST_F(GameEnd, ADemonstrationLeavesTheHallOfFameAloneAndUnknownPlayersLeaveTheF
   EndGame(game_);
   EXPECT_EQ(game_.HallFame.Shown().size(), 1u);
   EXPECT_FALSE(QFile::exists(game_.Data.Resolve(kHallOfFameFile)));  // no known players yet
+}
+
+TEST_F(GameEnd, ClosingDuringADemonstrationGivesTheKindsBackAndWritesTheSettings) {
+  Scores({10, 20});
+  game_.DemoRunning = true;
+  game_.DemoSavedKinds[1] = kHuman;
+  game_.DemoSavedKinds[2] = kComputer;
+  game_.Players[1].Kind = game_.Players[2].Kind = kComputer;
+  view_.AnswerQuestions({false, true});
+  EXPECT_FALSE(ExitRequest(game_));
+  EXPECT_FALSE(QFile::exists(dir_.filePath("quorim.ini")));
+  EXPECT_TRUE(ExitRequest(game_));
+  EXPECT_EQ(game_.Players[1].Kind, kHuman);
+  EXPECT_EQ(game_.Players[2].Kind, kComputer);
+  EXPECT_TRUE(QFile::exists(dir_.filePath("quorim.ini")));
+  EXPECT_FALSE(view_.TimerRunning(GameTimer::System));
 }
 
 }  // namespace
