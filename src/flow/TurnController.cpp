@@ -55,13 +55,22 @@ void WaitWhileAnimationBusy(Game& game) {
   while (game.AnimationBusy && !game.GameOver) game.View().KeepScreenAlive();
 }
 
+// The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
+// until the turn is back with someone who holds letters.
+void DealRoundTheTable(Game& game) {
+  while (!game.GameOver && RackEmpty(game, game.CurrentPlayer) && game.BagCount > 0) {
+    game.TurnPhase = TTurnPhase::DrawPhase;
+    TakeLetters(game, game.CurrentPlayer);
+    if (game.GameOver) break;
+    NextTurn(game, true);
+  }
+}
+
 }  // namespace
 
 void OfferManualDrawing(Game& game) {
   game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
   game.TurnPhase = TTurnPhase::DrawPhase;
-  // the new game command's hourglass would refuse the clicks he is asked for
-  SetScreenCursor(game, ControlCursor::Default);
   ShowStatus(game,
              game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) +
                  u' ',
@@ -86,21 +95,6 @@ void BeginTurn(Game& game) {
       OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
   game.PlaySound(sound);
 }
-
-namespace {
-
-// The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
-// until the turn is back with someone who holds letters.
-void DealRoundTheTable(Game& game) {
-  while (!game.GameOver && RackEmpty(game, game.CurrentPlayer) && game.BagCount > 0) {
-    game.TurnPhase = TTurnPhase::DrawPhase;
-    TakeLetters(game, game.CurrentPlayer);
-    if (game.GameOver) break;
-    NextTurn(game, true);
-  }
-}
-
-}  // namespace
 
 void TakeLetters(Game& game, int player) {
   if (!game.DemoRunning) SetScreenCursor(game, ControlCursor::Hourglass);
@@ -137,9 +131,6 @@ void RunNewGame(Game& game) {
   view.SetControlEnabled(QStringLiteral("MenuGameDemo"), false);
   game.GameOver = false;
 
-  game.HintLimit = game.Settings.HintCount;
-  game.HintsLeft = game.HintLimit;
-  RefreshHintDisplay(game);
   view.BackgroundMusic(MusicCue::Start);
   game.HintList.clear();
   view.ClearSelectionFrames();
@@ -153,13 +144,9 @@ void RunNewGame(Game& game) {
     return;
   }
   if (game.GameOver) return;
+  // the hourglass of the set-up would refuse a person's first clicks on the bag
   SetScreenCursor(game, ControlCursor::Default);
-  if (!game.MoveClockOn()) {
-    SetTimer(game, GameTimer::Elapsed, true);
-  } else {
-    view.SetControlHint(QStringLiteral("LimitsComboboxListMoveTime"),
-                        QString::number(game.MoveMinutes() - 1));
-  }
+  if (!game.MoveClockOn()) SetTimer(game, GameTimer::Elapsed, true);
 }
 
 std::optional<QString> StartGame(Game& game) {
@@ -172,6 +159,7 @@ std::optional<QString> StartGame(Game& game) {
   game.Intellect = game.Settings.LastIntellect;
   game.HintLimit = game.Settings.HintCount;
   game.HintsLeft = game.HintLimit;
+  RefreshHintDisplay(game);
   game.HintUsedThisMove = false;
   game.ClockMinutes = 0;
   game.ClockSeconds = 0;
