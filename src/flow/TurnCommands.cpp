@@ -67,6 +67,10 @@ void SubmitMove(Game& game) {
   GameView& view = game.View();
   view.SetControlEnabled(kGoButton, false);
   PressButton(game, kGoButton, "Go!_1");
+  if (game.GameOver) {  // the time ran out meanwhile
+    view.SetControlEnabled(kGoButton, true);
+    return;
+  }
   ClearExchangeMarks(game);
   ChargeHintForGo(game);
 
