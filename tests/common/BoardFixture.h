@@ -12,6 +12,16 @@
 
 namespace quorim::test {
 
+// The letters A..Z worth their place in the alphabet (A 1, B 2, …), and the star after them.
+inline void UseLettersAToZ(Alphabet& alphabet) {
+  alphabet.AlphabetSize = 26;
+  alphabet.FirstLetterCode = 'A';
+  for (int i = 0; i <= 26; ++i) {
+    alphabet.LetterCode[i] = static_cast<std::uint16_t>('A' + i);
+    alphabet.LetterValue[i] = static_cast<std::uint16_t>(i < 26 ? i + 1 : 0);
+  }
+}
+
 class BoardFixture : public ::testing::Test {
  protected:
   static constexpr int kSide = 15;
@@ -19,13 +29,7 @@ class BoardFixture : public ::testing::Test {
 
   BoardFixture() : game_(view_, DataDir(QStringLiteral("."))) {
     game_.Seed(20261209);
-    Alphabet& alphabet = game_.Alphabet;
-    alphabet.AlphabetSize = 26;
-    alphabet.FirstLetterCode = 'A';
-    for (int i = 0; i <= 26; ++i) {
-      alphabet.LetterCode[i] = static_cast<std::uint16_t>('A' + i);
-      alphabet.LetterValue[i] = static_cast<std::uint16_t>(i < 26 ? i + 1 : 0);
-    }
+    UseLettersAToZ(game_.Alphabet);
     game_.Strings.LoadRaw(QStringLiteral(QUORIM_SHIPPED_DATA "/lang/eng/strings.txt"));
     game_.SetPlayerCount(2);
     game_.Players[1].Name = "Ann";

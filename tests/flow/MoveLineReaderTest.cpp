@@ -5,6 +5,8 @@
 #include "flow/HeadlessView.h"
 #include "model/Bag.h"
 
+#include "BoardFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -22,13 +24,10 @@ struct Table {
 
   Table() {
     game.Seed(20261209);
-    Alphabet& alphabet = game.Alphabet;
-    alphabet.AlphabetSize = 26;
-    alphabet.FirstLetterCode = 'A';
+    test::UseLettersAToZ(game.Alphabet);
     for (int i = 0; i <= 26; ++i) {
-      alphabet.LetterCode[i] = static_cast<std::uint16_t>('A' + i);
-      alphabet.LetterValue[i] = static_cast<std::uint16_t>(i < 26 ? i + 1 : 0);
-      alphabet.LetterQuantity[i] = i == 26 ? 3 : std::string_view("AEIOU").find(char('A' + i)) != std::string_view::npos ? 20 : 4;
+      const bool vowel = std::string_view("AEIOU").find(char('A' + i)) != std::string_view::npos;
+      game.Alphabet.LetterQuantity[i] = i == 26 ? 3 : vowel ? 20 : 4;
     }
     game.SetPlayerCount(2);
     game.Players[1] = {.Name = "Ann", .Kind = kComputer};
