@@ -319,11 +319,6 @@ void TakeUndoRecord(Game& game, int player) {
   undo.WordsLaid = 0;
 }
 
-void RecordRackSnapshot(Game& game, int player) {
-  for (int slot = 1; slot <= kRackSlots; ++slot)
-    game.RackSnapshot[slot] = {game.Racks[player][slot].TileIndex, false};
-}
-
 // Letters laid in this move that no tile carries any more are gone.
 void DropTilelessLetters(Game& game) {
   TPlayField& field = game.PlayField;
@@ -333,12 +328,6 @@ void DropTilelessLetters(Game& game) {
       if (cell.PendingLetter != ' ' && cell.TileIndex == -1) cell.PendingLetter = ' ';
     }
   }
-}
-
-void ClearSelections(Game& game) {
-  game.View().ClearSelectionFrames();
-  game.SelectionFrames.clear();
-  game.PlayField.ClearSelectionMarks();
 }
 
 }  // namespace
@@ -429,7 +418,7 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
       game.ComputerMoveRunning = true;
       // a second pass reports the tiles of the whole turn
       if (firstPass) {
-        RecordRackSnapshot(game, player);
+        TakeRackSnapshot(game, player);
         for (TTile& tile : game.TileTable) {
           if (tile.Owner == kOwnerCommitted) tile.HelpKeyword.clear();
         }
@@ -470,7 +459,7 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
     if (lastPass && game.ComputerUndo.WordsLaid > 0)
       AppendUsedSlots(game, UsedSlotNumbers(game, player));
   }
-  if (game.Settings.SelectWordMode) ClearSelections(game);
+  if (game.Settings.SelectWordMode) game.ClearSelections();
   game.ComputerMoveRunning = false;
   game.View().SetControlCursor(kScreen, ControlCursor::Default);
 }

@@ -166,24 +166,27 @@ void ShowBoardTiles(Game& game) {
     game.View().SetBoardTilesVisible(BoardTiles(game), true);
 }
 
-void RefreshHintDisplay(Game& game) {
+void ShowHintCount(Game& game, bool counted) {
   GameView& view = game.View();
-  const bool unlimited = game.HintsLeft > 10;
-  const QString hint = UpTo(view.ControlHint(kHintButton), u'\n', unlimited);
-  const QString caption = UpTo(view.ControlCaption(kHintMenu), u'(', unlimited).trimmed();
-  if (unlimited) {
+  const QString hint = UpTo(view.ControlHint(kHintButton), u'\n', !counted);
+  const QString caption = UpTo(view.ControlCaption(kHintMenu), u'(', !counted).trimmed();
+  if (counted) {
+    const QString left = QString::number(game.HintsLeft);
+    view.SetControlHint(kHintButton,
+                        hint + u'\n' + game.InterfaceText(u"InGameTagHintsLeft") + left + u' ');
+    view.SetControlCaption(kHintMenu, caption + QStringLiteral(" (") + left + u')');
+  } else {
     view.SetControlHint(kHintButton, hint);
     view.SetControlCaption(kHintMenu, caption);
-    return;
   }
-  const QString left = QString::number(game.HintsLeft);
-  view.SetControlHint(kHintButton, hint + u'\n' + game.InterfaceText(u"InGameTagHintsLeft") + left +
-                                       u' ');
-  view.SetControlCaption(kHintMenu, caption + QStringLiteral(" (") + left + u')');
   if (game.HintsLeft == 0) {
     view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
     view.SetControlEnabled(kHintMenu, false);
   }
+}
+
+void RefreshHintDisplay(Game& game) {
+  ShowHintCount(game, game.HintsLeft <= 10);
 }
 
 void ChargeHintForGo(Game& game) {

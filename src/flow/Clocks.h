@@ -38,7 +38,10 @@ void ResumeMoveClock(Game& game, bool always = false);
 void HideBoardTiles(Game& game);
 void ShowBoardTiles(Game& game);
 
-// The hint button's hint and the menu item's caption show the hints left; none left disables them.
+// The hint button's hint and the menu item's caption show the hints left, or only their first
+// line and title; none left disables them.
+void ShowHintCount(Game& game, bool counted);
+// The same with the count unless hints are unlimited.
 void RefreshHintDisplay(Game& game);
 // Go after a hint in this move spends one of a limited allowance, accepted or not.
 void ChargeHintForGo(Game& game);

@@ -93,8 +93,7 @@ void EndGame(Game& game) {
   SetScreenCursor(game, ControlCursor::Default);
   SetTimer(game, GameTimer::Elapsed, false);
   SetTimer(game, GameTimer::Move, false);
-  view.ClearSelectionFrames();
-  game.SelectionFrames.clear();
+  game.ClearSelections();
 
   const int winner = FindWinner(game);
   if (!game.GameOverShown) {

@@ -16,27 +16,6 @@ constexpr int kYellow = 65535;
 constexpr int kNoBrush = -1;
 
 const QString kHintButton = QStringLiteral("InGameButtongHint");
-const QString kHintMenu = QStringLiteral("MenuHelpHInt");
-
-// The first hint of a move shows the count it will cost; the count itself is charged later.
-void ShowHintsLeft(Game& game) {
-  GameView& view = game.View();
-  const QString hint = view.ControlHint(kHintButton).section(u'\n', 0, 0);
-  const QString caption = view.ControlCaption(kHintMenu).section(QStringLiteral(" ("), 0, 0);
-  if (game.HintsLeft > 0 && game.HintLimit <= 10) {
-    const QString left = QString::number(game.HintsLeft);
-    view.SetControlHint(kHintButton,
-                        hint + u'\n' + game.InterfaceText(u"InGameTagHintsLeft") + left + u' ');
-    view.SetControlCaption(kHintMenu, caption + QStringLiteral(" (") + left + u')');
-    return;
-  }
-  if (game.HintsLeft == 0) {
-    view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
-    view.SetControlEnabled(kHintMenu, false);
-  }
-  view.SetControlHint(kHintButton, hint);
-  view.SetControlCaption(kHintMenu, caption);
-}
 
 void ShowHintRunning(Game& game, bool running) {
   GameView& view = game.View();
@@ -86,7 +65,8 @@ void HintCommand(Game& game) {
   CommandScope scope(game);
   GameView& view = game.View();
   ShowHintRunning(game, true);
-  if (!game.HintUsedThisMove) ShowHintsLeft(game);
+  // the first hint of a move shows the count it will cost; the count is charged later
+  if (!game.HintUsedThisMove) ShowHintCount(game, game.HintsLeft > 0 && game.HintLimit <= 10);
   view.ClearSelectionFrames();
   ReturnLaidLetters(game);
   ClearExchangeMarks(game);

@@ -23,10 +23,15 @@ constexpr int kEndWithoutQuestionScore = 300;
 const QString kGoButton = QStringLiteral("InGameButtongGo");
 const QString kExchangeButton = QStringLiteral("InGameButtongChangeLetters");
 
-// The commands of a move are refused while nothing may be moved.
-bool MoveCommandsRefused(const Game& game) {
-  return game.GameOver || game.TurnPhase == TTurnPhase::DrawPhase || game.HandTile() >= 0 ||
-         ScreenBusy(game) || game.DemoRunning;
+// A command of the move during a hint only stops the hint; while nothing may be moved it is
+// refused.
+bool TakesMoveCommand(Game& game) {
+  if (game.TurnPhase == TTurnPhase::HintPhase) {
+    CancelHint(game);
+    return false;
+  }
+  return !game.GameOver && game.TurnPhase != TTurnPhase::DrawPhase && game.HandTile() < 0 &&
+         !ScreenBusy(game) && !game.DemoRunning;
 }
 
 // Participant 1 sees his button pressed for a moment.
@@ -41,12 +46,6 @@ void PressButton(Game& game, const QString& button, const char* picture) {
 void SetCheckCommandsEnabled(Game& game, bool enabled) {
   for (const char* name : {"MenuGameSave", "MenuGameLoad", "MenuGameEnd"})
     game.View().SetControlEnabled(QString::fromLatin1(name), enabled);
-}
-
-void ClearSelections(Game& game) {
-  game.View().ClearSelectionFrames();
-  game.SelectionFrames.clear();
-  game.PlayField.ClearSelectionMarks();
 }
 
 // After an accepted move or an exchange the participant takes letters and the turn passes. With
@@ -96,7 +95,7 @@ void SubmitMove(Game& game) {
     if (moveClock) SetTimer(game, GameTimer::Move, true);
     return;
   }
-  ClearSelections(game);
+  game.ClearSelections();
   game.HintUsedThisMove = false;
   FinishTurn(game);
 }
@@ -144,7 +143,7 @@ void DropLostTurnsLine(Game& game) {
 // The participant whose time ran out takes no letters; the next one moves with his full time.
 void PassTurnAfterTimeOut(Game& game) {
   DropLostTurnsLine(game);
-  ClearSelections(game);
+  game.ClearSelections();
   ResetFailedMove(game);
   ReturnLaidLetters(game);
   game.HintUsedThisMove = false;  // a hint of the lost turn is nobody's now
@@ -181,21 +180,13 @@ void PassTurnAfterTimeOut(Game& game) {
 }  // namespace
 
 void GoCommand(Game& game) {
-  if (game.TurnPhase == TTurnPhase::HintPhase) {
-    CancelHint(game);
-    return;
-  }
-  if (MoveCommandsRefused(game)) return;
+  if (!TakesMoveCommand(game)) return;
   CommandScope scope(game);
   SubmitMove(game);
 }
 
 void ExchangeCommand(Game& game) {
-  if (game.TurnPhase == TTurnPhase::HintPhase) {
-    CancelHint(game);
-    return;
-  }
-  if (MoveCommandsRefused(game)) return;
+  if (!TakesMoveCommand(game)) return;
   CommandScope scope(game);
   PressButton(game, kExchangeButton, "Cng!_1");
   if (game.GameOver) return;
@@ -210,28 +201,17 @@ void ExchangeCommand(Game& game) {
     return;
   }
   const bool hinted = game.HintUsedThisMove;
-  const bool moveClock = TimerRunning(game, GameTimer::Move);
   SetTimer(game, GameTimer::Move, false);
-  switch (ExchangeMarkedLetters(game)) {
-    case ExchangeOutcome::Declined:
-      EndGame(game);
-      return;
-    case ExchangeOutcome::NothingMarked:
-      if (moveClock) SetTimer(game, GameTimer::Move, true);
-      return;
-    case ExchangeOutcome::Exchanged:
-      break;
+  if (ExchangeMarkedLetters(game) == ExchangeOutcome::Declined) {
+    EndGame(game);
+    return;
   }
   if (hinted && game.HintLimit <= 10) RefreshHintDisplay(game);
   FinishTurn(game);
 }
 
 void PreviewCommand(Game& game) {
-  if (game.TurnPhase == TTurnPhase::HintPhase) {
-    CancelHint(game);
-    return;
-  }
-  if (MoveCommandsRefused(game)) return;
+  if (!TakesMoveCommand(game)) return;
   CommandScope scope(game);
   game.PreviewMode = true;
   CheckAndScoreMove(game, 1);

@@ -89,8 +89,7 @@ void BeginTurn(Game& game) {
     return;
   }
   game.TurnPhase = TTurnPhase::MovePhase;
-  for (int slot = 1; slot <= kRackSlots; ++slot)
-    game.RackSnapshot[slot] = {game.Racks[player][slot].TileIndex, false};
+  TakeRackSnapshot(game, player);
   const QString sound =
       OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
   game.PlaySound(sound);
@@ -133,8 +132,7 @@ void RunNewGame(Game& game) {
 
   view.BackgroundMusic(MusicCue::Start);
   game.HintList.clear();
-  view.ClearSelectionFrames();
-  game.SelectionFrames.clear();
+  game.ClearSelections();
   view.KeepScreenAlive();
 
   if (const auto refused = StartGame(game)) {

@@ -87,6 +87,12 @@ int Game::MoveMinutes() const {
   return digit >= '1' && digit <= '9' ? digit - '0' : 0;
 }
 
+void Game::ClearSelections() {
+  view_->ClearSelectionFrames();
+  SelectionFrames.clear();
+  PlayField.ClearSelectionMarks();
+}
+
 int Game::HandTile() const {
   for (std::size_t k = 0; k < TileTable.size(); ++k) {
     if (TileTable[k].Owner == kOwnerHand) return static_cast<int>(k);

@@ -75,6 +75,9 @@ class Game {
   int ScoreLimit() const;
   // After an accepted move: a participant who reached the score limit ends the game.
   void CheckScoreLimit();
+  // The frames drawn over words go from the screen and the record, the board's selection map is
+  // cleared.
+  void ClearSelections();
   // The tile hanging on the mouse, or -1.
   int HandTile() const;
 

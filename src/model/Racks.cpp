@@ -109,9 +109,12 @@ bool TakeTileToRack(Game& game, TakeFrom from, int player, int x, int y) {
 void FinishDrawing(Game& game, int player) {
   AppendGameClock(game);
   AppendRackRecord(game, player);
-  for (int slot = 1; slot <= kRackSlots; ++slot) {
+  TakeRackSnapshot(game, player);
+}
+
+void TakeRackSnapshot(Game& game, int player) {
+  for (int slot = 1; slot <= kRackSlots; ++slot)
     game.RackSnapshot[slot] = {game.Racks[player][slot].TileIndex, false};
-  }
 }
 
 bool MayDrawMore(const Game& game, int player) {
@@ -218,8 +221,7 @@ ExchangeOutcome ExchangeMarkedLetters(Game& game) {
     return ExchangeOutcome::Declined;
   }
   ReturnLaidLetters(game);
-  game.View().ClearSelectionFrames();
-  game.PlayField.ClearSelectionMarks();
+  game.ClearSelections();
   // An exchange spends a hint taken in this move even when hints are unlimited.
   if (game.HintUsedThisMove && game.HintsLeft > 0) --game.HintsLeft;
   game.HintUsedThisMove = false;

@@ -52,6 +52,8 @@ ClickedTileResult TakeClickedBagTile(Game& game, int x, int y);
 
 // The record of the rack after letter taking and the snapshot the next move starts from.
 void FinishDrawing(Game& game, int player);
+// RackSnapshot := the participant's rack tiles, none used yet: what his move starts from.
+void TakeRackSnapshot(Game& game, int player);
 
 // A random bag place whose letter has been taken; none when every place is occupied.
 struct BagPlace {
