@@ -14,6 +14,8 @@ constexpr int kRed = 255;
 constexpr int kGameClockColor = 16776960;
 constexpr int kMoveClockColor = 65280;
 constexpr int kIdleClockColor = 8421376;
+constexpr int kOddPlayerColor = 65280;
+constexpr int kEvenPlayerColor = 16711935;
 constexpr int kWarningSeconds = 20;
 constexpr int kTickingSeconds = 10;
 
@@ -187,6 +189,33 @@ void ShowHintCount(Game& game, bool counted) {
 
 void RefreshHintDisplay(Game& game) {
   ShowHintCount(game, game.HintsLeft <= 10);
+}
+
+void RefreshHintDisplayAfterLoading(Game& game) {
+  RefreshHintDisplay(game);
+  if (game.HintsLeft > 10)
+    game.View().SetControlEnabled(kHintMenu, game.HintLimit == kHintsUnlimited);
+}
+
+void ShowClocksAfterLoading(Game& game) {
+  GameView& view = game.View();
+  if (game.MoveClockOn()) {
+    if (game.TurnPhase == TTurnPhase::MovePhase) SetTimer(game, GameTimer::Move, true);
+    const int player = game.CurrentPlayer;
+    const bool warning = game.ClockMinutes == 0 && game.ClockSeconds <= kWarningSeconds;
+    const int color =
+        warning ? kRed
+        : player % 2 == 1
+            ? view.SkinColor(QStringLiteral("InGamePlayerColor1"), kOddPlayerColor)
+            : view.SkinColor(QStringLiteral("InGamePlayerColor2"), kEvenPlayerColor);
+    view.SetControlColor(ClockLabel(player), color);
+    ShowBoardTiles(game);
+  }
+  if (game.GameClockOn()) {
+    const int color = view.SkinColor(QStringLiteral("InGameTimeActive"), kGameClockColor);
+    for (int player = 1; player <= game.PlayerCount(); ++player)
+      view.SetControlColor(ClockLabel(player), color);
+  }
 }
 
 void ChargeHintForGo(Game& game) {

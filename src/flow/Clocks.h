@@ -43,6 +43,13 @@ void ShowBoardTiles(Game& game);
 void ShowHintCount(Game& game, bool counted);
 // The same with the count unless hints are unlimited.
 void RefreshHintDisplay(Game& game);
+// After a game was loaded: unlimited hints leave the menu item usable only when the game allows
+// them without limit.
+void RefreshHintDisplayAfterLoading(Game& game);
+// After a game was loaded the move clock of the participant on turn runs again in his colour
+// (red in its last seconds); a game clock shows on every panel.
+void ShowClocksAfterLoading(Game& game);
+
 // Go after a hint in this move spends one of a limited allowance, accepted or not.
 void ChargeHintForGo(Game& game);
 

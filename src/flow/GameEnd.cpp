@@ -3,6 +3,7 @@
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "flow/HallOfFameFile.h"
+#include "flow/SavedGames.h"
 #include "model/Layouts.h"
 
 namespace quorim {
@@ -103,6 +104,7 @@ void EndGame(Game& game) {
   if (!game.DemoRunning) UpdateHallOfFame(game, winner);
   SetTimer(game, GameTimer::Flash, false);
   SetTimer(game, GameTimer::System, false);
+  if (!game.DemoRunning) SaveGame(game, kLastGameSlot);
   HideGameControls(game);
   SetTitleMenus(game);
   game.HintsLeft = game.HintLimit;

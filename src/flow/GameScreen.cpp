@@ -1,5 +1,6 @@
 #include "flow/GameScreen.h"
 
+#include "flow/SavedGames.h"
 #include "media/CodePages.h"
 
 #include <initializer_list>
@@ -48,12 +49,18 @@ bool ScreenBusy(const Game& game) {
 }
 
 void ShowTitleScreen(Game& game, bool visible) {
+  GameView& view = game.View();
   for (const char* name :
-       {"MenuBgr", "MenuButton1", "MenuButton2", "MenuButton3", "MenuButton6",
-        "ScreenButtonTitleNewGame", "ScreenButtonTitleLoadGame", "ScreenButtonTitleExit",
-        "ScreenButtonTitleContinue", "ScreenButtonTitleLastPlayer"}) {
-    game.View().SetControlVisible(QString::fromLatin1(name), visible);
+       {"MenuBgr", "MenuButton1", "MenuButton2", "MenuButton3", "ScreenButtonTitleNewGame",
+        "ScreenButtonTitleLoadGame", "ScreenButtonTitleExit", "ScreenButtonTitleLastPlayer"}) {
+    view.SetControlVisible(QString::fromLatin1(name), visible);
   }
+  // Continue is offered only for a last game that can be read.
+  const auto lastGame = visible ? SlotSummary(game, kLastGameSlot) : std::nullopt;
+  const QString continueButton = QStringLiteral("ScreenButtonTitleContinue");
+  if (lastGame) view.SetControlHint(continueButton, lastGame->summary);
+  view.SetControlVisible(continueButton, lastGame.has_value());
+  view.SetControlVisible(QStringLiteral("MenuButton6"), lastGame.has_value());
 }
 
 void ShowStatus(Game& game, const QString& text, int color) {

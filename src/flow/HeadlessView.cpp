@@ -128,6 +128,16 @@ bool HeadlessView::ShowNewGameWindow() {
   return newGameAccepted_;
 }
 
+std::optional<int> HeadlessView::ShowSaveGameWindow(SaveWindowMode mode,
+                                                    const std::function<void(int)>& saveInto) {
+  const bool saving = mode == SaveWindowMode::Save;
+  Record(QStringLiteral("ShowSaveGameWindow"),
+         {saving ? QStringLiteral("save") : QStringLiteral("load"),
+          saveSlot_ ? Number(*saveSlot_) : QStringLiteral("cancel")});
+  if (saving && saveSlot_ && saveInto) saveInto(*saveSlot_);
+  return saveSlot_;
+}
+
 void HeadlessView::ShowGameOverWindow(const GameOverText& result) {
   Record(QStringLiteral("ShowGameOverWindow"), {Number(result.winner), result.text});
 }
@@ -177,6 +187,16 @@ void HeadlessView::ShowPanelOnTurn(int previous, int current, bool arrange) {
 void HeadlessView::SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) {
   Record(QStringLiteral("SetBoardTilesVisible"), {Number(static_cast<int>(tiles.size())),
                                                   YesNo(visible)});
+}
+
+void HeadlessView::RestoreWindowPlaces(const WindowPlaces& places) {
+  Record(QStringLiteral("RestoreWindowPlaces"),
+         {places.mainWindow ? PointText(*places.mainWindow) : QStringLiteral("-"),
+          places.playForm ? PointText(*places.playForm) : QStringLiteral("-"),
+          Number(static_cast<int>(places.panels.size()))});
+  if (places.mainWindow) windowPlaces_.mainWindow = places.mainWindow;
+  if (places.playForm) windowPlaces_.playForm = places.playForm;
+  if (!places.panels.empty()) windowPlaces_.panels = places.panels;
 }
 
 void HeadlessView::DrawPlayField() {

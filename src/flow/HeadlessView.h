@@ -53,6 +53,9 @@ class HeadlessView : public GameView {
   }
   // The answer of the next new game windows: accepted unless set otherwise.
   void SetNewGameWindowAccepted(bool accepted) { newGameAccepted_ = accepted; }
+  // The slot the next save and load windows choose; nothing cancels them.
+  void ChooseSaveSlot(std::optional<int> slot) { saveSlot_ = slot; }
+  void SetWindowPlaces(const WindowPlaces& places) { windowPlaces_ = places; }
   void SetMessageWindowOpen(bool open) { messageWindowOpen_ = open; }
   void SetMinimized(bool minimized) { minimized_ = minimized; }
   // The entries a list control would take from the language file.
@@ -87,6 +90,8 @@ class HeadlessView : public GameView {
   bool ShowNewGameWindow() override;
   void ShowGameOverWindow(const GameOverText& result) override;
   void ShowHallOfFame(int highlightedEntry) override;
+  std::optional<int> ShowSaveGameWindow(SaveWindowMode mode,
+                                        const std::function<void(int)>& saveInto) override;
   bool MessageWindowOpen() const override { return messageWindowOpen_; }
   void CloseModalWindows() override;
   bool Minimized() const override { return minimized_; }
@@ -97,6 +102,8 @@ class HeadlessView : public GameView {
   void BuildGameScreen() override;
   void ReleaseGameScreen() override;
   void ShowPanelOnTurn(int previous, int current, bool arrange) override;
+  WindowPlaces CurrentWindowPlaces() const override { return windowPlaces_; }
+  void RestoreWindowPlaces(const WindowPlaces& places) override;
   void SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) override;
   void DrawPlayField() override;
   void PlaceTiles() override;
@@ -152,6 +159,8 @@ class HeadlessView : public GameView {
   std::map<QString, ControlState> controls_;
   int pausedMilliseconds_ = 0;
   bool newGameAccepted_ = true;
+  std::optional<int> saveSlot_;
+  WindowPlaces windowPlaces_{1920, 1080, ScreenPoint{100, 60}, ScreenPoint{1500, 300}, {}};
   bool messageWindowOpen_ = false;
   bool minimized_ = false;
   bool recording_ = true;

@@ -7,6 +7,7 @@
 #include "flow/GameEnd.h"
 #include "flow/GameScreen.h"
 #include "flow/HintCommand.h"
+#include "flow/SavedGames.h"
 #include "flow/TurnController.h"
 #include "flow/TurnDisplay.h"
 #include "model/MoveLineFormat.h"
@@ -288,6 +289,7 @@ bool ExitRequest(Game& game) {
   }
   for (GameTimer timer : {GameTimer::System, GameTimer::Flash, GameTimer::Elapsed, GameTimer::Move})
     SetTimer(game, timer, false);
+  if (game.GameRunning && !game.DemoRunning) SaveGame(game, kLastGameSlot);
   if (game.DemoRunning) RestoreDemoKinds(game);
   WriteMainSettings(game);
   WritePlayerSettings(game, game.Players[1].Name);

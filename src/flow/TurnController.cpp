@@ -55,6 +55,8 @@ void WaitWhileAnimationBusy(Game& game) {
   while (game.AnimationBusy && !game.GameOver) game.View().KeepScreenAlive();
 }
 
+}  // namespace
+
 // The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
 // until the turn is back with someone who holds letters.
 void DealRoundTheTable(Game& game) {
@@ -66,7 +68,11 @@ void DealRoundTheTable(Game& game) {
   }
 }
 
-}  // namespace
+void PlayTurnSound(Game& game) {
+  const QString sound =
+      OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
+  game.PlaySound(sound);
+}
 
 void OfferManualDrawing(Game& game) {
   game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
@@ -90,9 +96,7 @@ void BeginTurn(Game& game) {
   }
   game.TurnPhase = TTurnPhase::MovePhase;
   TakeRackSnapshot(game, player);
-  const QString sound =
-      OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
-  game.PlaySound(sound);
+  PlayTurnSound(game);
 }
 
 void TakeLetters(Game& game, int player) {
@@ -153,6 +157,7 @@ std::optional<QString> StartGame(Game& game) {
   game.GameRunning = true;
   game.GameOver = false;
   game.GameOverShown = false;
+  game.LoadedClockText.clear();
   game.Limits = game.Settings.LastLimits.substr(0, 20);
   game.Intellect = game.Settings.LastIntellect;
   game.HintLimit = game.Settings.HintCount;

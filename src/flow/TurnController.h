@@ -31,6 +31,13 @@ void TakeLetters(Game& game, int player);
 // The person on turn clicks his letters out of the face-down bag.
 void OfferManualDrawing(Game& game);
 
+// The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
+// until the turn is back with someone who holds letters.
+void DealRoundTheTable(Game& game);
+
+// One of the three "your move" sounds.
+void PlayTurnSound(Game& game);
+
 // The turn of the person now on turn begins: his move phase, or first taking letters, or the
 // game's end when he holds no letters and the bag is empty.
 void BeginTurn(Game& game);

@@ -34,12 +34,26 @@ QStringList SplitLines(QStringView text) {
   return lines;
 }
 
+QStringList Utf8TextLines(QByteArray bytes) {
+  // Only a real mark is skipped: a file saved without one keeps its first letters.
+  if (bytes.startsWith(kUtf8Mark)) bytes.remove(0, 3);
+  return SplitLines(QString::fromUtf8(bytes));
+}
+
+QByteArray Utf8TextBytes(const QStringList& lines) {
+  QByteArray bytes;
+  if (!lines.empty()) bytes.append(kUtf8Mark);
+  for (const QString& line : lines) {
+    bytes.append(line.toUtf8());
+    bytes.append("\r\n");
+  }
+  return bytes;
+}
+
 bool LoadUtf8TextFile(const QString& path, QStringList& lines) {
   QByteArray bytes;
   if (!ReadWhole(path, bytes)) return false;
-  // Only a real mark is skipped: a file saved without one keeps its first letters.
-  if (bytes.startsWith(kUtf8Mark)) bytes.remove(0, 3);
-  lines = SplitLines(QString::fromUtf8(bytes));
+  lines = Utf8TextLines(std::move(bytes));
   return true;
 }
 
@@ -72,13 +86,7 @@ bool LoadUnicodeTextFile(const QString& path, QStringList& lines) {
 bool SaveUtf8TextFile(const QString& path, const QStringList& lines) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  QByteArray bytes;
-  if (!lines.empty()) bytes.append(kUtf8Mark);
-  for (const QString& line : lines) {
-    bytes.append(line.toUtf8());
-    bytes.append("\r\n");
-  }
-  file.write(bytes);
+  file.write(Utf8TextBytes(lines));
   return file.commit();
 }
 

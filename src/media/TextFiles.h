@@ -28,6 +28,10 @@ bool LoadUnicodeTextFile(const QString& path, QStringList& lines);
 // empty file. The old file stays whole until the new one is complete.
 bool SaveTextFile(const QString& path, const TextLines& lines, int languageCodePage);
 
+// The text of a UTF-8 file held in memory, and the bytes such a file is written with.
+QStringList Utf8TextLines(QByteArray bytes);
+QByteArray Utf8TextBytes(const QStringList& lines);
+
 // Splits text at CR LF, LF and CR; a final line break does not start another line.
 QStringList SplitLines(QStringView text);
 

@@ -23,21 +23,17 @@ void Game::PlaySound(const QString& sample) {
   if (Settings.PlaySounds && ShowsEffects()) view_->PlaySoundEffect(sample);
 }
 
-namespace {
-
-int CodePageOf(const LocaleTable& locales, const QString& lang) {
-  const int codePage = LanguageCodePage(locales, lang);
-  return codePage == 0 ? kBaseCodePage : codePage;
-}
-
-}  // namespace
-
 int Game::InterfaceCodePage() const {
-  return CodePageOf(Locales, Settings.InterfaceLang);
+  return LanguageCodePage(Settings.InterfaceLang);
 }
 
 int Game::DictionaryCodePage() const {
-  return CodePageOf(Locales, Settings.DictionaryLang);
+  return LanguageCodePage(Settings.DictionaryLang);
+}
+
+int Game::LanguageCodePage(const QString& language) const {
+  const int codePage = quorim::LanguageCodePage(Locales, language);
+  return codePage == 0 ? kBaseCodePage : codePage;
 }
 
 namespace {

@@ -62,6 +62,7 @@ class Game {
   // letters in the dictionary language's (the base page for a language without one).
   int InterfaceCodePage() const;
   int DictionaryCodePage() const;
+  int LanguageCodePage(const QString& language) const;
   // The limits name a game time: "Time-…".
   bool GameClockOn() const;
   // The limits name a time per move: "… Move-…".
@@ -132,6 +133,10 @@ class Game {
   bool PauseOnMinimazed = true;  // the options window's check box; not a stored setting
   std::array<bool, 4> TimersRunning{};  // by GameTimer
   std::array<std::uint8_t, kMaxPlayers + 1> DemoSavedKinds{};
+  bool ContinuePending = false;  // the next load command takes the last game, without a window
+  // The clock text of the save loaded last, so that loading it again keeps the running clocks;
+  // emptied by every new game.
+  QString LoadedClockText;
 
   // The computer opponent: its strength (1 low, 2 normal, 3 high) for every computer of the
   // game, the placements its latest search found in the order found, the same sorted best first,

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,23 @@ struct GameOverText {
   QString text;
 };
 
+// Where the windows of a game stand, for a saved game: the screen's size, the main window (none
+// while it is maximised), the play form and the participant panels in panel order.
+struct PanelPlace {
+  ScreenPoint at;
+  bool folded = false;
+  int helpContext = 0;  // 666: pinned
+};
+struct WindowPlaces {
+  int screenWidth = 0;
+  int screenHeight = 0;
+  std::optional<ScreenPoint> mainWindow;
+  std::optional<ScreenPoint> playForm;
+  std::vector<PanelPlace> panels;
+};
+
+enum class SaveWindowMode { Save, Load };
+
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -95,6 +113,12 @@ class GameView {
   // The star, message, options and save windows, whichever is open, close with the answer No.
   virtual void CloseModalWindows() = 0;
 
+  // The save and load window, modal, listing the slots of participant 1's save number: the slot
+  // chosen, or nothing when it was cancelled. In save mode the chosen slot is saved into through
+  // saveInto before the window plays its saving animation.
+  virtual std::optional<int> ShowSaveGameWindow(SaveWindowMode mode,
+                                                const std::function<void(int)>& saveInto) = 0;
+
   // The main window.
   virtual bool Minimized() const = 0;
   virtual void Minimize() = 0;
@@ -109,6 +133,9 @@ class GameView {
   // The panel of the participant on turn is unfolded and brought to the front; with arrange the
   // previous one (0: none) is folded.
   virtual void ShowPanelOnTurn(int previous, int current, bool arrange) = 0;
+  virtual WindowPlaces CurrentWindowPlaces() const = 0;
+  // Each place given is taken; a pinned panel gets its pin button pressed.
+  virtual void RestoreWindowPlaces(const WindowPlaces& places) = 0;
   // Every tile lying on the board is hidden or shown again.
   virtual void SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) = 0;
 

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorim {
 
@@ -19,7 +20,9 @@ bool FitsMoveRecord(std::string_view text);
 // holds none yet.
 void AppendGameClock(Game& game);
 
-// "SLOT:" (once per line), then letter "/" tile "," for each of the seven slots.
+// letter "/" tile "," for each of the seven slots, a space and -1 for an empty one.
+std::string RackEntries(const Game& game, int player);
+// "SLOT:" (once per line), then the rack's entries.
 void AppendRackRecord(Game& game, int player);
 
 // "TAKESTAR:" (once per line), then rack tile "/" board tile ",".
@@ -30,6 +33,15 @@ void AppendStarTakeBack(Game& game, int rackTile, int boardTile);
 void AppendPlayedWord(Game& game, const TPlayedWord& word, int points, bool hinted);
 // "FULLSETBONUS," for a move that emptied the rack.
 void AppendFullRackBonus(Game& game);
+// Saving puts the clock ("MTIME:" or "ETIME:") and the letters laid but not yet submitted
+// ("PLAYGROUND:" then x x 1000 + y "/" tile ",", column by column) on the current line. Saving the
+// same turn again replaces both with what holds now.
+void RecordClockForSave(Game& game, std::string_view keyword);
+void RecordPendingLettersForSave(Game& game);
+// "HELPED:" and one entry per hint shown in this move: word "(" points ")" start x 100 + line
+// direction ",".
+std::string HelpedToken(const std::vector<TPlayedWord>& hints);
+
 // "(USED:" and the rack slots (1..7, no separator) whose tiles the move laid, then "),".
 void AppendUsedSlots(Game& game, const std::string& slotNumbers);
 

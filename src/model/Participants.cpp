@@ -17,6 +17,13 @@ void SetDefaultParticipants(Game& game, const std::string& personName,
 void SetUpGameModel(Game& game) {
   game.MoveLog.Start();
   BuildPlayField(game, game.Settings.LastTemplate);
+  ClearParticipantsForGame(game);
+  FillBag(game);
+  game.FirstMove = true;
+  game.CurrentPlayer = game.Random(game.PlayerCount()) + 1;
+}
+
+void ClearParticipantsForGame(Game& game) {
   for (int player = 1; player <= game.PlayerCount(); ++player) {
     game.Players[player].Score = 0;
     game.Players[player].ExchangeRun = 0;
@@ -27,9 +34,6 @@ void SetUpGameModel(Game& game) {
     }
     game.PlayedWords[player].clear();
   }
-  FillBag(game);
-  game.FirstMove = true;
-  game.CurrentPlayer = game.Random(game.PlayerCount()) + 1;
 }
 
 void AddScore(Game& game, int player, int points) {

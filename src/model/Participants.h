@@ -18,6 +18,9 @@ void SetDefaultParticipants(Game& game, const std::string& personName,
 // and the bag), clears scores, racks and recorded words, and draws the first participant.
 void SetUpGameModel(Game& game);
 
+// Every participant starts without points, exchanges, letters or recorded words.
+void ClearParticipantsForGame(Game& game);
+
 // The only way a score changes; the score display counts up to the new score.
 void AddScore(Game& game, int player, int points);
 

@@ -31,4 +31,14 @@ TSelectionFrame FrameFromPixels(std::uint8_t direction, const FramePixels& frame
   return cells;
 }
 
+FramePixels PixelsOfFrame(const TSelectionFrame& frame, int boardLeft, int boardTop) {
+  // one pixel round the tiles of the first and the last cell
+  const int near = kCellPixels * frame.Start - 1;
+  const int far = kCellPixels * frame.End + kCellPixels - 2;
+  const int side = kCellPixels * frame.Line - 1;
+  if (frame.Direction == kVertical)
+    return {boardLeft + side, boardTop + near, boardLeft + side + kCellPixels - 2, boardTop + far};
+  return {boardLeft + near, boardTop + side, boardLeft + far, boardTop + side + kCellPixels - 2};
+}
+
 }  // namespace quorim

@@ -25,4 +25,7 @@ struct FramePixels {
 TSelectionFrame FrameFromPixels(std::uint8_t direction, const FramePixels& frame, int boardLeft,
                                 int boardTop);
 
+// The rectangle the board display draws around a frame's cells, the reverse of FrameFromPixels.
+FramePixels PixelsOfFrame(const TSelectionFrame& frame, int boardLeft, int boardTop);
+
 }  // namespace quorim

@@ -4,6 +4,7 @@
 #include "media/CodePages.h"
 #include "media/LetterCase.h"
 #include "media/TextFiles.h"
+#include "persistence/KeyedText.h"
 
 #include <QStringList>
 
@@ -23,27 +24,6 @@ constexpr int kSkinWidth = 50;
 constexpr int kLimitsWidth = 20;
 constexpr int kTemplateWidth = 255;
 constexpr int kDefaultLensSize = 120;
-
-// Far beyond every field's range, so that a long run of digits still clamps to the top.
-constexpr long long kSaturatedNumber = 1'000'000'000;
-
-std::optional<long long> DecimalNumber(std::string_view text) {
-  const auto isSpace = [](char ch) { return ch == ' ' || ch == '\t'; };
-  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-  bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty()) return std::nullopt;
-  long long number = 0;
-  for (char ch : text) {
-    if (ch < '0' || ch > '9') return std::nullopt;
-    number = std::min(number * 10 + (ch - '0'), kSaturatedNumber);
-  }
-  return negative ? -number : number;
-}
 
 // A cut that never leaves half of a surrogate pair behind.
 QString Cut(const QString& text, qsizetype width) {
@@ -144,46 +124,7 @@ constexpr OptionKey kTemplateOptions[] = {
     {u"Black", &Settings::Black, 1, 1000},
 };
 
-// The key=value lines of a settings file, keys found wherever they stand.
-class SettingsReader {
- public:
-  SettingsReader(QStringList lines, int codePage) : lines_(std::move(lines)), codePage_(codePage) {
-    for (QString& line : lines_) {
-      if (line.startsWith(u'\r')) line.remove(0, 1);
-      if (line.endsWith(u'\r')) line.chop(1);
-    }
-  }
-
-  void SetCodePage(int codePage) { codePage_ = codePage; }
-
-  std::optional<QString> Find(QStringView key) const {
-    for (const QString& line : lines_) {
-      const qsizetype equals = line.indexOf(u'=');
-      if (equals >= 0 && QStringView(line).left(equals).compare(key, Qt::CaseInsensitive) == 0) {
-        return line.mid(equals + 1);
-      }
-    }
-    return std::nullopt;
-  }
-  QString Text(QStringView key) const { return Find(key).value_or(QString()); }
-  std::string GameText(QStringView key) const { return ToGameText(Text(key), codePage_); }
-  bool Bool(QStringView key) const { return Text(key) == u"1"; }
-  std::optional<long long> Number(QStringView key) const {
-    return DecimalNumber(Text(key).toStdString());
-  }
-
-  // A value that is no number keeps the field as it is.
-  template <typename Field>
-  void ReadNumber(QStringView key, Field& field, long long low, long long high) const {
-    if (const auto number = Number(key)) field = static_cast<Field>(std::clamp(*number, low, high));
-  }
-
- private:
-  QStringList lines_;
-  int codePage_;
-};
-
-void ReadOptions(const SettingsReader& reader, Settings& settings, Options options) {
+void ReadOptions(const KeyedTextReader& reader, Settings& settings, Options options) {
   for (const OptionKey& option : options) {
     std::visit(
         [&](auto field) {
@@ -197,51 +138,22 @@ void ReadOptions(const SettingsReader& reader, Settings& settings, Options optio
   }
 }
 
-class SettingsWriter {
- public:
-  explicit SettingsWriter(int codePage) : codePage_(codePage) {}
-
-  // The carriage return makes an editor show a blank line before every later section.
-  void Header(QStringView name) {
-    lines_.append((lines_.isEmpty() ? QString() : QStringLiteral("\r")) + u'[' + name.toString() +
-                  u']');
+void WriteOptions(KeyedTextWriter& file, const Settings& settings, Options options) {
+  for (const OptionKey& option : options) {
+    std::visit(
+        [&](auto field) {
+          if constexpr (std::is_same_v<decltype(field), bool Settings::*>) {
+            file.Bool(option.key, settings.*field);
+          } else {
+            file.Number(option.key, settings.*field);
+          }
+        },
+        option.field);
   }
-  void Text(QStringView key, const QString& value) { lines_.append(key.toString() + u'=' + value); }
-  // Converted back with the interface's letters, so that names round-trip.
-  void GameText(QStringView key, std::string_view value) {
-    Text(key, FromGameText(value, codePage_));
-  }
-  void Bool(QStringView key, bool value) {
-    Text(key, value ? QStringLiteral("1") : QStringLiteral("0"));
-  }
-  void Number(QStringView key, long long value) { Text(key, QString::number(value)); }
-  void Options(const Settings& settings, Options options) {
-    for (const OptionKey& option : options) {
-      std::visit(
-          [&](auto field) {
-            if constexpr (std::is_same_v<decltype(field), bool Settings::*>) {
-              Bool(option.key, settings.*field);
-            } else {
-              Number(option.key, settings.*field);
-            }
-          },
-          option.field);
-    }
-  }
-
-  const QStringList& Lines() const { return lines_; }
-
- private:
-  QStringList lines_;
-  int codePage_;
-};
-
-QString Numbered(QStringView key, int n) {
-  return key.toString() + QString::number(n);
 }
 
 // A language code is never empty: an absent one keeps the language chosen at start-up.
-void ReadLanguage(const SettingsReader& reader, QStringView key, QString& field) {
+void ReadLanguage(const KeyedTextReader& reader, QStringView key, QString& field) {
   const QString value = reader.Text(key);
   if (!value.isEmpty()) field = value;
 }
@@ -308,7 +220,7 @@ bool ReadMainSettings(Game& game) {
   QStringList lines;
   const bool found =
       LoadUtf8TextFile(game.Data.Resolve(kMainSettingsFile), lines) && !lines.isEmpty();
-  const SettingsReader reader(found ? lines : QStringList(), game.InterfaceCodePage());
+  const KeyedTextReader reader(found ? lines : QStringList(), game.InterfaceCodePage());
   Settings& settings = game.Settings;
 
   if (found) {
@@ -346,7 +258,7 @@ bool ReadMainSettings(Game& game) {
 bool ReadPlayerSettings(Game& game, const std::string& playerName) {
   QStringList lines;
   if (!LoadUtf8TextFile(PlayerSettingsPath(game, playerName), lines)) return false;
-  SettingsReader reader(std::move(lines), game.InterfaceCodePage());
+  KeyedTextReader reader(std::move(lines), game.InterfaceCodePage());
   Settings& settings = game.Settings;
 
   // The languages first: the names in the file are in the code page of its interface language.
@@ -387,7 +299,7 @@ bool ReadPlayerSettings(Game& game, const std::string& playerName) {
 
 bool WriteMainSettings(const Game& game) {
   const Settings& settings = game.Settings;
-  SettingsWriter file(game.InterfaceCodePage());
+  KeyedTextWriter file(game.InterfaceCodePage());
   file.Header(u"Last Player");
   file.GameText(u"Player1", game.Players[1].Name);
   file.Header(u"Options Common");
@@ -410,7 +322,7 @@ bool WriteMainSettings(const Game& game) {
 
 bool WritePlayerSettings(const Game& game, const std::string& playerName) {
   const Settings& settings = game.Settings;
-  SettingsWriter file(game.InterfaceCodePage());
+  KeyedTextWriter file(game.InterfaceCodePage());
   file.Header(u"Last Game");
   file.Text(u"LastOpponent", QString::fromLatin1(KindName(settings.LastOpponent)));
   file.Number(u"LastIntellect", settings.LastIntellect);
@@ -424,25 +336,25 @@ bool WritePlayerSettings(const Game& game, const std::string& playerName) {
   }
 
   file.Header(u"Options Common");
-  file.Options(settings, kCommonOptions);
+  WriteOptions(file, settings, kCommonOptions);
   file.Header(u"Options Appearance");
-  file.Options(settings, kAppearanceOptions);
+  WriteOptions(file, settings, kAppearanceOptions);
   if (!settings.BackgroundPicture.isEmpty()) {
     file.Text(u"BackgroundPicture", settings.BackgroundPicture);
   }
-  file.Options(settings, kLensOption);
+  WriteOptions(file, settings, kLensOption);
   file.Header(u"Options Hint");
-  file.Options(settings, kHintOptions);
+  WriteOptions(file, settings, kHintOptions);
   file.Header(u"Options Sound");
-  file.Options(settings, kSoundOptions);
+  WriteOptions(file, settings, kSoundOptions);
   file.Header(u"Options Dictionary");
   file.GameText(u"DictionaryLimits", PackDictionaryLimits(settings.DictionaryLimits));
-  file.Options(settings, kUserListOption);
+  WriteOptions(file, settings, kUserListOption);
   file.Text(u"AddCustomWord", AddCustomWordName(settings.AddCustomWord));
-  file.Options(settings, kDictionaryRules);
+  WriteOptions(file, settings, kDictionaryRules);
   file.Header(u"Options Template");
   file.Text(u"LastTemplate", settings.LastTemplate);
-  file.Options(settings, kTemplateOptions);
+  WriteOptions(file, settings, kTemplateOptions);
   file.Header(u"Options Language");
   file.Text(u"InterfaceLang", settings.InterfaceLang);
   file.Text(u"DictionaryLang", settings.DictionaryLang);

@@ -1,7 +1,9 @@
 #include "CliSession.h"
 
+#include "dictionary/Themes.h"
 #include "flow/StartUp.h"
 #include "model/Alphabet.h"
+#include "persistence/SaveArchive.h"
 
 namespace quorim::cli {
 
@@ -50,6 +52,11 @@ CliSession::CliSession(std::unique_ptr<HeadlessView> view)
 
 std::unique_ptr<CliSession> CliSession::Start(QTextStream& err, const LanguageOverrides& languages,
                                               std::unique_ptr<HeadlessView> view) {
+  // like the game, the command line does not start without the program its saves need
+  if (const auto missing = MissingArchiverMessage()) {
+    err << *missing << Qt::endl;
+    return nullptr;
+  }
   std::unique_ptr<CliSession> session(new CliSession(std::move(view)));
   Game& game = session->game_;
   QStringList problems;
@@ -78,6 +85,17 @@ std::unique_ptr<CliSession> CliSession::Start(QTextStream& err, const LanguageOv
     return nullptr;
   }
   return session;
+}
+
+void CliSession::UseFreshSettings() {
+  Settings fresh;
+  fresh.InterfaceLang = game_.Settings.InterfaceLang;
+  fresh.DictionaryLang = game_.Settings.DictionaryLang;
+  fresh.ExplanatoryLang = game_.Settings.ExplanatoryLang;
+  game_.Settings = fresh;
+  LoadThemeMarkers(game_);
+  SetDefaultDictionaryLimits(game_);
+  LoadDictionaryLanguage(game_);
 }
 
 }  // namespace quorim::cli

@@ -25,6 +25,10 @@ class CliSession {
   static std::unique_ptr<CliSession> Start(QTextStream& err, const LanguageOverrides& languages,
                                            std::unique_ptr<HeadlessView> view = nullptr);
 
+  // The settings of a fresh installation in the chosen languages, so that a seed gives the same
+  // game on every machine.
+  void UseFreshSettings();
+
   Game& game() { return game_; }
   HeadlessView& view() { return *view_; }
   const LanguageChoice& choice() const { return choice_; }

@@ -1,7 +1,7 @@
 #pragma once
 // `quorim-cli demo`: a demonstration game without a window and without waits. Every move line of
-// the record is printed as it is completed, and at the end (or after a number of moves) a summary
-// of the board, racks, scores, bag, turn and hints.
+// the record is printed as it is completed, and at the end (or after a number of moves) the game
+// can be saved and a summary of the board, racks, scores, bag, turn and hints is printed.
 
 #include "CliSession.h"
 
@@ -20,6 +20,7 @@ struct DemoOptions {
   QString limits;                                   // as the options window writes them
   QString lang;                                     // the dictionary; empty: the settings'
   int turns = 0;                                    // moves before the game is stopped; 0: all
+  QString save;  // a file the game is saved into where it stops
 };
 
 // What a demonstration game came to.

@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "DemoCommand.h"
 #include "InfoCommand.h"
+#include "LoadCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -34,7 +35,13 @@ void PrintUsage(QTextStream& out) {
       << Qt::endl
       << "               [--players N] [--intellect 1|2|3] [--seed S] [--layout FILE|random]"
       << Qt::endl
-      << "               [--limits TEXT] [--lang CODE] [--turns K]" << Qt::endl;
+      << "               [--limits TEXT] [--lang CODE] [--turns K] [--save FILE] (the game is"
+      << Qt::endl
+      << "               saved where it stops)" << Qt::endl
+      << "  load FILE    a saved game loaded by the replay of its record, then its summary;"
+      << Qt::endl
+      << "               [--continue] plays it on to its end, every participant a computer"
+      << Qt::endl;
 }
 
 // A whole number of the option's range; nothing when the value is none.
@@ -79,6 +86,8 @@ std::optional<quorim::cli::DemoOptions> ParseDemoOptions(const QStringList& args
       options.limits = value;
     } else if (name == QLatin1String("--lang") && !value.isEmpty()) {
       options.lang = value;
+    } else if (name == QLatin1String("--save") && !value.isEmpty()) {
+      options.save = value;
     } else if (const auto p = Number(value, 2, 8); name == QLatin1String("--players") && p) {
       options.players = static_cast<int>(*p);
     } else if (const auto n = Number(value, 1, 3); name == QLatin1String("--intellect") && n) {
@@ -122,6 +131,10 @@ int main(int argc, char* argv[]) {
   if (args.value(0) == QLatin1String("demo")) {
     if (const auto options = ParseDemoOptions(args.mid(1)))
       return quorim::cli::RunDemo(*options, out, err);
+  }
+  if (args.value(0) == QLatin1String("load") && args.size() >= 2 && args.size() <= 3 &&
+      (args.size() == 2 || args[2] == QLatin1String("--continue"))) {
+    return quorim::cli::RunLoad({args[1], args.size() == 3, languages.dictionary}, out, err);
   }
   PrintUsage(args.isEmpty() ? out : err);
   return args.isEmpty() ? 0 : 2;

@@ -1,0 +1,201 @@
+#include "flow/SaveLoadCommands.h"
+
+#include "VirtOpp/ComputerMove.h"
+#include "flow/Clocks.h"
+#include "flow/GameEnd.h"
+#include "flow/GameScreen.h"
+#include "flow/SavedGames.h"
+#include "flow/TurnCommands.h"
+#include "flow/TurnController.h"
+#include "flow/TurnDisplay.h"
+#include "persistence/SettingsFiles.h"
+
+namespace quorim {
+
+namespace {
+
+constexpr int kLoadingColor = 65535;
+const QString kSaveButton = QStringLiteral("InGameButtongSaveGame");
+const QString kLoadButton = QStringLiteral("InGameButtongLoadGame");
+
+// The window is not opened over a busy screen, a tile in the hand, or a computer's move.
+bool RefusesWindow(const Game& game, const QString& button) {
+  return ScreenBusy(game) || game.HandTile() >= 0 ||
+         game.View().ControlCursorOf(button) == ControlCursor::NoEntry;
+}
+
+// No word of the replayed record counts as the latest move.
+void ForgetLatestMove(Game& game) {
+  const auto cells = static_cast<std::size_t>(game.PlayField.CellCount());
+  for (std::size_t i = 0; i < cells && i < game.TileTable.size(); ++i) {
+    if (game.TileTable[i].Owner == kOwnerCommitted && game.TileTable[i].HelpKeyword == "new")
+      game.TileTable[i].HelpKeyword.clear();
+  }
+}
+
+void ArmLoadedClocks(Game& game) {
+  if (game.MoveClockOn()) {
+    if (game.TurnPhase == TTurnPhase::MovePhase) {
+      game.MoveClockPlayer = game.CurrentPlayer;
+      SetTimer(game, GameTimer::Move, true);
+    }
+    SetTimer(game, GameTimer::Elapsed, false);
+  } else {
+    SetTimer(game, GameTimer::Move, false);
+    SetTimer(game, GameTimer::Elapsed, true);
+  }
+  if (game.GameClockOn()) SystemTick(game);
+}
+
+void SetLoadedGameMenus(Game& game) {
+  GameView& view = game.View();
+  for (const char* name : {"MenuGameNew", "MenuGameDemo"})
+    view.SetControlEnabled(QString::fromLatin1(name), false);
+  for (const char* name : {"MenuGameEnd", "MenuGameSave", "MenuHelpComputeScore"})
+    view.SetControlEnabled(QString::fromLatin1(name), true);
+  view.SetControlVisible(QStringLiteral("ChoiceFieldImage"), true);
+}
+
+// The turn passed on after a continued turn: the participant now on turn gets his full time.
+void StartClockOfNewTurn(Game& game) {
+  if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
+}
+
+void ContinueComputerTurn(Game& game) {
+  const int player = game.CurrentPlayer;
+  SetGameMenusEnabled(game, false);
+  SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
+  if (game.TurnPhase == TTurnPhase::MovePhase) {
+    ComputerTurn(game, player);
+    if (game.GameOver) {
+      EndGame(game);
+      return;
+    }
+  }
+  game.TurnPhase = TTurnPhase::DrawPhase;
+  TakeLetters(game, player);
+  NextTurn(game, true);
+  if (game.Settings.LettersAutoSelect) DealRoundTheTable(game);
+  if (game.GameOver) return;
+  StartClockOfNewTurn(game);
+  SetGameMenusEnabled(game, true);
+  SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
+}
+
+void ContinuePersonTurn(Game& game) {
+  if (game.TurnPhase != TTurnPhase::DrawPhase) {
+    PlayTurnSound(game);
+    return;
+  }
+  if (!game.Settings.LettersAutoSelect) {
+    OfferManualDrawing(game);
+    return;
+  }
+  TakeLetters(game, game.CurrentPlayer);
+  NextTurn(game, true);
+  StartClockOfNewTurn(game);
+}
+
+// The end of both the load and the cancelled window, while a game runs.
+void ResumeAfterWindow(Game& game) {
+  ShowClocksAfterLoading(game);
+  SetScreenCursor(game, ControlCursor::Default);
+  game.LoadingGame = false;
+}
+
+// The window's slot, or the last game for the continue button; nothing when it was cancelled.
+std::optional<int> ChooseSlotToLoad(Game& game, std::optional<int> knownPlayer, TPlayer& before) {
+  if (game.ContinuePending) {
+    game.ContinuePending = false;
+    return kLastGameSlot;
+  }
+  WritePlayerSettings(game, game.Players[1].Name);
+  before = game.Players[1];
+  const auto& members = game.Settings.Members;
+  if (knownPlayer && *knownPlayer >= 0 && *knownPlayer < static_cast<int>(members.size())) {
+    const TPlayer& member = members[static_cast<std::size_t>(*knownPlayer)];
+    TPlayer& first = game.Players[1];
+    first.Name = member.Name;
+    first.Avatar = member.Avatar;
+    first.Kind = member.Kind;
+    first.SaveNumber = member.SaveNumber;
+  }
+  SetScreenCursor(game, ControlCursor::Default);
+  PauseMoveClock(game);
+  return game.View().ShowSaveGameWindow(SaveWindowMode::Load, {});
+}
+
+}  // namespace
+
+void SaveCommand(Game& game) {
+  if (RefusesWindow(game, kSaveButton) || !game.GameRunning) return;
+  SetScreenCursor(game, ControlCursor::Default);
+  PauseMoveClock(game);
+  game.View().ShowSaveGameWindow(SaveWindowMode::Save, [&game](int slot) { SaveGame(game, slot); });
+  ResumeMoveClock(game);
+}
+
+void LoadCommand(Game& game, std::optional<int> knownPlayer) {
+  if (!game.ContinuePending && (game.DemoRunning || RefusesWindow(game, kLoadButton))) return;
+  CommandScope scope(game);
+  TPlayer before = game.Players[1];
+  const std::optional<int> slot = ChooseSlotToLoad(game, knownPlayer, before);
+  std::optional<TSavedGame> saved;
+  if (slot) {
+    QString refusal;
+    saved = ReadSavedGame(game, SavedGamePath(game, *slot), refusal);
+    if (!saved) game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageBadSavedGame"), {});
+  }
+  if (!saved) {
+    game.Players[1] = before;
+    if (game.GameRunning) ResumeAfterWindow(game);
+    return;
+  }
+  RestoreSavedGame(game, *saved);
+  ContinueLoadedTurn(game);
+}
+
+void ContinueCommand(Game& game) {
+  game.ContinuePending = true;
+  LoadCommand(game);
+}
+
+void RestoreSavedGame(Game& game, const TSavedGame& saved) {
+  GameView& view = game.View();
+  game.LoadingGame = true;
+  ShowStatus(game, u' ' + game.InterfaceText(u"StatusLoading") + u' ', kLoadingColor);
+  view.SetControlVisible(QStringLiteral("FlashAnnounce"), true);
+  for (GameTimer timer : {GameTimer::Flash, GameTimer::Elapsed, GameTimer::Move, GameTimer::System})
+    SetTimer(game, timer, false);
+  ReadPlayerSettings(game, game.Players[1].Name);
+  LoadGame(game, saved);
+
+  ForgetLatestMove(game);
+  ArmLoadedClocks(game);
+  IntellectCommand(game, game.Intellect);
+  RefreshHintDisplayAfterLoading(game);
+  game.DemoRunning = false;
+  ShowTitleScreen(game, false);
+  view.SetControlCaption(QStringLiteral("InGameLabel"),
+                         game.InterfaceText(u"InGameTagButtonEndGame"));
+  view.BackgroundMusic(MusicCue::Start);
+  game.GameOver = false;
+  game.GameOverShown = false;
+  SetLoadedGameMenus(game);
+  SetTimer(game, GameTimer::System, true);
+}
+
+void ContinueLoadedTurn(Game& game) {
+  CommandScope scope(game);
+  if (game.Players[game.CurrentPlayer].IsComputer()) {
+    ContinueComputerTurn(game);
+  } else {
+    ContinuePersonTurn(game);
+  }
+  if (game.GameOver) return;
+  SetTimer(game, GameTimer::Flash, true);
+  FillInfoPanel(game);
+  ResumeAfterWindow(game);
+}
+
+}  // namespace quorim
