@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace quorim::test {
 
@@ -26,10 +28,25 @@ inline void ExpectGolden(const QString& path, const QString& text) {
   EXPECT_EQ(QString::fromUtf8(ReadFile(path)).toStdString(), text.toStdString());
 }
 
+// The shipped data seen through links in a fresh folder: what a game writes (its last game, the
+// hall of fame) lands there and never in the repository's data.
+class ShippedDataLinks {
+ public:
+  ShippedDataLinks() {
+    const QDir shipped(QStringLiteral(QUORIM_SHIPPED_DATA));
+    for (const QString& entry : shipped.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+      QFile::link(shipped.filePath(entry), QDir(root_.path()).filePath(entry));
+  }
+  QString Root() const { return root_.path(); }
+
+ private:
+  QTemporaryDir root_;
+};
+
 template <typename View = HeadlessView>
 class ShippedGame : public ::testing::Test {
  protected:
-  ShippedGame() : game_(view_, DataDir(QStringLiteral(QUORIM_SHIPPED_DATA))) {
+  ShippedGame() : game_(view_, DataDir(links_.Root())) {
     game_.Locales = LocaleTable::Load(game_.Data);
     game_.Settings.InterfaceLang = game_.Settings.DictionaryLang = QStringLiteral("rus");
     game_.Settings.UseCustomDictionary = false;
@@ -39,6 +56,7 @@ class ShippedGame : public ::testing::Test {
     LoadDictionaryLanguage(game_);
   }
 
+  ShippedDataLinks links_;
   View view_;
   Game game_;
 };
