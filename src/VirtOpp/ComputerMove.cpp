@@ -455,7 +455,9 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
   }
   if (laid && game.DemoRunning) game.View().Pause(kDemoMovePause);
   if (!game.LoadingGame) {
-    const bool lastPass = !firstPass || game.Intellect <= 2 || RackIsEmpty(game, player);
+    // a game that ends after the first pass has no second one to write the note
+    const bool lastPass =
+        !firstPass || game.Intellect <= 2 || RackIsEmpty(game, player) || game.GameOver;
     if (lastPass && game.ComputerUndo.WordsLaid > 0)
       AppendUsedSlots(game, UsedSlotNumbers(game, player));
   }

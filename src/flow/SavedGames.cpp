@@ -223,14 +223,17 @@ void RestoreSelections(Game& game, const TSavedSelections& selections) {
 }
 
 // The participant of the last line is on turn, still taking letters while he may; once his
-// line holds a move or a rack, the turn has passed on.
+// line holds a move or a rack, the turn has passed on, to someone who takes letters first when
+// the game was saved in the middle of the deal.
 void ChooseParticipantOnTurn(Game& game, const TMoveLineReplay& last) {
   game.CurrentPlayer = last.Participant;
   if (MayDrawMore(game, game.CurrentPlayer) && !last.HadPlayground) {
     game.TurnPhase = TTurnPhase::DrawPhase;
+  } else if (last.HadWords || last.HadSlot) {
+    game.CurrentPlayer = game.CurrentPlayer % game.PlayerCount() + 1;
+    game.TurnPhase = MayDrawMore(game, game.CurrentPlayer) ? TTurnPhase::DrawPhase
+                                                           : TTurnPhase::MovePhase;
   } else {
-    if (last.HadWords || last.HadSlot)
-      game.CurrentPlayer = game.CurrentPlayer % game.PlayerCount() + 1;
     game.TurnPhase = TTurnPhase::MovePhase;
   }
   game.CurrentKind = game.Players[game.CurrentPlayer].Kind;
