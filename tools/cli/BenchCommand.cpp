@@ -4,6 +4,8 @@
 #include "DemoCommand.h"
 
 #include "VirtOpp/ComputerMove.h"
+#include "flow/SaveLoadCommands.h"
+#include "flow/SavedGames.h"
 #include "dictionary/Explanations.h"
 #include "dictionary/WorkingWordList.h"
 #include "flow/HeadlessView.h"
@@ -230,6 +232,47 @@ bool BenchDemoGames(QTextStream& out, QTextStream& err, const LanguageOverrides&
   return true;
 }
 
+// A demonstration saved after thirty moves, then loaded by the replay of its record and saved
+// again, as the save and load commands do it: the 7-Zip program's run included.
+bool BenchSavedGames(QTextStream& out, QTextStream& err, const LanguageOverrides& languages,
+                     const MoveBenchOptions& options) {
+  constexpr int kRounds = 10;
+  QTemporaryDir scratch;
+  DemoOptions demo;
+  demo.intellect = options.intellect;
+  demo.layout = options.layout;
+  demo.lang = languages.dictionary.isEmpty() ? QStringLiteral("rus") : languages.dictionary;
+  demo.seed = options.seed;
+  demo.players = 4;
+  demo.turns = 30;
+  demo.save = scratch.filePath(QStringLiteral("demo.sav"));
+  if (!PlayDemoGame(demo, nullptr, err).played) return false;
+
+  const std::unique_ptr<CliSession> session = CliSession::Start(err, {demo.lang, QString()});
+  if (!session) return false;
+  Game& game = session->game();
+  session->view().SetRecording(false);
+  QString refusal;
+  QElapsedTimer timer;
+  timer.start();
+  for (int i = 0; i < kRounds; ++i) {
+    const auto saved = ReadSavedGame(game, demo.save, refusal);
+    if (!saved) {
+      err << demo.save << ": " << refusal << Qt::endl;
+      return false;
+    }
+    RestoreSavedGame(game, *saved);
+  }
+  const double loadMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kRounds;
+  timer.start();
+  for (int i = 0; i < kRounds; ++i) WriteSavedGame(game, scratch.filePath(QStringLiteral("again.sav")));
+  const double saveMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kRounds;
+  out << "bench: saved game lines=" << game.MoveLog.Lines().size()
+      << " save_ms=" << QString::number(saveMs, 'f', 2)
+      << " load_ms=" << QString::number(loadMs, 'f', 2) << Qt::endl;
+  return true;
+}
+
 }  // namespace
 
 int RunBench(const MoveBenchOptions& moves, const LanguageOverrides& languages, QTextStream& out,
@@ -276,6 +319,7 @@ int RunBench(const MoveBenchOptions& moves, const LanguageOverrides& languages, 
 
   out << "peak memory: " << PeakMemoryKiB() / 1024 << " MiB" << Qt::endl;
   if (!BenchDemoGames(out, err, languages, moves)) return 1;
+  if (!BenchSavedGames(out, err, languages, moves)) return 1;
   return BenchComputerMoves(out, err, languages, moves) ? 0 : 1;
 }
 
