@@ -394,6 +394,62 @@ TEST_F(SavedGames, ThePersonOnTurnAfterTheLoadHearsThatItIsHisMove) {
   EXPECT_TRUE(sounds[0].startsWith(u"Yourmov")) << sounds[0].toStdString();
 }
 
+TEST_F(SavedGames, WindowPlacesComeBackOnlyInTheScreenModeTheyWereSavedIn) {
+  Seat(2, kHuman, 2, 8);
+  RunNewGame(game_);
+  const PanelPlace pinned{{1500, 40}, false, 666};
+  const PanelPlace folded{{1500, 400}, true, 0};
+  view_.SetWindowPlaces({1920, 1080, ScreenPoint{100, 60}, ScreenPoint{1700, 300}, {pinned, folded}});
+  ASSERT_TRUE(WriteSavedGame(game_, File(QStringLiteral("w.sav"))));
+  const auto lines = UnpackSavedGame(File(QStringLiteral("w.sav")));
+  ASSERT_TRUE(lines);
+  EXPECT_TRUE(lines->contains(QStringLiteral("MainFormXY=18201020")));
+  EXPECT_TRUE(lines->contains(QStringLiteral("PlayerForms=4201040/0/666,4200680/1/0,")));
+
+  view_.SetWindowPlaces({1920, 1080, std::nullopt, ScreenPoint{0, 0}, {}});
+  view_.SetRecording(true);
+  RestoreSavedGame(game_, *Read(File(QStringLiteral("w.sav"))));
+  const auto restored = view_.CallsNamed(u"RestoreWindowPlaces");
+  ASSERT_EQ(restored.size(), 1u);
+  EXPECT_EQ(restored[0].args, (QStringList{"100,60", "1700,300", "2"}));
+  const WindowPlaces now = view_.CurrentWindowPlaces();
+  ASSERT_EQ(now.panels.size(), 2u);
+  EXPECT_EQ(now.panels[0].helpContext, 666);
+  EXPECT_TRUE(now.panels[1].folded);
+
+  // saved maximised, the main window keeps its place; loaded in full screen, nothing moves
+  view_.SetWindowPlaces({1920, 1080, std::nullopt, ScreenPoint{0, 0}, {}});
+  ASSERT_TRUE(WriteSavedGame(game_, File(QStringLiteral("max.sav"))));
+  EXPECT_FALSE(UnpackSavedGame(File(QStringLiteral("max.sav")))->join(u'\n').contains(u"MainFormXY"));
+  view_.ClearCalls();
+  game_.Settings.FullScreen = true;
+  RestoreSavedGame(game_, *Read(File(QStringLiteral("w.sav"))));
+  EXPECT_TRUE(view_.CallsNamed(u"RestoreWindowPlaces").empty());
+}
+
+TEST_F(SavedGames, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsParticipantOne) {
+  Seat(2, kHuman, 2, 8);
+  game_.Settings.Members = {{.Name = "Anna", .SaveNumber = 100}, {.Name = "Ivan", .SaveNumber = 101}};
+  RunNewGame(game_);
+  const TPlayer first = game_.Players[1];
+  view_.ChooseSaveSlot(std::nullopt);
+  LoadCommand(game_, 1);
+  EXPECT_EQ(game_.Players[1].Name, first.Name);
+  EXPECT_EQ(game_.Players[1].SaveNumber, first.SaveNumber);
+
+  // Ivan's first slot holds a game of his: loading it makes him participant 1
+  game_.Players[1].Name = "Ivan";
+  game_.Players[1].SaveNumber = 101;
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(SavedGamePath(game_, 1)).absolutePath()));
+  SaveGame(game_, 1);
+  game_.Players[1] = first;
+  view_.ChooseSaveSlot(1);
+  LoadCommand(game_, 1);
+  EXPECT_EQ(game_.Players[1].Name, "Ivan");
+  EXPECT_EQ(game_.Players[1].SaveNumber, 101);
+  EXPECT_FALSE(game_.GameOver);
+}
+
 TEST_F(SavedGames, SlotsBelongToParticipantOnesSaveNumber) {
   game_.Players[1].SaveNumber = 0;
   EXPECT_TRUE(SavedGamePath(game_, kLastGameSlot).endsWith(u"/save/savelast.0"));
