@@ -18,9 +18,10 @@ constexpr int kLoadingColor = 65535;
 const QString kSaveButton = QStringLiteral("InGameButtongSaveGame");
 const QString kLoadButton = QStringLiteral("InGameButtongLoadGame");
 
-// The window is not opened over a busy screen, a tile in the hand, or a computer's move.
+// The window is not opened over a busy screen, a tile in the hand, a computer's move, or a
+// command that waits meanwhile (a hint shows its letters on the board).
 bool RefusesWindow(const Game& game, const QString& button) {
-  return ScreenBusy(game) || game.HandTile() >= 0 ||
+  return ScreenBusy(game) || game.HandTile() >= 0 || game.CommandsRunning > 0 ||
          game.View().ControlCursorOf(button) == ControlCursor::NoEntry;
 }
 
@@ -129,9 +130,13 @@ std::optional<int> ChooseSlotToLoad(Game& game, std::optional<int> knownPlayer, 
 
 void SaveCommand(Game& game) {
   if (RefusesWindow(game, kSaveButton) || !game.GameRunning) return;
+  // the game's time may run out while the window is open: the game ends once it has closed
+  CommandScope scope(game);
   SetScreenCursor(game, ControlCursor::Default);
   PauseMoveClock(game);
-  game.View().ShowSaveGameWindow(SaveWindowMode::Save, [&game](int slot) { SaveGame(game, slot); });
+  game.View().ShowSaveGameWindow(SaveWindowMode::Save, [&game](int slot) {
+    if (!game.GameOver) SaveGame(game, slot);
+  });
   ResumeMoveClock(game);
 }
 

@@ -450,6 +450,22 @@ TEST_F(SavedGames, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsPartic
   EXPECT_FALSE(game_.GameOver);
 }
 
+TEST_F(SavedGames, NeitherSaveNorLoadRunsWhileAHintShowsItsLetters) {
+  Seat(2, kHuman, 3, 3);
+  RunNewGame(game_);
+  view_.ChooseSaveSlot(1);
+  int tries = 0;
+  view_.DuringWaits([&](int) {
+    if (tries++ > 0) return;
+    SaveCommand(game_);
+    LoadCommand(game_);
+  });
+  HintCommand(game_);
+  EXPECT_GT(tries, 0);
+  EXPECT_FALSE(QFileInfo::exists(SavedGamePath(game_, 1)));
+  EXPECT_FALSE(game_.HintList.empty());
+}
+
 TEST_F(SavedGames, SlotsBelongToParticipantOnesSaveNumber) {
   game_.Players[1].SaveNumber = 0;
   EXPECT_TRUE(SavedGamePath(game_, kLastGameSlot).endsWith(u"/save/savelast.0"));
