@@ -4,6 +4,7 @@
 
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
+#include "flow/DemoGame.h"
 #include "flow/GameEnd.h"
 #include "flow/HintCommand.h"
 #include "flow/SaveLoadCommands.h"
@@ -493,6 +494,8 @@ TEST_F(SavedGames, TheSaveCommandWritesTheChosenSlotWithItsSummary) {
 
 TEST_F(SavedGames, TheEndOfAGameSavesTheLastGameAndTheTitleOffersToContinueIt) {
   Seat(2, kHuman, 2, 8);
+  DemoCommand(game_);
+  EXPECT_FALSE(QFileInfo::exists(SavedGamePath(game_, kLastGameSlot))) << "a demonstration";
   RunNewGame(game_);
   EXPECT_FALSE(view_.Control(QStringLiteral("ScreenButtonTitleContinue")).visible);
   game_.GameOver = true;
