@@ -97,6 +97,13 @@ void ContinuePersonTurn(Game& game) {
   StartClockOfNewTurn(game);
 }
 
+// The participant on turn goes on with his own turn: the record's last line is his.
+bool LastLineIsOwn(const Game& game) {
+  const auto& lines = game.MoveLog.Lines();
+  const std::string header = '(' + std::to_string(game.CurrentPlayer) + ')';
+  return lines.size() > 2 && lines.back().starts_with(header);
+}
+
 // The end of both the load and the cancelled window, while a game runs.
 void ResumeAfterWindow(Game& game) {
   ShowClocksAfterLoading(game);
@@ -192,6 +199,13 @@ void RestoreSavedGame(Game& game, const TSavedGame& saved) {
 
 void ContinueLoadedTurn(Game& game) {
   CommandScope scope(game);
+  // the panel of the participant on turn lights up; a turn that passed on at the load gets its
+  // own line before anything is written into it
+  if (LastLineIsOwn(game)) {
+    ShowParticipantOnTurn(game);
+  } else {
+    ShowTurnChange(game);
+  }
   if (game.Players[game.CurrentPlayer].IsComputer()) {
     ContinueComputerTurn(game);
   } else {

@@ -16,6 +16,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTime>
 
@@ -346,6 +347,7 @@ void LoadGame(Game& game, const TSavedGame& saved) {
   if (saved.selections) RestoreSelections(game, *saved.selections);
 
   game.MoveWords.clear();
+  game.HighlightedPlayer = 0;  // the new panels show no turn yet
   int bag = 0;
   for (int y = 1; y <= game.PlayField.DimY(); ++y) {
     for (int x = 1; x <= game.PlayField.DimX(); ++x) bag += game.PlayField(x, y).BagLetter != ' ';

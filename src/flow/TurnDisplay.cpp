@@ -116,7 +116,7 @@ QString LimitsText(Game& game) {
 
 }  // namespace
 
-void ShowTurnChange(Game& game) {
+void ShowParticipantOnTurn(Game& game) {
   const int player = game.CurrentPlayer;
   if (!game.IsPlayer(player)) return;
   GameView& view = game.View();
@@ -144,8 +144,13 @@ void ShowTurnChange(Game& game) {
   view.SetControlAnimated(arrow, game.Settings.AnimHighlightActivePlayer);
   view.SetControlVisible(arrow, true);
 
-  StartMoveLine(game, player);
   if (game.GameClockOn()) SetTimer(game, GameTimer::Elapsed, true);
+}
+
+void ShowTurnChange(Game& game) {
+  if (!game.IsPlayer(game.CurrentPlayer)) return;
+  ShowParticipantOnTurn(game);
+  StartMoveLine(game, game.CurrentPlayer);
 }
 
 void SystemTick(Game& game) {

@@ -10,6 +10,8 @@ namespace quorim {
 // The turn has passed to CurrentPlayer: his panel is lit, the previous one dimmed, and his move
 // line is started, so that every token of his turn lands in it.
 void ShowTurnChange(Game& game);
+// The same without the record: a loaded game whose participant on turn goes on in his own line.
+void ShowParticipantOnTurn(Game& game);
 
 // The 50 ms system tick.
 void SystemTick(Game& game);

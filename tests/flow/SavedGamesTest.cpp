@@ -176,6 +176,8 @@ TEST_F(SavedGames, AGameSavedDuringTheDealGoesOnWithTheDeal) {
   game_.DemoRunning = true;  // nobody to wait for: the game goes on to its end
   ContinueLoadedTurn(game_);
   EXPECT_FALSE(game_.GameRunning);
+  for (const std::string& line : game_.MoveLog.Lines())
+    EXPECT_EQ(line.find("SLOT:"), line.rfind("SLOT:")) << "one rack per line: " << line;
   EXPECT_GT(game_.Players[1].Score + game_.Players[2].Score + game_.Players[3].Score, 0);
 }
 
@@ -332,28 +334,39 @@ TEST_F(SavedGames, AfterLoadingTheMoveClockShowsThePlayersColourOrRedInItsLastSe
   }
 }
 
-TEST_F(SavedGames, TheLoadedComputerOnTurnMovesAtOnceAndTheTurnReachesThePerson) {
+TEST_F(SavedGames, TheLoadedComputerOnTurnMovesAtOnceInHisOwnLineAndTheTurnReachesThePerson) {
   Seat(3, kHuman, 3, 9);
   RunNewGame(game_);
-  // the person's move passes the turn; the game is stopped as the first computer begins
-  view_.onTurn = [this] {
-    if (game_.CurrentPlayer == 2) game_.GameOver = true;
+  // saved as the turn passes from the person to the first computer, before his line begins
+  bool saved = false;
+  view_.onTurn = [&] {
+    if (game_.CurrentPlayer != 2 || saved) return;
+    saved = WriteSavedGame(game_, File(QStringLiteral("pc.sav")));
+    game_.GameOver = true;
   };
   PlayPersonTurnAsComputer();
   view_.onTurn = nullptr;
-  ASSERT_FALSE(game_.GameRunning);
+  ASSERT_TRUE(saved);
 
-  ContinueCommand(game_);
+  RestoreSavedGame(game_, *Read(File(QStringLiteral("pc.sav"))));
+  EXPECT_EQ(game_.CurrentPlayer, 2);
+  EXPECT_EQ(game_.TurnPhase, TTurnPhase::MovePhase);
+  ContinueLoadedTurn(game_);
   ASSERT_TRUE(game_.GameRunning);
   EXPECT_EQ(game_.CurrentPlayer, 1);
   EXPECT_EQ(game_.TurnPhase, TTurnPhase::MovePhase);
-  // both computers moved, each in his own line, and the person's line has begun
+  // both computers moved and drew, each in his own line, and the person's line has begun
   const auto& lines = game_.MoveLog.Lines();
-  ASSERT_GE(lines.size(), 4u);
-  EXPECT_TRUE(lines[lines.size() - 3].starts_with("(2)")) << lines[lines.size() - 3];
-  EXPECT_TRUE(lines[lines.size() - 2].starts_with("(3)")) << lines[lines.size() - 2];
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_TRUE(lines[lines.size() - 4].starts_with("(1)")) << lines[lines.size() - 4];
+  for (std::size_t back : {3u, 2u}) {
+    const std::string& line = lines[lines.size() - back];
+    EXPECT_TRUE(line.starts_with("(" + std::to_string(5 - back) + ")")) << line;
+    EXPECT_EQ(line.find("SLOT:"), line.rfind("SLOT:")) << line;
+    EXPECT_NE(line.find("SLOT:"), std::string::npos) << line;
+  }
   EXPECT_EQ(lines.back(), "(1)P1=");
-  EXPECT_EQ(view_.Control(QStringLiteral("MenuGameSave")).enabled, true);
+  EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameSave")).enabled);
   EXPECT_EQ(view_.ControlCursorOf(QStringLiteral("InGameButtongSaveGame")), ControlCursor::Hand);
 }
 
