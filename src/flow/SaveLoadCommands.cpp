@@ -57,11 +57,6 @@ void SetLoadedGameMenus(Game& game) {
   view.SetControlVisible(QStringLiteral("ChoiceFieldImage"), true);
 }
 
-// The turn passed on after a continued turn: the participant now on turn gets his full time.
-void StartClockOfNewTurn(Game& game) {
-  if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
-}
-
 void ContinueComputerTurn(Game& game) {
   const int player = game.CurrentPlayer;
   SetGameMenusEnabled(game, false);
@@ -78,23 +73,20 @@ void ContinueComputerTurn(Game& game) {
   NextTurn(game, true);
   if (game.Settings.LettersAutoSelect) DealRoundTheTable(game);
   if (game.GameOver) return;
-  StartClockOfNewTurn(game);
+  // the participant now on turn gets his full time
+  if (game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
   SetGameMenusEnabled(game, true);
   SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
 }
 
+// A person still taking letters goes on as after his move: by hand, or they are taken for him
+// and the turn passes.
 void ContinuePersonTurn(Game& game) {
-  if (game.TurnPhase != TTurnPhase::DrawPhase) {
+  if (game.TurnPhase == TTurnPhase::DrawPhase) {
+    FinishTurn(game);
+  } else {
     PlayTurnSound(game);
-    return;
   }
-  if (!game.Settings.LettersAutoSelect) {
-    OfferManualDrawing(game);
-    return;
-  }
-  TakeLetters(game, game.CurrentPlayer);
-  NextTurn(game, true);
-  StartClockOfNewTurn(game);
 }
 
 // The participant on turn goes on with his own turn: the record's last line is his.

@@ -24,7 +24,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kPinnedPanel = 666;
 constexpr int kHorizontalFrameColor = 255;
 constexpr int kVerticalFrameColor = 33023;
 
@@ -260,8 +259,9 @@ bool WriteSavedGame(Game& game, const QString& path) {
 
 void SaveGame(Game& game, int slot) {
   ShowBoardTiles(game);
-  QDir(game.Data.Root()).mkpath(QFileInfo(SavedGamePath(game, slot)).absolutePath());
-  WriteSavedGame(game, SavedGamePath(game, slot));
+  const QString path = SavedGamePath(game, slot);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  WriteSavedGame(game, path);
 }
 
 std::optional<QStringList> UnpackSavedGame(const QString& path) {
@@ -348,11 +348,7 @@ void LoadGame(Game& game, const TSavedGame& saved) {
 
   game.MoveWords.clear();
   game.HighlightedPlayer = 0;  // the new panels show no turn yet
-  int bag = 0;
-  for (int y = 1; y <= game.PlayField.DimY(); ++y) {
-    for (int x = 1; x <= game.PlayField.DimX(); ++x) bag += game.PlayField(x, y).BagLetter != ' ';
-  }
-  game.BagCount = static_cast<std::int16_t>(bag);
+  CountBagLetters(game);
   ChooseParticipantOnTurn(game, last);
 
   TakeRackSnapshot(game, game.CurrentPlayer);

@@ -49,19 +49,6 @@ void SetCheckCommandsEnabled(Game& game, bool enabled) {
     game.View().SetControlEnabled(QString::fromLatin1(name), enabled);
 }
 
-// After an accepted move or an exchange the participant takes letters and the turn passes. With
-// the bag empty there is nothing to take and taking letters passes the turn already, which must
-// not pass it a second time.
-void FinishTurn(Game& game) {
-  const bool passes = game.BagCount == 0;
-  NextTurn(game, false);
-  if (!passes) {
-    if (!game.Settings.LettersAutoSelect) return;  // he clicks his letters first
-    NextTurn(game, true);
-  }
-  if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
-}
-
 // Go, from the button or from the move clock: the move is checked and, when accepted, scored.
 void SubmitMove(Game& game) {
   GameView& view = game.View();
@@ -179,6 +166,16 @@ void PassTurnAfterTimeOut(Game& game) {
 }
 
 }  // namespace
+
+void FinishTurn(Game& game) {
+  const bool passes = game.BagCount == 0;
+  NextTurn(game, false);
+  if (!passes) {
+    if (!game.Settings.LettersAutoSelect) return;  // he clicks his letters first
+    NextTurn(game, true);
+  }
+  if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
+}
 
 void GoCommand(Game& game) {
   if (!TakesMoveCommand(game)) return;

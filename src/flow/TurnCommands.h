@@ -24,6 +24,11 @@ bool ExitRequest(Game& game);
 
 void IntellectCommand(Game& game, int intellect);
 
+// After an accepted move or an exchange (or a loaded game stopped there) the participant takes
+// letters and the turn passes. With the bag empty there is nothing to take and taking letters
+// passes the turn already, which must not pass it a second time.
+void FinishTurn(Game& game);
+
 // The move clock ran out for the participant on turn.
 void MoveTimeOut(Game& game);
 

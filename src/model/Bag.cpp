@@ -52,6 +52,8 @@ void DealLetters(Game& game) {
   }
 }
 
+}  // namespace
+
 void CountBagLetters(Game& game) {
   const TPlayField& field = game.PlayField;
   game.BagCount = 0;
@@ -59,8 +61,6 @@ void CountBagLetters(Game& game) {
     for (int x = 1; x <= field.DimX(); ++x) game.BagCount += field(x, y).BagLetter != ' ';
   }
 }
-
-}  // namespace
 
 void FillBag(Game& game) {
   if (game.LoadingGame) {

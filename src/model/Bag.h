@@ -12,6 +12,8 @@ class Game;
 // table with one face-down tile per place and appends the bag string to the move record.
 void FillBag(Game& game);
 
+// BagCount := the places that still hold a letter.
+void CountBagLetters(Game& game);
 // Each place's letter followed by ",", row by row.
 std::string BagString(const Game& game);
 
