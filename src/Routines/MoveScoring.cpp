@@ -1,5 +1,6 @@
 #include "Routines/MoveScoring.h"
 
+#include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "Routines/WordPlaces.h"
 #include "media/CodePages.h"
@@ -230,7 +231,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
 
 void RecordPlayedWord(Game& game, int player, const TPlayedWord& word, int points) {
   if (!AddPlayedWord(game, player, word, points)) return;
-  game.View().SetControlHint(QStringLiteral("Pl%1Im").arg(player), AvatarHint(game, player));
+  game.View().SetControlHint(names::PlIm(player), AvatarHint(game, player));
 }
 
 void AwardFullRackBonus(Game& game, int player, int messageColor) {

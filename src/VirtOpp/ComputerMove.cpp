@@ -1,5 +1,6 @@
 #include "VirtOpp/ComputerMove.h"
 
+#include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "Routines/MoveScoring.h"
 #include "Routines/WordPlaces.h"
@@ -23,8 +24,6 @@ constexpr int kFullRackMessageColor = 4227327;
 constexpr int kChoicePause = 300;
 constexpr int kDemoMovePause = 4000;
 
-const QString kScreen = QStringLiteral("Screen");
-const QString kMainScreen = QStringLiteral("MainScreen");
 
 int LastPosition(const TCandidate& candidate) {
   return CandidatePlace(candidate).End;
@@ -412,8 +411,8 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
   if (!game.LoadingGame) {
     if (RackIsEmpty(game, player) && game.BagCount == 0) game.GameOver = true;
     if (game.GameOver) return;
-    if (!game.DemoRunning) game.View().SetControlCursor(kScreen, ControlCursor::Hourglass);
-    game.View().SetControlHint(kMainScreen, QString());
+    if (!game.DemoRunning) game.View().SetControlCursor(names::Screen, ControlCursor::Hourglass);
+    game.View().SetControlHint(names::MainScreen, QString());
     if (move) {
       game.ComputerMoveRunning = true;
       // a second pass reports the tiles of the whole turn
@@ -436,12 +435,12 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
         game.PlaySound(QStringLiteral("error"));
         game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageHintNoVariants"), {});
       }
-      game.View().SetControlCursor(kScreen, ControlCursor::Default);
+      game.View().SetControlCursor(names::Screen, ControlCursor::Default);
       return;
     }
     if (game.GameOver) {
       game.ComputerMoveRunning = false;
-      game.View().SetControlCursor(kScreen, ControlCursor::Default);
+      game.View().SetControlCursor(names::Screen, ControlCursor::Default);
       return;
     }
     LoadCandidates(game);
@@ -463,7 +462,7 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
   }
   if (game.Settings.SelectWordMode) game.ClearSelections();
   game.ComputerMoveRunning = false;
-  game.View().SetControlCursor(kScreen, ControlCursor::Default);
+  game.View().SetControlCursor(names::Screen, ControlCursor::Default);
 }
 
 void ComputerTurn(Game& game, int player) {

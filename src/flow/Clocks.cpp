@@ -1,5 +1,6 @@
 #include "flow/Clocks.h"
 
+#include "model/ControlNames.h"
 #include "flow/GameEnd.h"
 #include "flow/TurnCommands.h"
 
@@ -19,20 +20,14 @@ constexpr int kEvenPlayerColor = 16711935;
 constexpr int kWarningSeconds = 20;
 constexpr int kTickingSeconds = 10;
 
-const QString kHintButton = QStringLiteral("InGameButtongHint");
-const QString kHintMenu = QStringLiteral("MenuHelpHInt");
-
-QString ClockLabel(int player) {
-  return QStringLiteral("Dp%1Label").arg(player);
-}
 
 QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
 void ShowClock(Game& game, int player, const QString& text, int color) {
-  game.View().SetControlCaption(ClockLabel(player), text);
-  game.View().SetControlColor(ClockLabel(player), color);
+  game.View().SetControlCaption(names::DpLabel(player), text);
+  game.View().SetControlColor(names::DpLabel(player), color);
 }
 
 std::vector<int> BoardTiles(const Game& game) {
@@ -130,12 +125,12 @@ void MoveClockTick(Game& game) {
   if (ClocksPaused(game) || !game.IsPlayer(game.MoveClockPlayer)) return;
   if (game.ClockSeconds > 0) --game.ClockSeconds;
   const int player = game.MoveClockPlayer;
-  game.View().SetControlCaption(ClockLabel(player),
+  game.View().SetControlCaption(names::DpLabel(player),
                                 RunningClockText(game.ClockMinutes, game.ClockSeconds));
   if (game.ClockMinutes == 0) {
     if (game.ClockSeconds >= 1 && game.ClockSeconds <= kTickingSeconds)
       game.PlaySound(QStringLiteral("timeout"));
-    if (game.ClockSeconds == kWarningSeconds) game.View().SetControlColor(ClockLabel(player), kRed);
+    if (game.ClockSeconds == kWarningSeconds) game.View().SetControlColor(names::DpLabel(player), kRed);
   }
   if (game.ClockSeconds > 0) return;
   if (game.ClockMinutes > 0) {
@@ -170,20 +165,20 @@ void ShowBoardTiles(Game& game) {
 
 void ShowHintCount(Game& game, bool counted) {
   GameView& view = game.View();
-  const QString hint = UpTo(view.ControlHint(kHintButton), u'\n', !counted);
-  const QString caption = UpTo(view.ControlCaption(kHintMenu), u'(', !counted).trimmed();
+  const QString hint = UpTo(view.Control(names::InGameButtongHint).hint, u'\n', !counted);
+  const QString caption = UpTo(view.Control(names::MenuHelpHInt).caption, u'(', !counted).trimmed();
   if (counted) {
     const QString left = QString::number(game.HintsLeft);
-    view.SetControlHint(kHintButton,
+    view.SetControlHint(names::InGameButtongHint,
                         hint + u'\n' + game.InterfaceText(u"InGameTagHintsLeft") + left + u' ');
-    view.SetControlCaption(kHintMenu, caption + QStringLiteral(" (") + left + u')');
+    view.SetControlCaption(names::MenuHelpHInt, caption + QStringLiteral(" (") + left + u')');
   } else {
-    view.SetControlHint(kHintButton, hint);
-    view.SetControlCaption(kHintMenu, caption);
+    view.SetControlHint(names::InGameButtongHint, hint);
+    view.SetControlCaption(names::MenuHelpHInt, caption);
   }
   if (game.HintsLeft == 0) {
-    view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
-    view.SetControlEnabled(kHintMenu, false);
+    view.SetControlCursor(names::InGameButtongHint, ControlCursor::NoEntry);
+    view.SetControlEnabled(names::MenuHelpHInt, false);
   }
 }
 
@@ -194,7 +189,7 @@ void RefreshHintDisplay(Game& game) {
 void RefreshHintDisplayAfterLoading(Game& game) {
   RefreshHintDisplay(game);
   if (game.HintsLeft > 10)
-    game.View().SetControlEnabled(kHintMenu, game.HintLimit == kHintsUnlimited);
+    game.View().SetControlEnabled(names::MenuHelpHInt, game.HintLimit == kHintsUnlimited);
 }
 
 void ShowClocksAfterLoading(Game& game) {
@@ -208,13 +203,13 @@ void ShowClocksAfterLoading(Game& game) {
         : player % 2 == 1
             ? view.SkinColor(QStringLiteral("InGamePlayerColor1"), kOddPlayerColor)
             : view.SkinColor(QStringLiteral("InGamePlayerColor2"), kEvenPlayerColor);
-    view.SetControlColor(ClockLabel(player), color);
+    view.SetControlColor(names::DpLabel(player), color);
     ShowBoardTiles(game);
   }
   if (game.GameClockOn()) {
     const int color = view.SkinColor(QStringLiteral("InGameTimeActive"), kGameClockColor);
     for (int player = 1; player <= game.PlayerCount(); ++player)
-      view.SetControlColor(ClockLabel(player), color);
+      view.SetControlColor(names::DpLabel(player), color);
   }
 }
 

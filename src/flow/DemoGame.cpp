@@ -1,5 +1,6 @@
 #include "flow/DemoGame.h"
 
+#include "model/ControlNames.h"
 #include "flow/GameScreen.h"
 #include "flow/TurnController.h"
 
@@ -26,22 +27,22 @@ void DemoCommand(Game& game) {
   GameView& view = game.View();
   game.DemoRunning = true;
   SetPersonsCommandsCursor(game, ControlCursor::NoEntry);
-  view.SetControlEnabled(QStringLiteral("MenuHelpHInt"), false);
-  view.SetControlEnabled(QStringLiteral("MenuHelpComputeScore"), false);
+  view.SetControlEnabled(names::MenuHelpHInt, false);
+  view.SetControlEnabled(names::MenuHelpComputeScore, false);
   for (int player = 1; player <= game.PlayerCount(); ++player) {
     game.DemoSavedKinds[static_cast<std::size_t>(player)] = game.Players[player].Kind;
     game.Players[player].Kind = kComputer;
   }
   game.CurrentKind = kComputer;
-  view.SetControlCaption(QStringLiteral("InGameLabel"),
+  view.SetControlCaption(names::InGameLabel,
                          game.InterfaceText(u"InGameTagButtonEndDemo"));
-  view.SetControlEnabled(QStringLiteral("MenuGameLoad"), false);
+  view.SetControlEnabled(names::MenuGameLoad, false);
   ShowStatus(game, u' ' + game.InterfaceText(u"StatusDemoMode") + u' ', kYellow);
 
   RunNewGame(game);
 
   ShowStatus(game, QString(), 0);
-  view.SetControlEnabled(QStringLiteral("MenuGameLoad"), true);
+  view.SetControlEnabled(names::MenuGameLoad, true);
   RestoreDemoKinds(game);
   game.DemoRunning = false;
   SetPersonsCommandsCursor(game, ControlCursor::Hand);

@@ -1,5 +1,6 @@
 #include "flow/GameEnd.h"
 
+#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "flow/HallOfFameFile.h"
@@ -11,25 +12,21 @@ namespace quorim {
 namespace {
 
 void HideGameControls(Game& game) {
-  for (const char* name :
-       {"MenuButton4", "InGameLabel", "InGameButtongInfo", "InGameButtongConfig",
-        "InGameButtongLoadGame", "InGameButtongSaveGame", "Comment1", "Comment2", "Comment3",
-        "Comment4", "ChoiceFieldImage", "InGameButtongGo", "InGameButtongChangeLetters",
-        "InGameButtongHint", "InGameButtongPreview", "Marker1", "Marker2", "WordScoreLabels"}) {
-    game.View().SetControlVisible(QString::fromLatin1(name), false);
+  for (const QString& name :
+       {names::MenuButton4, names::InGameLabel, names::InGameButtongInfo, names::InGameButtongConfig, names::InGameButtongLoadGame, names::InGameButtongSaveGame, names::Comment1, names::Comment2, names::Comment3, names::Comment4, names::ChoiceFieldImage, names::InGameButtongGo, names::InGameButtongChangeLetters, names::InGameButtongHint, names::InGameButtongPreview, names::Marker1, names::Marker2, names::WordScoreLabels}) {
+    game.View().SetControlVisible(name, false);
   }
 }
 
 void SetTitleMenus(Game& game) {
   GameView& view = game.View();
-  for (const char* name : {"MenuGame", "MenuHelp", "MenuIntellect"})
-    view.SetControlVisible(QString::fromLatin1(name), true);
-  for (const char* name : {"MenuGame", "MenuHelp", "MenuIntellect", "MenuGameNew", "MenuGameDemo",
-                           "MenuIntellectLow", "MenuIntellectNormal", "MenuIntellectHigh"}) {
-    view.SetControlEnabled(QString::fromLatin1(name), true);
+  for (const QString& name : {names::MenuGame, names::MenuHelp, names::MenuIntellect})
+    view.SetControlVisible(name, true);
+  for (const QString& name : {names::MenuGame, names::MenuHelp, names::MenuIntellect, names::MenuGameNew, names::MenuGameDemo, names::MenuIntellectLow, names::MenuIntellectNormal, names::MenuIntellectHigh}) {
+    view.SetControlEnabled(name, true);
   }
-  for (const char* name : {"MenuGameEnd", "MenuGameSave", "MenuHelpHInt", "MenuHelpComputeScore"})
-    view.SetControlEnabled(QString::fromLatin1(name), false);
+  for (const QString& name : {names::MenuGameEnd, names::MenuGameSave, names::MenuHelpHInt, names::MenuHelpComputeScore})
+    view.SetControlEnabled(name, false);
 }
 
 GameOverText ResultText(const Game& game, int winner) {
@@ -46,7 +43,7 @@ GameOverText ResultText(const Game& game, int winner) {
 void TidyUp(Game& game) {
   GameView& view = game.View();
   view.ReleaseGameScreen();
-  view.SetControlVisible(QStringLiteral("FlashAnnounce"), false);
+  view.SetControlVisible(names::FlashAnnounce, false);
   for (TRack& rack : game.Racks) rack = TRack{};
   game.MoveLog = MoveRecord();
   game.TileTable.clear();

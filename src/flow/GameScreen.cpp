@@ -1,5 +1,6 @@
 #include "flow/GameScreen.h"
 
+#include "model/ControlNames.h"
 #include "flow/SavedGames.h"
 #include "media/CodePages.h"
 
@@ -11,63 +12,60 @@ namespace {
 
 constexpr int kStatusTag = 666;
 
-void SetCursors(Game& game, std::initializer_list<const char*> names, ControlCursor cursor) {
-  for (const char* name : names) game.View().SetControlCursor(QString::fromLatin1(name), cursor);
+void SetCursors(Game& game, std::initializer_list<QString> controls, ControlCursor cursor) {
+  for (const QString& name : controls) game.View().SetControlCursor(name, cursor);
 }
 
 }  // namespace
 
 void SetMoveButtonsCursor(Game& game, ControlCursor cursor) {
   SetCursors(game,
-             {"InGameButtongGo", "InGameButtongChangeLetters", "InGameButtongHint",
-              "InGameButtongPreview"},
+             {names::InGameButtongGo, names::InGameButtongChangeLetters, names::InGameButtongHint,
+              names::InGameButtongPreview},
              cursor);
 }
 
 void OfferHints(Game& game) {
   const bool left = game.HintsLeft > 0;
-  game.View().SetControlCursor(QStringLiteral("InGameButtongHint"),
+  game.View().SetControlCursor(names::InGameButtongHint,
                                left ? ControlCursor::Hand : ControlCursor::NoEntry);
-  game.View().SetControlEnabled(QStringLiteral("MenuHelpHInt"), left);
+  game.View().SetControlEnabled(names::MenuHelpHInt, left);
 }
 
 void SetSaveLoadButtonsCursor(Game& game, ControlCursor cursor) {
-  SetCursors(game, {"InGameButtongSaveGame", "InGameButtongLoadGame"}, cursor);
+  SetCursors(game, {names::InGameButtongSaveGame, names::InGameButtongLoadGame}, cursor);
 }
 
 void SetGameMenusEnabled(Game& game, bool enabled) {
-  for (const char* name : {"MenuGame", "MenuHelp", "MenuIntellect"})
-    game.View().SetControlEnabled(QString::fromLatin1(name), enabled);
+  for (const QString& name : {names::MenuGame, names::MenuHelp, names::MenuIntellect})
+    game.View().SetControlEnabled(name, enabled);
 }
 
 void SetScreenCursor(Game& game, ControlCursor cursor) {
-  game.View().SetControlCursor(QStringLiteral("Screen"), cursor);
+  game.View().SetControlCursor(names::Screen, cursor);
 }
 
 bool ScreenBusy(const Game& game) {
-  return game.View().ControlCursorOf(QStringLiteral("Screen")) == ControlCursor::Hourglass;
+  return game.View().Control(names::Screen).cursor == ControlCursor::Hourglass;
 }
 
 void ShowTitleScreen(Game& game, bool visible) {
   GameView& view = game.View();
-  for (const char* name :
-       {"MenuBgr", "MenuButton1", "MenuButton2", "MenuButton3", "ScreenButtonTitleNewGame",
-        "ScreenButtonTitleLoadGame", "ScreenButtonTitleExit", "ScreenButtonTitleLastPlayer"}) {
-    view.SetControlVisible(QString::fromLatin1(name), visible);
+  for (const QString& name :
+       {names::MenuBgr, names::MenuButton1, names::MenuButton2, names::MenuButton3, names::ScreenButtonTitleNewGame, names::ScreenButtonTitleLoadGame, names::ScreenButtonTitleExit, names::ScreenButtonTitleLastPlayer}) {
+    view.SetControlVisible(name, visible);
   }
   // Continue is offered only for a last game that can be read.
   const auto lastGame = visible ? SlotSummary(game, kLastGameSlot) : std::nullopt;
-  const QString continueButton = QStringLiteral("ScreenButtonTitleContinue");
-  if (lastGame) view.SetControlHint(continueButton, lastGame->summary);
-  view.SetControlVisible(continueButton, lastGame.has_value());
-  view.SetControlVisible(QStringLiteral("MenuButton6"), lastGame.has_value());
+  if (lastGame) view.SetControlHint(names::ScreenButtonTitleContinue, lastGame->summary);
+  view.SetControlVisible(names::ScreenButtonTitleContinue, lastGame.has_value());
+  view.SetControlVisible(names::MenuButton6, lastGame.has_value());
 }
 
 void ShowStatus(Game& game, const QString& text, int color) {
-  const QString status = QStringLiteral("FlashAnnounce");
-  game.View().SetControlCaption(status, text);
-  game.View().SetControlColor(status, color);
-  game.View().SetControlTag(status, text.isEmpty() ? 0 : kStatusTag);
+  game.View().SetControlCaption(names::FlashAnnounce, text);
+  game.View().SetControlColor(names::FlashAnnounce, color);
+  game.View().SetControlTag(names::FlashAnnounce, text.isEmpty() ? 0 : kStatusTag);
 }
 
 QString PlayerName(const Game& game, int player) {

@@ -49,7 +49,7 @@ void HeadlessView::AnswerQuestions(std::initializer_list<bool> answers) {
   answers_.insert(answers_.end(), answers);
 }
 
-std::vector<ViewCall> HeadlessView::CallsNamed(QStringView name) const {
+std::vector<ViewCall> HeadlessView::CallsNamed(ViewCallName name) const {
   std::vector<ViewCall> named;
   for (const ViewCall& call : calls_) {
     if (call.name == name) named.push_back(call);
@@ -57,24 +57,33 @@ std::vector<ViewCall> HeadlessView::CallsNamed(QStringView name) const {
   return named;
 }
 
-QStringList HeadlessView::FirstArgs(QStringView name) const {
+QStringList HeadlessView::FirstArgs(ViewCallName name) const {
   QStringList firsts;
   for (const ViewCall& call : CallsNamed(name)) firsts << call.args.value(0);
   return firsts;
 }
 
-ControlState HeadlessView::Control(const QString& name) const {
-  const auto found = controls_.find(name);
-  return found == controls_.end() ? ControlState{} : found->second;
+QStringList HeadlessView::ControlItems(const QString& name) const {
+  const auto found = items_.find(name);
+  return found == items_.end() ? QStringList() : found->second;
 }
 
-void HeadlessView::Record(QString name, QStringList args) {
-  if (recording_) calls_.push_back({std::move(name), std::move(args)});
+void HeadlessView::Record(ViewCallName name, QStringList args) {
+  if (recording_) calls_.push_back({name, std::move(args)});
 }
 
 void HeadlessView::Pause(int milliseconds) {
   pausedMilliseconds_ += milliseconds;
-  Record(QStringLiteral("Pause"), {Number(milliseconds)});
+  Record(ViewCallName::Pause, {Number(milliseconds)});
+  if (duringWaits_) duringWaits_(++waits_);
+}
+
+void HeadlessView::InterruptWaits() {
+  Record(ViewCallName::InterruptWaits);
+}
+
+void HeadlessView::WaitForTileFlight() {
+  Record(ViewCallName::WaitForTileFlight);
   if (duringWaits_) duringWaits_(++waits_);
 }
 
@@ -83,11 +92,11 @@ void HeadlessView::KeepScreenAlive() {
 }
 
 void HeadlessView::WaitForClickOrKey() {
-  Record(QStringLiteral("WaitForClickOrKey"));
+  Record(ViewCallName::WaitForClickOrKey);
 }
 
 void HeadlessView::PlaySoundEffect(const QString& sample) {
-  Record(QStringLiteral("PlaySoundEffect"), {sample});
+  Record(ViewCallName::PlaySoundEffect, {sample});
 }
 
 bool HeadlessView::NextAnswer() {
@@ -98,40 +107,40 @@ bool HeadlessView::NextAnswer() {
 }
 
 void HeadlessView::ShowInGameMessage(const QString& text, ScreenPoint at) {
-  Record(QStringLiteral("ShowInGameMessage"), {text, PointText(at)});
+  Record(ViewCallName::ShowInGameMessage, {text, PointText(at)});
 }
 
 bool HeadlessView::AskInGameQuestion(const QString& text, ScreenPoint at) {
   const bool answer = NextAnswer();
-  Record(QStringLiteral("AskInGameQuestion"), {text, YesNo(answer), PointText(at)});
+  Record(ViewCallName::AskInGameQuestion, {text, YesNo(answer), PointText(at)});
   return answer;
 }
 
 bool HeadlessView::AskConfirmation(const QString& text) {
   const bool answer = NextAnswer();
-  Record(QStringLiteral("AskConfirmation"), {text, YesNo(answer)});
+  Record(ViewCallName::AskConfirmation, {text, YesNo(answer)});
   return answer;
 }
 
 void HeadlessView::ShowMessageBox(const QString& text) {
-  Record(QStringLiteral("ShowMessageBox"), {text});
+  Record(ViewCallName::ShowMessageBox, {text});
 }
 
 void HeadlessView::OpenUserDictionaryOptions(UserListField field, const QString& word) {
   Record(
-      QStringLiteral("OpenUserDictionaryOptions"),
+      ViewCallName::OpenUserDictionaryOptions,
       {word, field == UserListField::Added ? QStringLiteral("added") : QStringLiteral("excluded")});
 }
 
 bool HeadlessView::ShowNewGameWindow() {
-  Record(QStringLiteral("ShowNewGameWindow"), {YesNo(newGameAccepted_)});
+  Record(ViewCallName::ShowNewGameWindow, {YesNo(newGameAccepted_)});
   return newGameAccepted_;
 }
 
 std::optional<int> HeadlessView::ShowSaveGameWindow(SaveWindowMode mode,
                                                     const std::function<void(int)>& saveInto) {
   const bool saving = mode == SaveWindowMode::Save;
-  Record(QStringLiteral("ShowSaveGameWindow"),
+  Record(ViewCallName::ShowSaveGameWindow,
          {saving ? QStringLiteral("save") : QStringLiteral("load"),
           saveSlot_ ? Number(*saveSlot_) : QStringLiteral("cancel")});
   if (saving && saveSlot_ && saveInto) saveInto(*saveSlot_);
@@ -139,58 +148,58 @@ std::optional<int> HeadlessView::ShowSaveGameWindow(SaveWindowMode mode,
 }
 
 void HeadlessView::ShowGameOverWindow(const GameOverText& result) {
-  Record(QStringLiteral("ShowGameOverWindow"), {Number(result.winner), result.text});
+  Record(ViewCallName::ShowGameOverWindow, {Number(result.winner), result.text});
 }
 
 void HeadlessView::ShowHallOfFame(int highlightedEntry) {
-  Record(QStringLiteral("ShowHallOfFame"), {Number(highlightedEntry)});
+  Record(ViewCallName::ShowHallOfFame, {Number(highlightedEntry)});
 }
 
 void HeadlessView::CloseModalWindows() {
   messageWindowOpen_ = false;
-  Record(QStringLiteral("CloseModalWindows"));
+  Record(ViewCallName::CloseModalWindows);
 }
 
 void HeadlessView::Minimize() {
   minimized_ = true;
-  Record(QStringLiteral("Minimize"));
+  Record(ViewCallName::Minimize);
 }
 
 void HeadlessView::CloseMainWindow() {
-  Record(QStringLiteral("CloseMainWindow"));
+  Record(ViewCallName::CloseMainWindow);
 }
 
 void HeadlessView::SetTimerRunning(GameTimer timer, bool running) {
   static const char* const kNames[] = {"system", "flash", "elapsed", "move"};
   timers_[static_cast<int>(timer)] = running;
-  Record(QStringLiteral("SetTimerRunning"),
+  Record(ViewCallName::SetTimerRunning,
          {QString::fromLatin1(kNames[static_cast<int>(timer)]), YesNo(running)});
 }
 
 void HeadlessView::BackgroundMusic(MusicCue cue) {
   static const char* const kCues[] = {"start", "stop", "next"};
-  Record(QStringLiteral("BackgroundMusic"), {QString::fromLatin1(kCues[static_cast<int>(cue)])});
+  Record(ViewCallName::BackgroundMusic, {QString::fromLatin1(kCues[static_cast<int>(cue)])});
 }
 
 void HeadlessView::BuildGameScreen() {
-  Record(QStringLiteral("BuildGameScreen"));
+  Record(ViewCallName::BuildGameScreen);
 }
 
 void HeadlessView::ReleaseGameScreen() {
-  Record(QStringLiteral("ReleaseGameScreen"));
+  Record(ViewCallName::ReleaseGameScreen);
 }
 
 void HeadlessView::ShowPanelOnTurn(int previous, int current, bool arrange) {
-  Record(QStringLiteral("ShowPanelOnTurn"), {Number(previous), Number(current), YesNo(arrange)});
+  Record(ViewCallName::ShowPanelOnTurn, {Number(previous), Number(current), YesNo(arrange)});
 }
 
 void HeadlessView::SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) {
-  Record(QStringLiteral("SetBoardTilesVisible"), {Number(static_cast<int>(tiles.size())),
+  Record(ViewCallName::SetBoardTilesVisible, {Number(static_cast<int>(tiles.size())),
                                                   YesNo(visible)});
 }
 
 void HeadlessView::RestoreWindowPlaces(const WindowPlaces& places) {
-  Record(QStringLiteral("RestoreWindowPlaces"),
+  Record(ViewCallName::RestoreWindowPlaces,
          {places.mainWindow ? PointText(*places.mainWindow) : QStringLiteral("-"),
           places.playForm ? PointText(*places.playForm) : QStringLiteral("-"),
           Number(static_cast<int>(places.panels.size()))});
@@ -200,33 +209,33 @@ void HeadlessView::RestoreWindowPlaces(const WindowPlaces& places) {
 }
 
 void HeadlessView::DrawPlayField() {
-  Record(QStringLiteral("DrawPlayField"));
+  Record(ViewCallName::DrawPlayField);
 }
 
 void HeadlessView::PlaceTiles() {
-  Record(QStringLiteral("PlaceTiles"));
+  Record(ViewCallName::PlaceTiles);
 }
 
 void HeadlessView::ShowTile(int tile) {
-  Record(QStringLiteral("ShowTile"), {Number(tile)});
+  Record(ViewCallName::ShowTile, {Number(tile)});
 }
 
 void HeadlessView::FlyTile(int tile, const TileSpot& from, const TileSpot& to) {
-  Record(QStringLiteral("FlyTile"), {Number(tile), SpotText(from), SpotText(to)});
+  Record(ViewCallName::FlyTile, {Number(tile), SpotText(from), SpotText(to)});
 }
 
 void HeadlessView::ShowExplosion(const std::vector<int>& tiles) {
   QStringList args;
   for (int tile : tiles) args << Number(tile);
-  Record(QStringLiteral("ShowExplosion"), args);
+  Record(ViewCallName::ShowExplosion, args);
 }
 
 void HeadlessView::ClearSelectionFrames() {
-  Record(QStringLiteral("ClearSelectionFrames"));
+  Record(ViewCallName::ClearSelectionFrames);
 }
 
 void HeadlessView::CountScore(int player, int from, int to, int scoreLimit) {
-  Record(QStringLiteral("CountScore"),
+  Record(ViewCallName::CountScore,
          {Number(player), Number(from), Number(to), Number(scoreLimit)});
 }
 
@@ -237,7 +246,7 @@ std::optional<char> HeadlessView::AskStarLetter(ScreenPoint at, int x, int y) {
     starLetters_.pop_front();
   }
   Record(
-      QStringLiteral("AskStarLetter"),
+      ViewCallName::AskStarLetter,
       {PointText(at), Number(x) + u',' + Number(y),
        letter ? QString::number(static_cast<unsigned char>(*letter)) : QStringLiteral("cancel")});
   return letter;
@@ -248,74 +257,60 @@ void HeadlessView::ChooseStarLetters(std::initializer_list<char> letters) {
 }
 
 void HeadlessView::ShowFloatingMessage(const FloatingText& text) {
-  Record(QStringLiteral("ShowFloatingMessage"),
+  Record(ViewCallName::ShowFloatingMessage,
          {text.big, PointText(text.at), Number(text.bigColor), text.small});
 }
 
 void HeadlessView::BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) {
   QStringList args;
   for (int tile : tiles) args << Number(tile);
-  Record(QStringLiteral("BlinkTiles"),
+  Record(ViewCallName::BlinkTiles,
          {args.join(u' '), Number(times) + u'x' + Number(milliseconds)});
 }
 
 void HeadlessView::AddSelectionFrame(const TSelectionFrame& frame) {
-  Record(QStringLiteral("AddSelectionFrame"),
+  Record(ViewCallName::AddSelectionFrame,
          {Number(frame.Direction) + u' ' + Number(frame.Line) + u' ' + Number(frame.Start) + u' ' +
           Number(frame.End)});
 }
 
 void HeadlessView::MoveScanMarkers(std::uint8_t direction, int line) {
-  Record(QStringLiteral("MoveScanMarkers"), {Number(direction), Number(line)});
+  Record(ViewCallName::MoveScanMarkers, {Number(direction), Number(line)});
 }
 
 void HeadlessView::ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
                                      int milliseconds) {
   for (const PreviewLabel& label : labels) {
-    Record(QStringLiteral("ShowPreviewLabel"),
+    Record(ViewCallName::ShowPreviewLabel,
            {label.text, PointText(label.at), Number(label.textColor), Number(label.backColor)});
   }
-  Record(QStringLiteral("BlinkPreviewLabels"), {Number(changes) + u'x' + Number(milliseconds)});
+  Record(ViewCallName::BlinkPreviewLabels, {Number(changes) + u'x' + Number(milliseconds)});
 }
 
-void HeadlessView::SetControlEnabled(const QString& name, bool enabled) {
-  SetControl(u"SetControlEnabled", name, &ControlState::enabled, enabled, YesNo(enabled));
-}
-
-void HeadlessView::SetControlVisible(const QString& name, bool visible) {
-  SetControl(u"SetControlVisible", name, &ControlState::visible, visible, YesNo(visible));
-}
-
-void HeadlessView::SetControlCaption(const QString& name, const QString& caption) {
-  SetControl(u"SetControlCaption", name, &ControlState::caption, caption, caption);
-}
-
-void HeadlessView::SetControlHint(const QString& name, const QString& hint) {
-  SetControl(u"SetControlHint", name, &ControlState::hint, hint, hint);
-}
-
-void HeadlessView::SetControlCursor(const QString& name, ControlCursor cursor) {
-  SetControl(u"SetControlCursor", name, &ControlState::cursor, cursor, CursorName(cursor));
-}
-
-void HeadlessView::SetControlColor(const QString& name, int color) {
-  SetControl(u"SetControlColor", name, &ControlState::color, color, Number(color));
-}
-
-void HeadlessView::SetControlPicture(const QString& name, const QString& picture) {
-  SetControl(u"SetControlPicture", name, &ControlState::picture, picture, picture);
-}
-
-void HeadlessView::SetControlChecked(const QString& name, bool checked) {
-  SetControl(u"SetControlChecked", name, &ControlState::checked, checked, YesNo(checked));
-}
-
-void HeadlessView::SetControlAnimated(const QString& name, bool running) {
-  SetControl(u"SetControlAnimated", name, &ControlState::animated, running, YesNo(running));
-}
-
-void HeadlessView::SetControlTag(const QString& name, int tag) {
-  SetControl(u"SetControlTag", name, &ControlState::tag, tag, Number(tag));
+void HeadlessView::ShowControl(const QString& name, ControlAspect aspect,
+                               const ControlState& state) {
+  switch (aspect) {
+    case ControlAspect::Enabled:
+      return Record(ViewCallName::SetControlEnabled, {name, YesNo(state.enabled)});
+    case ControlAspect::Visible:
+      return Record(ViewCallName::SetControlVisible, {name, YesNo(state.visible)});
+    case ControlAspect::Caption:
+      return Record(ViewCallName::SetControlCaption, {name, state.caption});
+    case ControlAspect::Hint:
+      return Record(ViewCallName::SetControlHint, {name, state.hint});
+    case ControlAspect::Cursor:
+      return Record(ViewCallName::SetControlCursor, {name, CursorName(state.cursor)});
+    case ControlAspect::Color:
+      return Record(ViewCallName::SetControlColor, {name, Number(state.color)});
+    case ControlAspect::Picture:
+      return Record(ViewCallName::SetControlPicture, {name, state.picture});
+    case ControlAspect::Checked:
+      return Record(ViewCallName::SetControlChecked, {name, YesNo(state.checked)});
+    case ControlAspect::Animated:
+      return Record(ViewCallName::SetControlAnimated, {name, YesNo(state.animated)});
+    case ControlAspect::Tag:
+      return Record(ViewCallName::SetControlTag, {name, Number(state.tag)});
+  }
 }
 
 }  // namespace quorim

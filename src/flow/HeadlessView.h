@@ -17,23 +17,62 @@
 
 namespace quorim {
 
-struct ViewCall {
-  QString name;  // the GameView function, e.g. "ShowInGameMessage"
-  QStringList args;
+// The GameView functions whose calls are recorded; the preview labels record one call per label
+// and one for their blinking.
+enum class ViewCallName {
+  Pause,
+  InterruptWaits,
+  WaitForTileFlight,
+  WaitForClickOrKey,
+  PlaySoundEffect,
+  ShowInGameMessage,
+  AskInGameQuestion,
+  AskConfirmation,
+  ShowMessageBox,
+  OpenUserDictionaryOptions,
+  ShowNewGameWindow,
+  ShowGameOverWindow,
+  ShowHallOfFame,
+  ShowSaveGameWindow,
+  CloseModalWindows,
+  Minimize,
+  CloseMainWindow,
+  SetTimerRunning,
+  BackgroundMusic,
+  BuildGameScreen,
+  ReleaseGameScreen,
+  ShowPanelOnTurn,
+  RestoreWindowPlaces,
+  SetBoardTilesVisible,
+  DrawPlayField,
+  PlaceTiles,
+  ShowTile,
+  FlyTile,
+  ShowExplosion,
+  ClearSelectionFrames,
+  CountScore,
+  AskStarLetter,
+  ShowFloatingMessage,
+  BlinkTiles,
+  AddSelectionFrame,
+  MoveScanMarkers,
+  ShowPreviewLabel,
+  BlinkPreviewLabels,
+  SetControlEnabled,
+  SetControlVisible,
+  SetControlCaption,
+  SetControlHint,
+  SetControlCursor,
+  SetControlColor,
+  SetControlPicture,
+  SetControlChecked,
+  SetControlAnimated,
+  SetControlTag,
 };
 
-struct ControlState {
-  bool enabled = true;
-  bool visible = true;
-  QString caption;
-  QString hint;
-  ControlCursor cursor = ControlCursor::Default;
-  int color = -1;
-  QString picture;
-  bool animated = false;
-  bool checked = false;
-  int tag = 0;
-  QStringList items;
+struct ViewCall {
+  ViewCallName name;
+  QStringList args;
 };
 
 class HeadlessView : public GameView {
@@ -59,26 +98,24 @@ class HeadlessView : public GameView {
   void SetMessageWindowOpen(bool open) { messageWindowOpen_ = open; }
   void SetMinimized(bool minimized) { minimized_ = minimized; }
   // The entries a list control would take from the language file.
-  void SetControlItems(const QString& name, const QStringList& items) {
-    controls_[name].items = items;
-  }
+  void SetControlItems(const QString& name, const QStringList& items) { items_[name] = items; }
   // Without recording the calls leave no history (the controls keep their state), so that a long
   // game nobody reads the calls of (the command line) does not grow it.
   void SetRecording(bool recording) { recording_ = recording; }
 
   const std::vector<ViewCall>& Calls() const { return calls_; }
   // The calls of one function, in order.
-  std::vector<ViewCall> CallsNamed(QStringView name) const;
+  std::vector<ViewCall> CallsNamed(ViewCallName name) const;
   // The first argument of each call of one function: the texts shown, the samples played, …
-  QStringList FirstArgs(QStringView name) const;
+  QStringList FirstArgs(ViewCallName name) const;
   void ClearCalls() { calls_.clear(); }
 
-  // A control's state after the named-control calls; a control never named reads as the default.
-  ControlState Control(const QString& name) const;
   int PausedMilliseconds() const { return pausedMilliseconds_; }
   bool TimerRunning(GameTimer timer) const { return timers_[static_cast<int>(timer)]; }
 
   void Pause(int milliseconds) override;
+  void InterruptWaits() override;
+  void WaitForTileFlight() override;
   void KeepScreenAlive() override;
   void WaitForClickOrKey() override;
   void PlaySoundEffect(const QString& sample) override;
@@ -120,34 +157,15 @@ class HeadlessView : public GameView {
   void MoveScanMarkers(std::uint8_t direction, int line) override;
   void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
                          int milliseconds) override;
-  void SetControlEnabled(const QString& name, bool enabled) override;
-  void SetControlVisible(const QString& name, bool visible) override;
-  void SetControlCaption(const QString& name, const QString& caption) override;
-  void SetControlHint(const QString& name, const QString& hint) override;
-  void SetControlCursor(const QString& name, ControlCursor cursor) override;
-  void SetControlColor(const QString& name, int color) override;
-  void SetControlPicture(const QString& name, const QString& picture) override;
-  void SetControlChecked(const QString& name, bool checked) override;
-  void SetControlAnimated(const QString& name, bool running) override;
-  void SetControlTag(const QString& name, int tag) override;
-  QString ControlCaption(const QString& name) const override { return Control(name).caption; }
-  QString ControlHint(const QString& name) const override { return Control(name).hint; }
-  ControlCursor ControlCursorOf(const QString& name) const override {
-    return Control(name).cursor;
-  }
-  bool ControlEnabled(const QString& name) const override { return Control(name).enabled; }
-  QStringList ControlItems(const QString& name) const override { return Control(name).items; }
+  QStringList ControlItems(const QString& name) const override;
   int SkinColor(const QString&, int fallback) const override { return fallback; }
 
+ protected:
+  void ShowControl(const QString& name, ControlAspect aspect, const ControlState& state) override;
+
  private:
-  void Record(QString name, QStringList args = {});
+  void Record(ViewCallName name, QStringList args = {});
   bool NextAnswer();
-  template <typename Value>
-  void SetControl(QStringView call, const QString& name, Value ControlState::*field,
-                  const Value& value, const QString& shown) {
-    controls_[name].*field = value;
-    Record(call.toString(), {name, shown});
-  }
 
   std::vector<ViewCall> calls_;
   std::deque<bool> answers_;
@@ -156,7 +174,7 @@ class HeadlessView : public GameView {
   bool defaultAnswer_ = true;
   std::function<void(int)> duringWaits_;
   int waits_ = 0;
-  std::map<QString, ControlState> controls_;
+  std::map<QString, QStringList> items_;
   int pausedMilliseconds_ = 0;
   bool newGameAccepted_ = true;
   std::optional<int> saveSlot_;

@@ -1,5 +1,6 @@
 #include "flow/HintCommand.h"
 
+#include "model/ControlNames.h"
 #include "VirtOpp/CandidateSearch.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
@@ -15,18 +16,17 @@ constexpr int kRed = 255;
 constexpr int kYellow = 65535;
 constexpr int kNoBrush = -1;
 
-const QString kHintButton = QStringLiteral("InGameButtongHint");
 
 void ShowHintRunning(Game& game, bool running) {
   GameView& view = game.View();
-  view.SetControlPicture(kHintButton, running ? QStringLiteral("HintBut2")
+  view.SetControlPicture(names::InGameButtongHint, running ? QStringLiteral("HintBut2")
                                               : QStringLiteral("HintBut1"));
-  view.SetControlColor(QStringLiteral("RC_Caption"), running ? kRed : kNoBrush);
+  view.SetControlColor(names::RC_Caption, running ? kRed : kNoBrush);
   if (running) {
     ShowStatus(game, u' ' + game.InterfaceText(u"StatusHint") + u' ', kRed);
-    view.SetControlCaption(QStringLiteral("RC_Label"),
+    view.SetControlCaption(names::RC_Label,
                            game.InterfaceText(u"InGameMessageHintInProgress"));
-    view.SetControlColor(QStringLiteral("RC_Label"), kYellow);
+    view.SetControlColor(names::RC_Label, kYellow);
   } else {
     ShowStatus(game, QString(), 0);
   }
@@ -48,7 +48,7 @@ void CancelHint(Game& game) {
 }
 
 void HintButtonClick(Game& game) {
-  if (ScreenBusy(game) || game.View().ControlCursorOf(kHintButton) == ControlCursor::NoEntry ||
+  if (ScreenBusy(game) || game.View().Control(names::InGameButtongHint).cursor == ControlCursor::NoEntry ||
       game.TurnPhase == TTurnPhase::DrawPhase || game.DemoRunning) {
     return;
   }
@@ -81,12 +81,12 @@ void HintCommand(Game& game) {
   ComputerMove(game, game.CurrentPlayer, SearchPurpose::Hint);
 
   SetMoveButtonsCursor(game, ControlCursor::Hand);
-  if (game.HintsLeft == 0) view.SetControlCursor(kHintButton, ControlCursor::NoEntry);
+  if (game.HintsLeft == 0) view.SetControlCursor(names::InGameButtongHint, ControlCursor::NoEntry);
   RememberShownPlacements(game);
   if (game.MoveClockOn() && !game.GameOver) SetTimer(game, GameTimer::Move, true);
   if (game.HintCancel) ReturnLaidLetters(game);
-  view.SetControlVisible(QStringLiteral("Marker1"), false);
-  view.SetControlVisible(QStringLiteral("Marker2"), false);
+  view.SetControlVisible(names::Marker1, false);
+  view.SetControlVisible(names::Marker2, false);
   game.Intellect = intellect;
   game.HintCancel = false;
 

@@ -1,5 +1,6 @@
 #include "flow/SaveLoadCommands.h"
 
+#include "model/ControlNames.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
@@ -15,14 +16,12 @@ namespace quorim {
 namespace {
 
 constexpr int kLoadingColor = 65535;
-const QString kSaveButton = QStringLiteral("InGameButtongSaveGame");
-const QString kLoadButton = QStringLiteral("InGameButtongLoadGame");
 
 // The window is not opened over a busy screen, a tile in the hand, a computer's move, or a
 // command that waits meanwhile (a hint shows its letters on the board).
 bool RefusesWindow(const Game& game, const QString& button) {
   return ScreenBusy(game) || game.HandTile() >= 0 || game.CommandsRunning > 0 ||
-         game.View().ControlCursorOf(button) == ControlCursor::NoEntry;
+         game.View().Control(button).cursor == ControlCursor::NoEntry;
 }
 
 // No word of the replayed record counts as the latest move.
@@ -50,11 +49,11 @@ void ArmLoadedClocks(Game& game) {
 
 void SetLoadedGameMenus(Game& game) {
   GameView& view = game.View();
-  for (const char* name : {"MenuGameNew", "MenuGameDemo"})
-    view.SetControlEnabled(QString::fromLatin1(name), false);
-  for (const char* name : {"MenuGameEnd", "MenuGameSave", "MenuHelpComputeScore"})
-    view.SetControlEnabled(QString::fromLatin1(name), true);
-  view.SetControlVisible(QStringLiteral("ChoiceFieldImage"), true);
+  for (const QString& name : {names::MenuGameNew, names::MenuGameDemo})
+    view.SetControlEnabled(name, false);
+  for (const QString& name : {names::MenuGameEnd, names::MenuGameSave, names::MenuHelpComputeScore})
+    view.SetControlEnabled(name, true);
+  view.SetControlVisible(names::ChoiceFieldImage, true);
 }
 
 void ContinueComputerTurn(Game& game) {
@@ -128,7 +127,7 @@ std::optional<int> ChooseSlotToLoad(Game& game, std::optional<int> knownPlayer, 
 }  // namespace
 
 void SaveCommand(Game& game) {
-  if (RefusesWindow(game, kSaveButton) || !game.GameRunning) return;
+  if (RefusesWindow(game, names::InGameButtongSaveGame) || !game.GameRunning) return;
   // the game's time may run out while the window is open: the game ends once it has closed
   CommandScope scope(game);
   SetScreenCursor(game, ControlCursor::Default);
@@ -140,7 +139,7 @@ void SaveCommand(Game& game) {
 }
 
 void LoadCommand(Game& game, std::optional<int> knownPlayer) {
-  if (!game.ContinuePending && (game.DemoRunning || RefusesWindow(game, kLoadButton))) return;
+  if (!game.ContinuePending && (game.DemoRunning || RefusesWindow(game, names::InGameButtongLoadGame))) return;
   CommandScope scope(game);
   TPlayer before = game.Players[1];
   const std::optional<int> slot = ChooseSlotToLoad(game, knownPlayer, before);
@@ -168,7 +167,7 @@ void RestoreSavedGame(Game& game, const TSavedGame& saved) {
   GameView& view = game.View();
   game.LoadingGame = true;
   ShowStatus(game, u' ' + game.InterfaceText(u"StatusLoading") + u' ', kLoadingColor);
-  view.SetControlVisible(QStringLiteral("FlashAnnounce"), true);
+  view.SetControlVisible(names::FlashAnnounce, true);
   for (GameTimer timer : {GameTimer::Flash, GameTimer::Elapsed, GameTimer::Move, GameTimer::System})
     SetTimer(game, timer, false);
   ReadPlayerSettings(game, game.Players[1].Name);
@@ -180,7 +179,7 @@ void RestoreSavedGame(Game& game, const TSavedGame& saved) {
   RefreshHintDisplayAfterLoading(game);
   game.DemoRunning = false;
   ShowTitleScreen(game, false);
-  view.SetControlCaption(QStringLiteral("InGameLabel"),
+  view.SetControlCaption(names::InGameLabel,
                          game.InterfaceText(u"InGameTagButtonEndGame"));
   view.BackgroundMusic(MusicCue::Start);
   game.GameOver = false;

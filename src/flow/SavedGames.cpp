@@ -1,5 +1,6 @@
 #include "flow/SavedGames.h"
 
+#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "flow/MoveLineReader.h"
@@ -40,8 +41,8 @@ std::vector<int> Scores(const Game& game) {
 
 QString Summary(const Game& game) {
   QStringList comments;
-  for (const char* name : {"Comment1", "Comment2", "Comment3"})
-    comments << game.View().ControlCaption(QString::fromLatin1(name));
+  for (const QString& name : {names::Comment1, names::Comment2, names::Comment3})
+    comments << game.View().Control(name).caption;
   return SavedGameSummary(Scores(game), game.PlayField.DimX(), game.PlayField.DimY(),
                           game.Settings.LastTemplate, comments);
 }
@@ -353,7 +354,7 @@ void LoadGame(Game& game, const TSavedGame& saved) {
 
   TakeRackSnapshot(game, game.CurrentPlayer);
   for (int player = 1; player <= game.PlayerCount(); ++player) {
-    view.SetControlCaption(QStringLiteral("Sc%1Label").arg(player),
+    view.SetControlCaption(names::ScLabel(player),
                            QString::number(game.Players[player].Score));
   }
   game.GameRunning = true;

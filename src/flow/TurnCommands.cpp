@@ -1,5 +1,6 @@
 #include "flow/TurnCommands.h"
 
+#include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
@@ -21,8 +22,6 @@ namespace {
 constexpr int kPressedButtonPause = 300;
 constexpr int kEndWithoutQuestionScore = 300;
 
-const QString kGoButton = QStringLiteral("InGameButtongGo");
-const QString kExchangeButton = QStringLiteral("InGameButtongChangeLetters");
 
 // A command of the move during a hint only stops the hint; while nothing may be moved it is
 // refused.
@@ -45,17 +44,17 @@ void PressButton(Game& game, const QString& button, const char* picture) {
 }
 
 void SetCheckCommandsEnabled(Game& game, bool enabled) {
-  for (const char* name : {"MenuGameSave", "MenuGameLoad", "MenuGameEnd"})
-    game.View().SetControlEnabled(QString::fromLatin1(name), enabled);
+  for (const QString& name : {names::MenuGameSave, names::MenuGameLoad, names::MenuGameEnd})
+    game.View().SetControlEnabled(name, enabled);
 }
 
 // Go, from the button or from the move clock: the move is checked and, when accepted, scored.
 void SubmitMove(Game& game) {
   GameView& view = game.View();
-  view.SetControlEnabled(kGoButton, false);
-  PressButton(game, kGoButton, "Go!_1");
+  view.SetControlEnabled(names::InGameButtongGo, false);
+  PressButton(game, names::InGameButtongGo, "Go!_1");
   if (game.GameOver) {  // the time ran out meanwhile
-    view.SetControlEnabled(kGoButton, true);
+    view.SetControlEnabled(names::InGameButtongGo, true);
     return;
   }
   ClearExchangeMarks(game);
@@ -73,7 +72,7 @@ void SubmitMove(Game& game) {
   SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
   SetCheckCommandsEnabled(game, true);
   SetScreenCursor(game, ControlCursor::Default);
-  view.SetControlEnabled(kGoButton, true);
+  view.SetControlEnabled(names::InGameButtongGo, true);
 
   if (game.GameOver) {
     EndGame(game);
@@ -186,7 +185,7 @@ void GoCommand(Game& game) {
 void ExchangeCommand(Game& game) {
   if (!TakesMoveCommand(game)) return;
   CommandScope scope(game);
-  PressButton(game, kExchangeButton, "Cng!_1");
+  PressButton(game, names::InGameButtongChangeLetters, "Cng!_1");
   if (game.GameOver) return;
   const int player = game.CurrentPlayer;
   bool anyMarked = false;
@@ -233,7 +232,7 @@ void BagTileClicked(Game& game, int x, int y) {
 
 void EndRequest(Game& game) {
   if (game.HandTile() >= 0 || ScreenBusy(game) ||
-      !game.View().ControlEnabled(QStringLiteral("MenuGameEnd"))) {
+      !game.View().Control(names::MenuGameEnd).enabled) {
     return;
   }
   GameView& view = game.View();

@@ -1,5 +1,6 @@
 #include "flow/TurnController.h"
 
+#include "model/ControlNames.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
@@ -41,14 +42,14 @@ std::optional<QString> UnrecordableName(Game& game) {
 // Step one of every NextTurn: nothing may be pressed while the turn changes.
 void LockMoveCommands(Game& game) {
   SetMoveButtonsCursor(game, ControlCursor::NoEntry);
-  game.View().SetControlEnabled(QStringLiteral("MenuHelpHInt"), false);
-  game.View().SetControlEnabled(QStringLiteral("MenuHelpComputeScore"), false);
+  game.View().SetControlEnabled(names::MenuHelpHInt, false);
+  game.View().SetControlEnabled(names::MenuHelpComputeScore, false);
 }
 
 void UnlockMoveCommands(Game& game) {
   SetMoveButtonsCursor(game, ControlCursor::Hand);
   OfferHints(game);
-  game.View().SetControlEnabled(QStringLiteral("MenuHelpComputeScore"), true);
+  game.View().SetControlEnabled(names::MenuHelpComputeScore, true);
 }
 
 void WaitWhileAnimationBusy(Game& game) {
@@ -75,7 +76,7 @@ void PlayTurnSound(Game& game) {
 }
 
 void OfferManualDrawing(Game& game) {
-  game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
+  game.View().SetControlVisible(names::ChoicePanel, true);
   game.TurnPhase = TTurnPhase::DrawPhase;
   ShowStatus(game,
              game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) +
@@ -102,16 +103,16 @@ void BeginTurn(Game& game) {
 void TakeLetters(Game& game, int player) {
   if (!game.DemoRunning) SetScreenCursor(game, ControlCursor::Hourglass);
   if (!game.Settings.LettersAutoSelect && game.TurnPhase == TTurnPhase::DrawPhase)
-    game.View().SetControlVisible(QStringLiteral("ChoicePanel"), true);
+    game.View().SetControlVisible(names::ChoicePanel, true);
   RefillRack(game, player);
   game.TurnPhase = TTurnPhase::DrawPhase;
   SetScreenCursor(game, ControlCursor::Default);
 }
 
 void NewGameCommand(Game& game) {
-  game.View().SetControlCaption(QStringLiteral("InGameLabel"),
+  game.View().SetControlCaption(names::InGameLabel,
                                 game.InterfaceText(u"InGameTagButtonEndGame"));
-  game.View().SetControlHint(QStringLiteral("Options"), QStringLiteral("FinishGame"));
+  game.View().SetControlHint(names::Options, QStringLiteral("FinishGame"));
   RunNewGame(game);
 }
 
@@ -122,16 +123,16 @@ void RunNewGame(Game& game) {
     const bool accepted = view.ShowNewGameWindow();
     ShowIntellectChoice(game);
     if (!accepted) {
-      view.SetControlVisible(QStringLiteral("MenuIntellect"), true);
+      view.SetControlVisible(names::MenuIntellect, true);
       return;
     }
     SetScreenCursor(game, ControlCursor::Hourglass);
   }
   ShowTitleScreen(game, false);
-  view.SetControlEnabled(QStringLiteral("MenuGameNew"), false);
-  view.SetControlEnabled(QStringLiteral("MenuGameSave"), !game.DemoRunning);
-  view.SetControlEnabled(QStringLiteral("MenuGameEnd"), true);
-  view.SetControlEnabled(QStringLiteral("MenuGameDemo"), false);
+  view.SetControlEnabled(names::MenuGameNew, false);
+  view.SetControlEnabled(names::MenuGameSave, !game.DemoRunning);
+  view.SetControlEnabled(names::MenuGameEnd, true);
+  view.SetControlEnabled(names::MenuGameDemo, false);
   game.GameOver = false;
 
   view.BackgroundMusic(MusicCue::Start);
@@ -176,7 +177,7 @@ std::optional<QString> StartGame(Game& game) {
   FillInfoPanel(game);
   ArmGameClock(game);
   if (!game.Settings.LettersAutoSelect)
-    view.SetControlVisible(QStringLiteral("ChoiceFieldImage"), true);
+    view.SetControlVisible(names::ChoiceFieldImage, true);
   SetTimer(game, GameTimer::Flash, true);
   SetTimer(game, GameTimer::System, true);
   game.CurrentKind = game.Players[game.CurrentPlayer].Kind;
@@ -226,7 +227,7 @@ void NextTurn(Game& game, bool advance) {
     UnlockMoveCommands(game);
     const int next = game.CurrentPlayer % game.PlayerCount() + 1;
     if (EmptySlotCount(game, next) == 0 || game.BagCount == 0)
-      game.View().SetControlVisible(QStringLiteral("ChoicePanel"), false);
+      game.View().SetControlVisible(names::ChoicePanel, false);
     game.CurrentPlayer = next;
     game.CurrentKind = game.Players[next].Kind;
     ShowTurnChange(game);

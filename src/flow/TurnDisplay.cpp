@@ -1,5 +1,6 @@
 #include "flow/TurnDisplay.h"
 
+#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "media/CodePages.h"
@@ -13,10 +14,6 @@ namespace {
 
 constexpr int kNoBrush = -1;
 
-QString Numbered(const char* prefix, int n, const char* suffix = "") {
-  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
-}
-
 // An animated avatar ("A…") plays while its participant is on turn.
 bool AnimatedAvatar(const Game& game, int player) {
   return game.IsPlayer(player) && game.Players[player].Avatar.starts_with('A');
@@ -24,29 +21,29 @@ bool AnimatedAvatar(const Game& game, int player) {
 
 void DimPanel(Game& game, int player) {
   GameView& view = game.View();
-  view.SetControlColor(Numbered("Caption", player), kNoBrush);
-  view.SetControlColor(Numbered("Pl", player, "num"),
+  view.SetControlColor(names::Caption(player), kNoBrush);
+  view.SetControlColor(names::PlNum(player),
                        view.SkinColor(QStringLiteral("InGamePlayerNum"), 16776960));
-  view.SetControlVisible(Numbered("Pl", player, "num"), true);
-  view.SetControlVisible(Numbered("Arrow", player), false);
+  view.SetControlVisible(names::PlNum(player), true);
+  view.SetControlVisible(names::Arrow(player), false);
   if (game.Settings.AnimActiveAvatarOnly && AnimatedAvatar(game, player))
-    view.SetControlAnimated(Numbered("Pl", player, "Im"), false);
+    view.SetControlAnimated(names::PlIm(player), false);
 }
 
 void LightPanel(Game& game, int player) {
   GameView& view = game.View();
-  view.SetControlColor(Numbered("Caption", player),
+  view.SetControlColor(names::Caption(player),
                        view.SkinColor(QStringLiteral("InGamePlayerBgrSel"), 16711680));
-  view.SetControlColor(Numbered("Pl", player, "num"),
+  view.SetControlColor(names::PlNum(player),
                        view.SkinColor(QStringLiteral("InGamePlayerNumSel"), 65535));
-  if (AnimatedAvatar(game, player)) view.SetControlAnimated(Numbered("Pl", player, "Im"), true);
+  if (AnimatedAvatar(game, player)) view.SetControlAnimated(names::PlIm(player), true);
 }
 
 // The play form's caption tells who is on turn, or asks to wait for a computer.
 void ShowWhoMoves(Game& game, int player) {
   GameView& view = game.View();
-  const QString label = QStringLiteral("RC_Label");
-  const QString caption = QStringLiteral("RC_Caption");
+  const QString label = names::RC_Label;
+  const QString caption = names::RC_Caption;
   if (game.Players[player].IsComputer()) {
     view.SetControlCaption(label, game.InterfaceText(u"InGameMessageWait"));
     view.SetControlColor(label, view.SkinColor(QStringLiteral("InGameMessageWait"), 16777215));
@@ -104,7 +101,7 @@ QString LimitsText(Game& game) {
   }
   if (limits.find("Move") != std::string::npos) {
     const QStringList entries =
-        game.View().ControlItems(QStringLiteral("LimitsComboboxListMoveTime"));
+        game.View().ControlItems(names::LimitsComboboxListMoveTime);
     const QString entry = entries.value(game.MoveMinutes() - 1);
     if (!text.isEmpty())
       text += QStringLiteral(". ") + entry + game.InterfaceText(u"InGameInfoLimitsSuffixMoveTime");
@@ -139,7 +136,7 @@ void ShowParticipantOnTurn(Game& game) {
                view.SkinColor(QStringLiteral("InGamePlayerColor1"), 65280));
   }
   ShowWhoMoves(game, player);
-  const QString arrow = Numbered("Arrow", player);
+  const QString arrow = names::Arrow(player);
   view.SetControlPicture(arrow, QStringLiteral("ANIMATIO\\Arrow_right"));
   view.SetControlAnimated(arrow, game.Settings.AnimHighlightActivePlayer);
   view.SetControlVisible(arrow, true);
@@ -162,13 +159,13 @@ void SystemTick(Game& game) {
 void FillInfoPanel(Game& game) {
   GameView& view = game.View();
   const int intellect = game.Intellect;
-  view.SetControlCaption(QStringLiteral("Comment1"),
+  view.SetControlCaption(names::Comment1,
                          game.InterfaceText(intellect == 1   ? u"InGameInfoIntellectLow"
                                             : intellect == 3 ? u"InGameInfoIntellectHigh"
                                                              : u"InGameInfoIntellectNormal"));
-  view.SetControlCaption(QStringLiteral("Comment2"), LimitsText(game));
+  view.SetControlCaption(names::Comment2, LimitsText(game));
   view.SetControlCaption(
-      QStringLiteral("Comment3"),
+      names::Comment3,
       DictionarySizeText(game) + QStringLiteral(", ") +
           game.InterfaceText(u"TitleCaptionCurrentDictLanguage") + u' ' +
           LanguageDisplayName(game.Locales, game.Settings.DictionaryLang,
@@ -177,9 +174,9 @@ void FillInfoPanel(Game& game) {
 
 void ShowIntellectChoice(Game& game) {
   const int intellect = game.Settings.LastIntellect;
-  game.View().SetControlChecked(QStringLiteral("MenuIntellectLow"), intellect == 1);
-  game.View().SetControlChecked(QStringLiteral("MenuIntellectNormal"), intellect == 2);
-  game.View().SetControlChecked(QStringLiteral("MenuIntellectHigh"), intellect == 3);
+  game.View().SetControlChecked(names::MenuIntellectLow, intellect == 1);
+  game.View().SetControlChecked(names::MenuIntellectNormal, intellect == 2);
+  game.View().SetControlChecked(names::MenuIntellectHigh, intellect == 3);
 }
 
 }  // namespace quorim

@@ -1,5 +1,6 @@
 #include "media/MusicPlayer.h"
 
+#include "model/ControlNames.h"
 #include "model/Game.h"
 
 #include <QFileInfo>
@@ -94,7 +95,7 @@ bool MusicPlayer::MusicKey(QChar key) {
   }
   if (upper == u'S' || upper == u'Ы') {
     game_.Settings.PlayBackgroundMusic = false;
-    game_.View().SetControlCaption(QStringLiteral("Comment4"), QString());
+    game_.View().SetControlCaption(names::Comment4, QString());
     FreeStream();
     StopMidi();
     return true;
@@ -135,7 +136,7 @@ QString MusicPlayer::MusicTitle() const {
 }
 
 void MusicPlayer::RefreshMusicTitle() {
-  game_.View().SetControlCaption(QStringLiteral("Comment4"), MusicTitle());
+  game_.View().SetControlCaption(names::Comment4, MusicTitle());
 }
 
 }  // namespace quorim

@@ -2,6 +2,7 @@
 // What the game asks of the screen. The game logic shows, asks, waits and sounds only through this
 // interface: the main window implements it with widgets, the headless view records every call.
 
+#include "model/ControlTable.h"
 #include "model/SelectionFrames.h"
 #include "model/Tiles.h"
 
@@ -11,11 +12,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quorim {
-
-enum class ControlCursor { Default, Hand, NoEntry, Hourglass };
 
 // A screen position for a message or question window; 0, 0 centres it on the main window.
 struct ScreenPoint {
@@ -88,6 +88,11 @@ class GameView {
   // Waits the given time while the screen stays alive; returns early when the game ends or a
   // running hint is cancelled.
   virtual void Pause(int milliseconds) = 0;
+  // The game has ended or a running hint is being cancelled: every Pause and wait in progress
+  // returns now. Called by the game whenever it sets either.
+  virtual void InterruptWaits() = 0;
+  // Waits while a tile flies on the screen (at once when none does); returns early like Pause.
+  virtual void WaitForTileFlight() = 0;
   // Lets the screen handle what is pending, without waiting; long computations call it often.
   virtual void KeepScreenAlive() = 0;
   // Waits until the person clicks or presses a key; returns early like Pause.
@@ -167,29 +172,43 @@ class GameView {
   virtual void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
                                  int milliseconds) = 0;
 
-  // Controls by their names ("MenuGameSave", "InGameButtongGo", "Pl3Label", …).
-  virtual void SetControlEnabled(const QString& name, bool enabled) = 0;
-  virtual void SetControlVisible(const QString& name, bool visible) = 0;
-  virtual void SetControlCaption(const QString& name, const QString& caption) = 0;
-  virtual void SetControlHint(const QString& name, const QString& hint) = 0;
-  virtual void SetControlCursor(const QString& name, ControlCursor cursor) = 0;
-  virtual void SetControlColor(const QString& name, int color) = 0;  // 0x00BBGGRR, -1 none
-  virtual void SetControlPicture(const QString& name, const QString& picture) = 0;
+  // Controls by their names (model/ControlNames.h). The game keeps what it sets in one table and
+  // reads it back from there; the view is told of every change and shows it.
+  void SetControlEnabled(const QString& name, bool enabled);
+  void SetControlVisible(const QString& name, bool visible);
+  void SetControlCaption(const QString& name, const QString& caption);
+  void SetControlHint(const QString& name, const QString& hint);
+  void SetControlCursor(const QString& name, ControlCursor cursor);
+  void SetControlColor(const QString& name, int color);  // 0x00BBGGRR, -1 none
+  void SetControlPicture(const QString& name, const QString& picture);
   // A menu item's check mark.
-  virtual void SetControlChecked(const QString& name, bool checked) = 0;
+  void SetControlChecked(const QString& name, bool checked);
   // A control's animated picture runs, or stops on its first frame.
-  virtual void SetControlAnimated(const QString& name, bool running) = 0;
+  void SetControlAnimated(const QString& name, bool running);
   // The status line tells status texts (tag 666) from the others.
-  virtual void SetControlTag(const QString& name, int tag) = 0;
-  // What a control shows now; the game changes some texts relative to what they are.
-  virtual QString ControlCaption(const QString& name) const = 0;
-  virtual QString ControlHint(const QString& name) const = 0;
-  virtual ControlCursor ControlCursorOf(const QString& name) const = 0;
-  virtual bool ControlEnabled(const QString& name) const = 0;
+  void SetControlTag(const QString& name, int tag);
+  const ControlState& Control(const QString& name) const { return controls_.State(name); }
+  const ControlTable& Controls() const { return controls_; }
   // The entries of a list control, as the language file gives them.
   virtual QStringList ControlItems(const QString& name) const = 0;
+
   // A colour of the skin's colour table (0x00BBGGRR), or the fallback when the table lacks it.
   virtual int SkinColor(const QString& key, int fallback) const = 0;
+
+ protected:
+  // One aspect of a control's state was set (also to the value it had): the view shows it.
+  virtual void ShowControl(const QString& name, ControlAspect aspect,
+                           const ControlState& state) = 0;
+
+ private:
+  template <typename Value>
+  void Set(const QString& name, ControlAspect aspect, Value ControlState::*field, Value value) {
+    ControlState& state = controls_.Edit(name);
+    state.*field = std::move(value);
+    ShowControl(name, aspect, state);
+  }
+
+  ControlTable controls_;
 };
 
 }  // namespace quorim

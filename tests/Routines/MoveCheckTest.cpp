@@ -31,7 +31,7 @@ TEST_F(MoveCheck, ALoneLetterIsRefusedEvenOnTheFirstMove) {
   Words({"A"});
   Lay(kMiddle, kMiddle, "A");
   ExpectRefused(u"InGameMessageGoNolessOneLetter");
-  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"), QStringList{"error"});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect), QStringList{"error"});
   // the letter stays where it was laid, and may be moved again
   EXPECT_EQ(game_.PlayField(kMiddle, kMiddle).PendingLetter, 'A');
   EXPECT_TRUE(game_.PlayField(kMiddle, kMiddle).DropAllowed);
@@ -80,7 +80,7 @@ TEST_F(MoveCheck, UnknownAndShortWordsAreRefusedBesideTheWord) {
   // across, in the right and lower half of the board: left of and above the cell found
   const ScreenRect board = view_.BoardPicture();
   EXPECT_EQ(
-      view_.CallsNamed(u"ShowInGameMessage")[0].args[1],
+      view_.CallsNamed(ViewCallName::ShowInGameMessage)[0].args[1],
       QString("%1,%2").arg(board.left + 28 * kMiddle - 297).arg(board.top + 28 * kMiddle - 95));
 
   view_.ClearCalls();
@@ -101,7 +101,7 @@ TEST_F(MoveCheck, AWordLaidEarlierIsRefusedUnlessRepeatingIsAllowed) {
   ExpectRefused(u"InGameMessageGoRepeatWord");
   // two words blink, so the message goes to a corner of the board: found at (9, 9), lower right
   const ScreenRect board = view_.BoardPicture();
-  EXPECT_EQ(view_.CallsNamed(u"ShowInGameMessage")[0].args[1],
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowInGameMessage)[0].args[1],
             QString("%1,%2").arg(board.left + 28).arg(board.top + 75));
   view_.ClearCalls();
   game_.Settings.AllowWordRepeat = true;
@@ -149,7 +149,7 @@ TEST_F(MoveCheck, AStarTakesTheChosenLetterAndACancelLeavesItAStar) {
   EXPECT_EQ(Accepted(), std::vector<std::string>{"CAT"});
   // the star window opens beside the star's cell, left of and above it in the lower right
   const ScreenRect board = view_.BoardPicture();
-  EXPECT_EQ(view_.CallsNamed(u"AskStarLetter").back().args[0],
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::AskStarLetter).back().args[0],
             QString("%1,%2").arg(board.left + 28 * 9 - 185).arg(board.top + 28 * 8 - 183));
   EXPECT_EQ(game_.PlayField(kMiddle + 1, kMiddle).Letter, 'A');
   EXPECT_TRUE(game_.TileTable[starTile].Star);
@@ -215,7 +215,7 @@ TEST_F(MoveCheck, ThePreviewShowsTheScoresAndChangesNothing) {
   game_.PreviewMode = true;
   const std::string line = MoveLine();
   EXPECT_EQ(Go(), MoveCheckResult::Accepted);
-  const auto labels = view_.CallsNamed(u"ShowPreviewLabel");
+  const auto labels = view_.CallsNamed(ViewCallName::ShowPreviewLabel);
   ASSERT_EQ(labels.size(), 1u);
   EXPECT_EQ(labels[0].args[0], "+72");  // (3 + 1 + 20) x 3
   EXPECT_EQ(game_.PlayField(kMiddle + 1, kMiddle).Kind, kCellWordX3);
@@ -224,8 +224,8 @@ TEST_F(MoveCheck, ThePreviewShowsTheScoresAndChangesNothing) {
   EXPECT_EQ(game_.Players[1].Score, 0);
   EXPECT_TRUE(game_.PlayedWords[1].empty());
   EXPECT_EQ(MoveLine(), line);
-  EXPECT_TRUE(view_.CallsNamed(u"ShowFloatingMessage").empty());
-  EXPECT_TRUE(view_.FirstArgs(u"PlaySoundEffect").isEmpty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::ShowFloatingMessage).empty());
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::PlaySoundEffect).isEmpty());
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(MoveScoring, LetterBonusesMultiplyLettersAndWordBonusesTheSum) {
   // used up, the start cell too
   for (int x = kMiddle; x <= kMiddle + 2; ++x) EXPECT_EQ(Kind(x, kMiddle), kCellPlain) << x;
   // the word factor in red or cyan, the letter bonus at its cell
-  const QStringList floats = view_.FirstArgs(u"ShowFloatingMessage");
+  const QStringList floats = view_.FirstArgs(ViewCallName::ShowFloatingMessage);
   EXPECT_EQ(floats, (QStringList{"x3", "+10x2"}));
 }
 

@@ -118,15 +118,15 @@ TEST_F(CandidateSearchTest, AHintShowsEachPlacementWithTheRackTilesAndTakesThemB
   game_.Settings.HintPushButton = true;
   SearchCandidates(game_, 1, SearchPurpose::Hint);
   ASSERT_EQ(game_.FoundCandidates.size(), 2u);
-  EXPECT_EQ(view_.CallsNamed(u"WaitForClickOrKey").size(), 2u);
-  EXPECT_EQ(view_.CallsNamed(u"MoveScanMarkers").size(), 2u * kSide);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::WaitForClickOrKey).size(), 2u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::MoveScanMarkers).size(), 2u * kSide);
   for (int slot = 1; slot <= 3; ++slot) {
     const TTile& tile = game_.TileTable[game_.Racks[1][slot].TileIndex];
     EXPECT_EQ(tile.Spot, TileSpot::Rack(1, slot));
   }
   EXPECT_EQ(game_.TileTable[game_.Racks[1][3].TileIndex].Letter(), Star());
   // the A went to the board and back for each of the two placements
-  EXPECT_EQ(view_.FirstArgs(u"ShowTile").count(QString::number(game_.Racks[1][2].TileIndex)), 4);
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowTile).count(QString::number(game_.Racks[1][2].TileIndex)), 4);
 }
 
 TEST_F(CandidateSearchTest, ACancelledHintKeepsWhatItFoundSoFar) {
@@ -138,7 +138,7 @@ TEST_F(CandidateSearchTest, ACancelledHintKeepsWhatItFoundSoFar) {
   game_.Settings.HintPushButton = false;
   // the person presses the hint command again while row 4 is scanned
   view_.DuringWaits([&](int) {
-    if (view_.CallsNamed(u"MoveScanMarkers").size() == 4) game_.HintCancel = true;
+    if (view_.CallsNamed(ViewCallName::MoveScanMarkers).size() == 4) game_.HintCancel = true;
   });
   SearchCandidates(game_, 1, SearchPurpose::Hint);
   EXPECT_THAT(Described(game_.FoundCandidates), ElementsAre("AT H 3,2"));

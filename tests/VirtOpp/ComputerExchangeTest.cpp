@@ -81,7 +81,7 @@ TEST_F(ComputerExchangeTest, TheSixthExchangeInARowAsksFirst) {
   view_.AnswerQuestions({false});
   EXPECT_EQ(Exchange(5), QStringLiteral("АБВЕ*ЖЗ"));
   EXPECT_TRUE(game_.GameOver);
-  EXPECT_EQ(view_.FirstArgs(u"AskInGameQuestion").size(), 1);
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion).size(), 1);
 
   game_.GameOver = false;
   view_.AnswerQuestions({true});
@@ -93,14 +93,14 @@ TEST_F(ComputerExchangeTest, ADemonstrationEndsAtTheSixthExchangeWithoutAsking) 
   game_.DemoRunning = true;
   Exchange(5);
   EXPECT_TRUE(game_.GameOver);
-  EXPECT_TRUE(view_.FirstArgs(u"AskInGameQuestion").isEmpty());
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::AskInGameQuestion).isEmpty());
 }
 
 TEST_F(ComputerExchangeTest, TheExchangeSoundsAndExplodesOverTheReturnedTiles) {
   Exchange(0);
-  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"),
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect),
             QStringList({QStringLiteral("nowords"), QStringLiteral("change2")}));
-  ASSERT_EQ(view_.CallsNamed(u"ShowExplosion").size(), 1u);
+  ASSERT_EQ(view_.CallsNamed(ViewCallName::ShowExplosion).size(), 1u);
 }
 
 }  // namespace

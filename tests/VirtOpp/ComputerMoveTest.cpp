@@ -149,7 +149,7 @@ TEST_F(ComputerMoveTest, NothingToLayExchangesInTheFirstPassOnly) {
   EXPECT_EQ(RackLetters(), "_______");
   EXPECT_EQ(game_.Players[1].ExchangeRun, 1);
   EXPECT_EQ(MoveLine(), "(1)Ann=");  // an exchange notes no tiles
-  EXPECT_THAT(view_.FirstArgs(u"PlaySoundEffect"), ::testing::Contains(QStringLiteral("change2")));
+  EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect), ::testing::Contains(QStringLiteral("change2")));
 }
 
 TEST_F(ComputerMoveTest, AnEmptyRackBeforeAnEmptyBagEndsTheGame) {
@@ -171,7 +171,7 @@ TEST_F(ComputerMoveTest, ABoardStarIsTakenBackForItsLetterAboveLowIntellect) {
   EXPECT_EQ(RackLetters(), "_*_____");  // the Q went in the exchange that followed
   EXPECT_EQ(MoveLine(),
             "(1)Ann=TAKESTAR:" + std::to_string(rackTile) + '/' + std::to_string(boardTile) + ',');
-  EXPECT_EQ(view_.CallsNamed(u"FlyTile").size(), 2u);  // to the star and back
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::FlyTile).size(), 2u);  // to the star and back
 }
 
 TEST_F(ComputerMoveTest, ALowIntellectTakesNoStarBack) {
@@ -209,7 +209,7 @@ TEST_F(ComputerMoveTest, AReplayedMoveLaysTheRecordedWordWithTheMarkedTiles) {
   ASSERT_EQ(game_.PlayedWords[1].size(), 1u);
   EXPECT_EQ(game_.PlayedWords[1][0].Word, "CAT");
   EXPECT_EQ(MoveLine(), "(1)Ann=");
-  EXPECT_TRUE(view_.CallsNamed(u"FlyTile").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::FlyTile).empty());
 }
 
 TEST_F(ComputerMoveTest, AHintThatFindsNothingSaysSoAndLaysNothing) {
@@ -218,7 +218,7 @@ TEST_F(ComputerMoveTest, AHintThatFindsNothingSaysSoAndLaysNothing) {
   game_.HintUsedThisMove = true;
   ComputerMove(game_, 1, SearchPurpose::Hint);
   EXPECT_EQ(Messages(), QStringList{Text(u"InGameMessageHintNoVariants")});
-  EXPECT_THAT(view_.FirstArgs(u"PlaySoundEffect"), ::testing::Contains(QStringLiteral("error")));
+  EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect), ::testing::Contains(QStringLiteral("error")));
   EXPECT_EQ(RackLetters(), "CAT____");
   EXPECT_FALSE(game_.ComputerMoveRunning);
   EXPECT_EQ(view_.Control(QStringLiteral("Screen")).cursor, ControlCursor::Default);
@@ -234,7 +234,7 @@ TEST_F(ComputerMoveTest, ShownComputerWordsWaitTheHintDelayUnlessMovesAreTimed) 
   game_.Limits = "Time-10  Move-2 ";
   view_.ClearCalls();
   SearchCandidates(game_, 1, SearchPurpose::ComputerMove);
-  EXPECT_TRUE(view_.CallsNamed(u"Pause").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::Pause).empty());
 }
 
 }  // namespace

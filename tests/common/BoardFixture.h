@@ -100,7 +100,7 @@ class BoardFixture : public ::testing::Test {
   }
 
   QString Text(QStringView key) const { return game_.InterfaceText(key); }
-  QStringList Messages() const { return view_.FirstArgs(u"ShowInGameMessage"); }
+  QStringList Messages() const { return view_.FirstArgs(ViewCallName::ShowInGameMessage); }
   const std::string& MoveLine() const { return game_.MoveLog.Lines().back(); }
 
   HeadlessView view_;

@@ -54,17 +54,17 @@ TEST_F(WordMeanings, TheCommentOfAnAddedWordExplainsItToo) {
 TEST_F(WordMeanings, WithoutAMeaningThePersonIsOfferedToAddOneOrToldThereIsNone) {
   view_.AnswerQuestions({true, false});
   EXPECT_FALSE(ExplainWord(game_, G("ДЫМ")));
-  EXPECT_EQ(view_.FirstArgs(u"AskInGameQuestion")[0], U("Толковать «ДЫМ»?"));
-  EXPECT_EQ(view_.CallsNamed(u"OpenUserDictionaryOptions")[0].args,
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion)[0], U("Толковать «ДЫМ»?"));
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::OpenUserDictionaryOptions)[0].args,
             (QStringList{U("ДЫМ"), "added"}));
   EXPECT_FALSE(ExplainWord(game_, G("ДЫМ")));
-  EXPECT_EQ(view_.CallsNamed(u"OpenUserDictionaryOptions").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::OpenUserDictionaryOptions).size(), 1u);
 
   game_.Settings.AskToAddExplanation = false;
   const auto content = ExplainWord(game_, G("ДЫМ"));
   ASSERT_TRUE(content);
   EXPECT_EQ(content->text, U("Нет толкования"));
-  EXPECT_EQ(view_.CallsNamed(u"AskInGameQuestion").size(), 2u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::AskInGameQuestion).size(), 2u);
 }
 
 }  // namespace

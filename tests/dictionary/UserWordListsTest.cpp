@@ -44,7 +44,7 @@ TEST_F(UserDictionary, AddingAndExcludingRefuseDuplicatesAndCollisionsWithTheirM
   EXPECT_EQ(page.AddWord(U("ДОМ"), false), UserListChange::Collision);
   EXPECT_EQ(page.ExcludeWord(U("КОТ")), UserListChange::Collision);
   EXPECT_EQ(page.ExcludeWord(U("")), UserListChange::Ignored);
-  EXPECT_EQ(view_.FirstArgs(u"ShowMessageBox"),
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowMessageBox),
             (QStringList{U("Уже есть"), U("Исключено"), U("Добавлено")}));
 
   EXPECT_EQ(Words(page, UserList::Added), (std::vector<std::string>{G("КОТ"), G("кот")}));
@@ -60,7 +60,7 @@ TEST_F(UserDictionary, AWordOfAMoveThatIsAlreadyAddedIsSelectedInsteadOfRefused)
   UserDictionaryPage page(game_);
   EXPECT_EQ(page.AddWord(U("КОТ"), true), UserListChange::AlreadyListed);
   EXPECT_EQ(page.SelectedRow(), 1);
-  EXPECT_TRUE(view_.CallsNamed(u"ShowMessageBox").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::ShowMessageBox).empty());
 }
 
 TEST_F(UserDictionary, CommentsAreKeptPerExplanationLanguageOnOneLine) {

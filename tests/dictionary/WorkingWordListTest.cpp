@@ -100,13 +100,13 @@ TEST_F(UserListsOfAMove, AnAdditionOverridesAnExclusionAndAnExclusionTheDictiona
   EXPECT_TRUE(Accepted("ЁЖ"));
   game_.Settings.AddCustomWord = kAddWordNo;
   EXPECT_FALSE(Accepted("КОТ"));
-  EXPECT_TRUE(view_.CallsNamed(u"AskInGameQuestion").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::AskInGameQuestion).empty());
 }
 
 TEST_F(UserListsOfAMove, AnUnknownWordIsAddedWithoutAQuestionWhenTheRuleSaysYes) {
   game_.Settings.AddCustomWord = kAddWordYes;
   EXPECT_TRUE(Accepted("ЛЕС"));
-  EXPECT_TRUE(view_.CallsNamed(u"AskInGameQuestion").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::AskInGameQuestion).empty());
   EXPECT_EQ(LanguageFileText("diction.user.add.txt"), QString::fromUtf8("ЁЖ\r\nдом\r\nЛЕС\r\n"));
   EXPECT_TRUE(game_.WordLists.Holds(kAddedWordsSlot, G("лес")));
 }
@@ -114,15 +114,15 @@ TEST_F(UserListsOfAMove, AnUnknownWordIsAddedWithoutAQuestionWhenTheRuleSaysYes)
 TEST_F(UserListsOfAMove, AskingOpensTheUserDictionaryWithTheWordOrRefusesItWithTheErrorSound) {
   view_.AnswerQuestions({true, false});
   EXPECT_TRUE(Accepted("ЛЕС"));
-  const auto asked = view_.CallsNamed(u"AskInGameQuestion");
+  const auto asked = view_.CallsNamed(ViewCallName::AskInGameQuestion);
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].args, (QStringList{QString::fromUtf8("Добавить «ЛЕС»?"), "yes", "300,200"}));
-  EXPECT_EQ(view_.CallsNamed(u"OpenUserDictionaryOptions")[0].args,
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::OpenUserDictionaryOptions)[0].args,
             (QStringList{QString::fromUtf8("ЛЕС"), "added"}));
   EXPECT_FALSE(game_.WordLists.Holds(kAddedWordsSlot, G("ЛЕС")));  // the person adds it there
 
   EXPECT_FALSE(Accepted("ЛУГ"));
-  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"), QStringList{"error"});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect), QStringList{"error"});
 }
 
 TEST_F(UserListsOfAMove, WithTheUserListsOffAnUnknownWordIsRefusedSilently) {

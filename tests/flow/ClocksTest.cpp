@@ -27,7 +27,7 @@ class Clocks : public FlowGameFixture {
   std::vector<std::string> Record() const { return game_.MoveLog.Lines(); }
   int Score(int player) const { return game_.Players[player].Score; }
   int GameOverWindows() const {
-    return static_cast<int>(view_.CallsNamed(u"ShowGameOverWindow").size());
+    return static_cast<int>(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size());
   }
   bool MoveTimer() const { return view_.TimerRunning(GameTimer::Move); }
 
@@ -81,7 +81,7 @@ TEST_F(Clocks, TheGameClockShowsTheWholeTimeThenCountsDownAndEndsTheGameAtTheSix
   EXPECT_EQ(ClockText(1), "00 .00");
   EXPECT_EQ(ClockText(2), "00 .00");
   EXPECT_EQ(GameOverWindows(), 1);
-  EXPECT_EQ(view_.CallsNamed(u"CloseModalWindows").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::CloseModalWindows).size(), 1u);
   EXPECT_FALSE(view_.TimerRunning(GameTimer::Elapsed));
   GameTicks(5);  // a late tick of a stopped timer changes nothing
   EXPECT_EQ(GameOverWindows(), 1);
@@ -148,7 +148,7 @@ TEST_F(Clocks, WithSoundsOffTheLastSecondsAreSilent) {
   game_.Settings.PlaySounds = false;
   Start(" Move-1 ");
   MoveTicks(60);
-  EXPECT_TRUE(view_.CallsNamed(u"PlaySoundEffect").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::PlaySoundEffect).empty());
 }
 
 // The move clock's time-out
@@ -301,7 +301,7 @@ class ClocksWithComputer : public Clocks {
   }
 
   bool CaptionShown(int player, const QString& text) const {
-    for (const ViewCall& call : view_.CallsNamed(u"SetControlCaption")) {
+    for (const ViewCall& call : view_.CallsNamed(ViewCallName::SetControlCaption)) {
       if (call.args.value(0) == ClockLabel(player) && call.args.value(1) == text) return true;
     }
     return false;
@@ -360,14 +360,14 @@ TEST_F(Clocks, TheExitQuestionStopsTheMoveClockAndHidesTheBoardUntilItIsAnswered
 
   std::vector<QStringList> seen;
   for (const ViewCall& call : view_.Calls()) {
-    if (call.name == "SetBoardTilesVisible" || call.name == "AskInGameQuestion" ||
-        (call.name == "SetTimerRunning" && call.args.value(0) == "move")) {
-      seen.push_back(call.name == "AskInGameQuestion" ? QStringList{call.name} : call.args);
+    if (call.name == ViewCallName::SetBoardTilesVisible || call.name == ViewCallName::AskInGameQuestion ||
+        (call.name == ViewCallName::SetTimerRunning && call.args.value(0) == "move")) {
+      seen.push_back(call.name == ViewCallName::AskInGameQuestion ? QStringList{QStringLiteral("question")} : call.args);
     }
   }
   const std::vector<QStringList> expected{{"move", "no"},
                                           {"3", "no"},
-                                          {"AskInGameQuestion"},
+                                          {"question"},
                                           {"3", "yes"},
                                           {"move", "yes"}};
   EXPECT_EQ(seen, expected);
@@ -383,10 +383,10 @@ TEST_F(Clocks, APausedMoveClockKeepsItsTime) {
   MoveTicks(10);
   PauseMoveClock(game_);
   EXPECT_FALSE(MoveTimer());
-  EXPECT_EQ(view_.CallsNamed(u"SetBoardTilesVisible").back().args.value(1), "no");
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::SetBoardTilesVisible).back().args.value(1), "no");
   ResumeMoveClock(game_);
   EXPECT_TRUE(MoveTimer());
-  EXPECT_EQ(view_.CallsNamed(u"SetBoardTilesVisible").back().args.value(1), "yes");
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::SetBoardTilesVisible).back().args.value(1), "yes");
   MoveTicks(1);
   EXPECT_EQ(ClockText(player), "02 .49");
 }
@@ -400,7 +400,7 @@ TEST_F(Clocks, ExchangeWithNothingMarkedSaysSoWhileTheMoveClockStandsStill) {
   ExchangeCommand(game_);
   EXPECT_EQ(Messages(), QStringList{Text(u"InGameMessageChangeLettersNoOneSelected")});
   EXPECT_EQ(SoundsPlayed(QStringLiteral("error")), 1);
-  EXPECT_EQ(view_.FirstArgs(u"SetTimerRunning"), (QStringList{"move", "move"}));
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::SetTimerRunning), (QStringList{"move", "move"}));
   EXPECT_TRUE(MoveTimer());
   EXPECT_EQ(OnTurn(), player);
   EXPECT_EQ(RackOf(player), rack);
@@ -428,7 +428,7 @@ class ScoreLimits : public Clocks {
 
 TEST_F(ScoreLimits, TheMoveThatReachesTheLimitEndsTheGameBeforeLettersAreTaken) {
   PlayZzzz("Score-100 ");
-  const std::vector<ViewCall> windows = view_.CallsNamed(u"ShowGameOverWindow");
+  const std::vector<ViewCall> windows = view_.CallsNamed(ViewCallName::ShowGameOverWindow);
   ASSERT_EQ(windows.size(), 1u);
   EXPECT_EQ(windows[0].args,
             (QStringList{QString::number(player_),
@@ -439,12 +439,12 @@ TEST_F(ScoreLimits, TheMoveThatReachesTheLimitEndsTheGameBeforeLettersAreTaken) 
 
 TEST_F(ScoreLimits, ALimitEqualToTheScoreIsReached) {
   PlayZzzz("Score-104 ");
-  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
 }
 
 TEST_F(ScoreLimits, BelowTheLimitTheGameGoesOn) {
   PlayZzzz("Score-105 ");
-  EXPECT_TRUE(view_.CallsNamed(u"ShowGameOverWindow").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::ShowGameOverWindow).empty());
   EXPECT_EQ(TilesTaken(), 4);
   EXPECT_EQ(OnTurn(), 3 - player_);
 }
@@ -452,13 +452,13 @@ TEST_F(ScoreLimits, BelowTheLimitTheGameGoesOn) {
 TEST_F(ScoreLimits, ALimitThatIsNoNumberEndsTheGameAfterTheFirstAcceptedMove) {
   PlayZzzz("Score-abc ");
   EXPECT_EQ(game_.ScoreLimit(), 0);
-  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
 }
 
 TEST_F(ScoreLimits, OfAFiveDigitLimitOnlyTheFirstFourCount) {
   PlayZzzz("Score-12345 ");
   EXPECT_EQ(game_.ScoreLimit(), 1234);
-  EXPECT_TRUE(view_.CallsNamed(u"ShowGameOverWindow").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::ShowGameOverWindow).empty());
 }
 
 }  // namespace

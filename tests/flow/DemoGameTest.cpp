@@ -72,7 +72,7 @@ TEST_F(Demo, BreakingOffWithYesEndsItAndNoLetsItGoOn) {
   EXPECT_LT(broken.size(), whole.size());
   EXPECT_TRUE(whole.startsWith(broken.left(broken.lastIndexOf(u'\n', -2))));
   EXPECT_EQ(view_.gamesOver, 3);
-  EXPECT_EQ(view_.FirstArgs(u"AskInGameQuestion").size(), 2);
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion).size(), 2);
   EXPECT_EQ(game_.Players[1].Kind, kHuman);
 }
 

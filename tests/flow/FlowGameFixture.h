@@ -125,13 +125,13 @@ class FlowGameFixture : public BoardFixture {
   }
 
   int SoundsPlayed(const QString& sample) const {
-    return static_cast<int>(view_.FirstArgs(u"PlaySoundEffect").count(sample));
+    return static_cast<int>(view_.FirstArgs(ViewCallName::PlaySoundEffect).count(sample));
   }
 
   // Tiles that flew from the bag to a rack: letters taken.
   int TilesTaken() const {
     int taken = 0;
-    for (const ViewCall& call : view_.CallsNamed(u"FlyTile"))
+    for (const ViewCall& call : view_.CallsNamed(ViewCallName::FlyTile))
       taken += call.args.value(1).startsWith(QStringLiteral("bag"));
     return taken;
   }

@@ -34,7 +34,7 @@ class GameEnd : public ::testing::Test {
   }
 
   QStringList GameOverWindow() const {
-    const auto shown = view_.CallsNamed(u"ShowGameOverWindow");
+    const auto shown = view_.CallsNamed(ViewCallName::ShowGameOverWindow);
     return shown.empty() ? QStringList() : shown.front().args;
   }
 
@@ -76,8 +76,8 @@ TEST_F(GameEnd, OnlyTheFirstCallEndsTheGameAndEveryCallReturnsToTheTitleScreen) 
   game_.Settings.LastTemplate.clear();
   EndGame(game_);
   EndGame(game_);  // a chain of computer turns unwinding
-  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow").size(), 1u);
-  EXPECT_EQ(view_.CallsNamed(u"ReleaseGameScreen").size(), 2u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ReleaseGameScreen).size(), 2u);
   EXPECT_FALSE(game_.MoveLog.Exists());
   EXPECT_TRUE(game_.TileTable.empty());
   EXPECT_EQ(game_.PlayField.DimX(), 15);  // laid out again for the title screen
@@ -93,13 +93,13 @@ TEST_F(GameEnd, AWinnerWithAHundredPointsEntersTheHallOfFameAndTheFileIsRewritte
   game_.Settings.Members.push_back({.Name = "Ann"});
   Scores({99, 50});
   EndGame(game_);
-  EXPECT_TRUE(view_.CallsNamed(u"ShowHallOfFame").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::ShowHallOfFame).empty());
   EXPECT_TRUE(game_.HallFame.Shown().empty());
 
   Scores({1234, 50});
   game_.GameOverShown = false;
   EndGame(game_);
-  EXPECT_EQ(view_.FirstArgs(u"ShowHallOfFame"), QStringList{"1"});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowHallOfFame), QStringList{"1"});
   const HallOfFame written = ReadHallOfFame(file);
   ASSERT_EQ(written.Shown().size(), 1u);
   EXPECT_EQ(written.Entries[0].Name, "Ann");
@@ -108,7 +108,7 @@ TEST_F(GameEnd, AWinnerWithAHundredPointsEntersTheHallOfFameAndTheFileIsRewritte
   Scores({50, 150});
   game_.GameOverShown = false;
   EndGame(game_);
-  EXPECT_EQ(view_.FirstArgs(u"ShowHallOfFame"), (QStringList{"1", "2"}));
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowHallOfFame), (QStringList{"1", "2"}));
   EXPECT_EQ(ReadHallOfFame(file).Entries[1].Name, "Bnn");
 }
 

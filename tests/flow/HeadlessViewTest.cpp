@@ -13,10 +13,10 @@ TEST(HeadlessView, QuestionsAreAnsweredFromTheScriptThenByTheDefault) {
   EXPECT_TRUE(view.AskInGameQuestion("Exit?", {}));
   view.SetDefaultAnswer(false);
   EXPECT_FALSE(view.AskInGameQuestion("Exit?", {}));
-  const auto asked = view.CallsNamed(u"AskInGameQuestion");
+  const auto asked = view.CallsNamed(ViewCallName::AskInGameQuestion);
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_EQ(asked[0].args, (QStringList{"Exchange again?", "no", "120,80"}));
-  EXPECT_EQ(view.CallsNamed(u"AskConfirmation")[0].args, (QStringList{"Full screen?", "yes"}));
+  EXPECT_EQ(view.CallsNamed(ViewCallName::AskConfirmation)[0].args, (QStringList{"Full screen?", "yes"}));
 }
 
 TEST(HeadlessView, ControlsKeepTheirLastStateAndEveryCallIsRecordedInOrder) {
@@ -33,7 +33,7 @@ TEST(HeadlessView, ControlsKeepTheirLastStateAndEveryCallIsRecordedInOrder) {
   EXPECT_EQ(view.Control("Pl1Label").caption, "Anna");
   EXPECT_EQ(view.PausedMilliseconds(), 1000);
   ASSERT_EQ(view.Calls().size(), 6u);
-  EXPECT_EQ(view.Calls()[4].name, "FlyTile");
+  EXPECT_EQ(view.Calls()[4].name, ViewCallName::FlyTile);
   EXPECT_EQ(view.Calls()[4].args, (QStringList{"12", "bag 3,4", "rack 1,2"}));
 }
 

@@ -36,7 +36,7 @@ class HintCommandTest : public FlowGameFixture {
     return QStringLiteral("Hint\n") + Text(u"InGameTagHintsLeft") + QString::number(left) + u' ';
   }
 
-  int CallsOn(QStringView function, const QString& control) const {
+  int CallsOn(ViewCallName function, const QString& control) const {
     int n = 0;
     for (const ViewCall& call : view_.CallsNamed(function)) n += call.args.value(0) == control;
     return n;
@@ -45,7 +45,7 @@ class HintCommandTest : public FlowGameFixture {
   // The placements shown on the board, each with the wait that lets the person read it.
   int PlacementsShown() const {
     int shown = 0;
-    for (const ViewCall& call : view_.CallsNamed(u"Pause"))
+    for (const ViewCall& call : view_.CallsNamed(ViewCallName::Pause))
       shown += call.args.value(0).toInt() >= game_.Settings.HintDelay;
     return shown;
   }
@@ -65,7 +65,7 @@ TEST_F(HintCommandTest, AHintShowsPlacementsLaysNothingAndKeepsWhatItShowed) {
   EXPECT_EQ(game_.Players[player_].Score, 0);
   EXPECT_EQ(OnTurn(), player_);
   EXPECT_EQ(view_.Control(kHintButton).picture, "HintBut1");
-  EXPECT_TRUE(view_.FirstArgs(u"ShowInGameMessage").isEmpty());
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::ShowInGameMessage).isEmpty());
   // the move goes on: the person may still play
   LayFromRack(kMiddle, kMiddle, "CAT");
   GoCommand(game_);
@@ -87,7 +87,7 @@ TEST_F(HintCommandTest, PressingTheCommandAgainStopsTheHintAndKeepsThePlacements
   view_.DuringWaits(nullptr);
   ASSERT_TRUE(pressed);
   // the search ends with the row it was in: the words of that row, and no further line
-  const std::vector<ViewCall> scanned = view_.CallsNamed(u"MoveScanMarkers");
+  const std::vector<ViewCall> scanned = view_.CallsNamed(ViewCallName::MoveScanMarkers);
   EXPECT_EQ(scanned.size(), static_cast<std::size_t>(kMiddle));
   EXPECT_EQ(scanned.back().args.value(1), QString::number(kMiddle));
   EXPECT_EQ(PlacementsShown(), 2);
@@ -192,7 +192,7 @@ TEST_F(HintCommandTest, WithOneHintLeftAHintARefusedGoAndAnExchangeLeaveNone) {
   EXPECT_EQ(view_.Control(kHintButton).cursor, ControlCursor::NoEntry);
   view_.ClearCalls();
   HintButtonClick(game_);
-  EXPECT_TRUE(view_.CallsNamed(u"MoveScanMarkers").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::MoveScanMarkers).empty());
 }
 
 TEST_F(HintCommandTest, TheHintsLeftAreShownAtTheFirstHintOfAMoveOnly) {
@@ -200,16 +200,16 @@ TEST_F(HintCommandTest, TheHintsLeftAreShownAtTheFirstHintOfAMoveOnly) {
   EXPECT_EQ(ButtonHint(), HintsLeftHint(5));
   view_.ClearCalls();
   HintCommand(game_);
-  EXPECT_EQ(CallsOn(u"SetControlHint", kHintButton), 1);
-  EXPECT_EQ(CallsOn(u"SetControlCaption", kHintMenu), 1);
+  EXPECT_EQ(CallsOn(ViewCallName::SetControlHint, kHintButton), 1);
+  EXPECT_EQ(CallsOn(ViewCallName::SetControlCaption, kHintMenu), 1);
   EXPECT_EQ(ButtonHint(), HintsLeftHint(5));
   EXPECT_EQ(MenuCaption(), "Hint (5)");
   GoRefused();
   EXPECT_EQ(ButtonHint(), HintsLeftHint(4));
   view_.ClearCalls();
   HintCommand(game_);
-  EXPECT_EQ(CallsOn(u"SetControlHint", kHintButton), 0);
-  EXPECT_EQ(CallsOn(u"SetControlCaption", kHintMenu), 0);
+  EXPECT_EQ(CallsOn(ViewCallName::SetControlHint, kHintButton), 0);
+  EXPECT_EQ(CallsOn(ViewCallName::SetControlCaption, kHintMenu), 0);
   EXPECT_EQ(ButtonHint(), HintsLeftHint(4));
 }
 
@@ -235,7 +235,7 @@ TEST_F(HintCommandTest, TheHintButtonIsRefusedWhileLettersAreTaken) {
   view_.ClearCalls();
   HintButtonClick(game_);
   HintCommand(game_);
-  EXPECT_TRUE(view_.CallsNamed(u"MoveScanMarkers").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::MoveScanMarkers).empty());
   EXPECT_TRUE(game_.HintList.empty());
 }
 
@@ -260,8 +260,8 @@ TEST_F(HintCommandTest, TheGameTimeRunningOutDuringAHintEndsTheGameOnce) {
   HintCommand(game_);
   view_.DuringWaits(nullptr);
   ASSERT_TRUE(over);
-  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow").size(), 1u);
-  EXPECT_EQ(view_.CallsNamed(u"MoveScanMarkers").size(), static_cast<std::size_t>(kMiddle));
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::MoveScanMarkers).size(), static_cast<std::size_t>(kMiddle));
   EXPECT_TRUE(game_.GameOver);
   EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameNew")).enabled);
 }

@@ -160,7 +160,7 @@ TEST(MoveLineReplay, ARecordedGameReplaysToTheSameBoardRacksBagAndScores) {
   EXPECT_EQ(replayed.game.MoveLog.Lines(), record);
   EXPECT_EQ(replayed.State(), played.State());
   EXPECT_EQ(replayed.game.ClockMinutes, played.game.ClockMinutes);
-  EXPECT_TRUE(replayed.view.CallsNamed(u"FlyTile").empty());
+  EXPECT_TRUE(replayed.view.CallsNamed(ViewCallName::FlyTile).empty());
 }
 
 TEST(MoveLineReplay, APersonsMoveIsLaidOnTheUsedTilesAndTheRackIsTakenFromTheBag) {

@@ -367,7 +367,7 @@ TEST_F(SavedGames, TheLoadedComputerOnTurnMovesAtOnceInHisOwnLineAndTheTurnReach
   }
   EXPECT_EQ(lines.back(), "(1)P1=");
   EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameSave")).enabled);
-  EXPECT_EQ(view_.ControlCursorOf(QStringLiteral("InGameButtongSaveGame")), ControlCursor::Hand);
+  EXPECT_EQ(view_.Control(QStringLiteral("InGameButtongSaveGame")).cursor, ControlCursor::Hand);
 }
 
 TEST_F(SavedGames, AComputerStoppedBeforeTakingLettersTakesThemAfterTheLoad) {
@@ -401,9 +401,9 @@ TEST_F(SavedGames, ThePersonOnTurnAfterTheLoadHearsThatItIsHisMove) {
   game_.Settings.PlaySounds = true;
   view_.SetRecording(true);
   RestoreSavedGame(game_, *Read(File(QStringLiteral("p.sav"))));
-  EXPECT_TRUE(view_.FirstArgs(u"PlaySoundEffect").isEmpty()) << "the replay is silent";
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::PlaySoundEffect).isEmpty()) << "the replay is silent";
   ContinueLoadedTurn(game_);
-  const QStringList sounds = view_.FirstArgs(u"PlaySoundEffect");
+  const QStringList sounds = view_.FirstArgs(ViewCallName::PlaySoundEffect);
   ASSERT_EQ(sounds.size(), 1);
   EXPECT_TRUE(sounds[0].startsWith(u"Yourmov")) << sounds[0].toStdString();
 }
@@ -423,7 +423,7 @@ TEST_F(SavedGames, WindowPlacesComeBackOnlyInTheScreenModeTheyWereSavedIn) {
   view_.SetWindowPlaces({1920, 1080, std::nullopt, ScreenPoint{0, 0}, {}});
   view_.SetRecording(true);
   RestoreSavedGame(game_, *Read(File(QStringLiteral("w.sav"))));
-  const auto restored = view_.CallsNamed(u"RestoreWindowPlaces");
+  const auto restored = view_.CallsNamed(ViewCallName::RestoreWindowPlaces);
   ASSERT_EQ(restored.size(), 1u);
   EXPECT_EQ(restored[0].args, (QStringList{"100,60", "1700,300", "2"}));
   const WindowPlaces now = view_.CurrentWindowPlaces();
@@ -438,7 +438,7 @@ TEST_F(SavedGames, WindowPlacesComeBackOnlyInTheScreenModeTheyWereSavedIn) {
   view_.ClearCalls();
   game_.Settings.FullScreen = true;
   RestoreSavedGame(game_, *Read(File(QStringLiteral("w.sav"))));
-  EXPECT_TRUE(view_.CallsNamed(u"RestoreWindowPlaces").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::RestoreWindowPlaces).empty());
 }
 
 TEST_F(SavedGames, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsParticipantOne) {
@@ -550,7 +550,7 @@ TEST_F(SavedGames, ARefusedLoadLeavesTheRunningGameAsItWas) {
   EXPECT_EQ(State(), before);
   EXPECT_EQ(game_.MoveLog.Lines(), lines);
   EXPECT_FALSE(game_.GameOver);
-  EXPECT_EQ(view_.FirstArgs(u"ShowInGameMessage").value(0),
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage).value(0),
             game_.InterfaceText(u"InGameMessageBadSavedGame"));
 }
 

@@ -42,7 +42,7 @@ class StartUp : public ::testing::Test {
 TEST_F(StartUp, AFirstStartAsksForFullScreenOnceAndPlaysTheCommonDictionary) {
   view_.AnswerQuestions({false});
   EXPECT_FALSE(LoadStartUpData(game_, choice_, 1, 90));
-  EXPECT_EQ(view_.FirstArgs(u"AskConfirmation"), QStringList{QString::fromUtf8("Во весь экран?")});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskConfirmation), QStringList{QString::fromUtf8("Во весь экран?")});
   EXPECT_TRUE(game_.Settings.StartMaximized);
   EXPECT_FALSE(game_.Settings.FullScreen);
   EXPECT_EQ(game_.Players[1].Name, G("Игрок"));
@@ -61,7 +61,7 @@ TEST_F(StartUp, TheLastPlayersSettingsApplyButLanguagesThatAreNotInstalledGiveWa
                         "DictionaryLimits=Limrus=E/rus=B/", "[Options Language]",
                         "InterfaceLang=deu", "DictionaryLang=xyz"}));
   EXPECT_FALSE(LoadStartUpData(game_, choice_, 0, 0));
-  EXPECT_TRUE(view_.CallsNamed(u"AskConfirmation").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::AskConfirmation).empty());
   EXPECT_TRUE(game_.Settings.FullScreen);
   EXPECT_EQ(game_.Players[1].Name, G("Анна"));
   EXPECT_EQ(game_.Settings.InterfaceLang, "rus");

@@ -80,12 +80,12 @@ class Controller : public test::ShippedGame<> {
   // The pictures the Go and Exchange buttons were given.
   QStringList ButtonPictures() const {
     QStringList pictures;
-    for (const ViewCall& call : view_.CallsNamed(u"SetControlPicture")) {
+    for (const ViewCall& call : view_.CallsNamed(ViewCallName::SetControlPicture)) {
       if (call.args[0].startsWith(QStringLiteral("InGameButtong"))) pictures << call.args[1];
     }
     return pictures;
   }
-  bool GameEnded() const { return !view_.CallsNamed(u"ShowGameOverWindow").empty(); }
+  bool GameEnded() const { return !view_.CallsNamed(ViewCallName::ShowGameOverWindow).empty(); }
   QString Text(QStringView key) const { return game_.InterfaceText(key); }
 };
 
@@ -172,7 +172,7 @@ TEST_F(Controller, TheGameEndsWhenTheTurnReachesAnEmptyRackWithTheBagEmpty) {
   GoCommand(game_);
   ASSERT_TRUE(GameEnded());
   const int winner = game_.Players[1].Score > game_.Players[2].Score ? 1 : 2;
-  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow")[0].args[0], QString::number(winner));
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow)[0].args[0], QString::number(winner));
   EXPECT_FALSE(game_.GameRunning);
   EXPECT_TRUE(view_.Control("ScreenButtonTitleNewGame").visible);
 }
@@ -183,15 +183,15 @@ TEST_F(Controller, AnEndRequestAsksUnlessSomeoneOfTheFirstFourHasThreeHundred) {
   game_.Players[5].Score = 400;  // the fifth does not count
   view_.AnswerQuestions({false});
   EndRequest(game_);
-  EXPECT_EQ(view_.FirstArgs(u"AskInGameQuestion"), QStringList{Text(u"InGameQuestionBreakGame")});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion), QStringList{Text(u"InGameQuestionBreakGame")});
   EXPECT_TRUE(game_.GameRunning);
 
   game_.Players[4].Score = 300;
   EndRequest(game_);
-  EXPECT_EQ(view_.CallsNamed(u"AskInGameQuestion").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::AskInGameQuestion).size(), 1u);
   EXPECT_TRUE(GameEnded());
   EndRequest(game_);  // nothing runs any more
-  EXPECT_EQ(view_.CallsNamed(u"ShowGameOverWindow").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
 }
 
 TEST_F(Controller, TheSixthExchangeInARowAsksFirstAndNoEndsTheGame) {
@@ -200,7 +200,7 @@ TEST_F(Controller, TheSixthExchangeInARowAsksFirstAndNoEndsTheGame) {
   game_.Players[1].ExchangeRun = 4;
   ToggleExchangeMark(game_, 1);
   ExchangeCommand(game_);  // the fifth goes without a question
-  EXPECT_TRUE(view_.FirstArgs(u"AskInGameQuestion").isEmpty());
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::AskInGameQuestion).isEmpty());
   EXPECT_EQ(game_.CurrentPlayer, 2);
 
   game_.Players[2].ExchangeRun = 5;
@@ -208,9 +208,9 @@ TEST_F(Controller, TheSixthExchangeInARowAsksFirstAndNoEndsTheGame) {
   view_.AnswerQuestions({false});
   view_.ClearCalls();
   ExchangeCommand(game_);
-  EXPECT_EQ(view_.FirstArgs(u"AskInGameQuestion"),
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion),
             QStringList{Text(u"InGameQuestionTooMuchLettersExchange")});
-  EXPECT_TRUE(view_.CallsNamed(u"ShowExplosion").empty());
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::ShowExplosion).empty());
   EXPECT_TRUE(GameEnded());
 }
 
@@ -235,7 +235,7 @@ TEST_F(Controller, OnlyParticipantOneSeesThePressedButtonsAndARefusedGoStopsTheG
   EXPECT_TRUE(view_.TimerRunning(GameTimer::Elapsed));
   view_.ClearCalls();
   GoCommand(game_);  // nothing laid
-  EXPECT_EQ(view_.FirstArgs(u"ShowInGameMessage"), QStringList{Text(u"InGameMessageGoNoWords")});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage), QStringList{Text(u"InGameMessageGoNoWords")});
   EXPECT_FALSE(view_.TimerRunning(GameTimer::Elapsed));
   EXPECT_EQ(ButtonPictures(), (QStringList{"Go!_1p", "Go!_1"}));
 
@@ -276,8 +276,8 @@ TEST_F(Controller, ANameTheRecordCannotHoldRefusesTheGame) {
   Seat({kHuman, kComputer});
   game_.Players[2].Name = "R2/D2";
   RunNewGame(game_);
-  ASSERT_EQ(view_.FirstArgs(u"ShowInGameMessage").size(), 1);
-  EXPECT_TRUE(view_.FirstArgs(u"ShowInGameMessage")[0].contains("R2/D2"));
+  ASSERT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage).size(), 1);
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::ShowInGameMessage)[0].contains("R2/D2"));
   EXPECT_FALSE(game_.GameRunning);
   EXPECT_FALSE(game_.MoveLog.Exists());
   EXPECT_TRUE(view_.Control("ScreenButtonTitleNewGame").visible);

@@ -69,11 +69,11 @@ TEST_F(Layouts, AnUnusableTemplateIsReportedAndTheClassicLayoutTakesItsPlace) {
     view_.ClearCalls();
     BuildPlayField(game_, name);
     EXPECT_EQ(LayoutString(game_.PlayField), "111161111") << name;
-    const QStringList messages = view_.FirstArgs(u"ShowInGameMessage");
+    const QStringList messages = view_.FirstArgs(ViewCallName::ShowInGameMessage);
     ASSERT_EQ(messages.size(), 1) << name;
     EXPECT_TRUE(messages[0].contains(name)) << messages[0].toStdString();
   }
-  EXPECT_TRUE(view_.FirstArgs(u"ShowInGameMessage")[0].startsWith("No layout"));
+  EXPECT_TRUE(view_.FirstArgs(ViewCallName::ShowInGameMessage)[0].startsWith("No layout"));
 }
 
 TEST_F(Layouts, WithoutAUsableClassicTemplateTheLayoutIsRandom) {
@@ -81,7 +81,7 @@ TEST_F(Layouts, WithoutAUsableClassicTemplateTheLayoutIsRandom) {
   EXPECT_EQ(game_.PlayField.DimX(), 15);
   EXPECT_EQ(CellsOfKind(kCellStart), 1);
   EXPECT_EQ(CellsOfKind(kCellLetterX2), 24);
-  EXPECT_EQ(view_.FirstArgs(u"ShowInGameMessage").size(), 1);
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage).size(), 1);
 }
 
 TEST_F(Layouts, ARandomLayoutPlacesEveryCountIncludingSeveralStartCells) {
@@ -135,7 +135,7 @@ TEST_F(Layouts, ASavedLayoutKeepsKindsAndBagLettersAndARedrawChangesNothing) {
   RedrawPlayField(game_);
   EXPECT_EQ(game_.PlayField(1, 1).Kind, kCellPlain);
   EXPECT_EQ(game_.MoveLog.Lines(), std::vector<std::string>{"2635"});
-  EXPECT_EQ(view_.FirstArgs(u"DrawPlayField").size(), 1);
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::DrawPlayField).size(), 1);
 }
 
 }  // namespace

@@ -45,11 +45,11 @@ TEST_F(Participants, AScoreGrowsByTheFullPointsAndAWordKeepsThemModulo256) {
   EXPECT_EQ(game_.Players[1].Score, 300);
   EXPECT_EQ(game_.PlayedWords[1][0].Score, 44);
   EXPECT_EQ(game_.PlayedWords[1][0].Word, "ABCDEFGHIJKLMNO");
-  const auto counts = view_.CallsNamed(u"CountScore");
+  const auto counts = view_.CallsNamed(ViewCallName::CountScore);
   ASSERT_EQ(counts.size(), 1u);
   EXPECT_EQ(counts[0].args, (QStringList{"1", "0", "300", "0"}));  // no score limit
   AddScore(game_, 9, 5);  // no such participant
-  EXPECT_EQ(view_.CallsNamed(u"CountScore").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::CountScore).size(), 1u);
 }
 
 TEST_F(Participants, AfterTwoHundredWordsFurtherWordsScoreButAreNotRecorded) {

@@ -82,7 +82,7 @@ TEST_F(Racks, ARefillTakesSevenLettersFromTheBagAndRecordsTheRack) {
     expected += std::string{rackSlot.Letter, '/'} + std::to_string(rackSlot.TileIndex) + ',';
   }
   EXPECT_EQ(game_.MoveLog.Lines().back(), expected);
-  EXPECT_EQ(view_.CallsNamed(u"FlyTile").size(), 7u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::FlyTile).size(), 7u);
   EXPECT_FALSE(game_.AnimationBusy);
 
   // A second recording in the same line repeats neither keyword.
@@ -143,8 +143,8 @@ TEST_F(Racks, ExchangingPutsMarkedLettersBackFaceDownAtFreePlaces) {
   ASSERT_EQ(back.Spot.area, TileSpot::Area::Bag);
   EXPECT_EQ(game_.PlayField(back.Spot.a, back.Spot.b).BagLetter, letter2);
   EXPECT_EQ(back.Letter(), letter2);  // with 8 or more left a letter goes back as itself
-  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"), QStringList{"change1"});
-  const auto explosion = view_.CallsNamed(u"ShowExplosion");
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect), QStringList{"change1"});
+  const auto explosion = view_.CallsNamed(ViewCallName::ShowExplosion);
   ASSERT_EQ(explosion.size(), 1u);
   EXPECT_EQ(explosion[0].args, (QStringList{QString::number(tile2), QString::number(tile5)}));
 
@@ -154,7 +154,7 @@ TEST_F(Racks, ExchangingPutsMarkedLettersBackFaceDownAtFreePlaces) {
   ToggleExchangeMark(game_, 1);
   view_.ClearCalls();
   ExchangeLetters(game_, 2);
-  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"), QStringList{"change2"});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect), QStringList{"change2"});
   ToggleExchangeMark(game_, 2);
   game_.GameOver = true;
   ExchangeLetters(game_, 2);
@@ -206,8 +206,8 @@ TEST_F(Racks, TheExchangeCommandNeedsAMarkAndAsksFromTheSixthExchangeOn) {
   RefillRack(game_, 1);
   const std::string rack = RackLetters(1);
   EXPECT_EQ(ExchangeMarkedLetters(game_), ExchangeOutcome::NothingMarked);
-  EXPECT_EQ(view_.FirstArgs(u"PlaySoundEffect"), QStringList{"error"});
-  EXPECT_EQ(view_.CallsNamed(u"ShowInGameMessage").size(), 1u);
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect), QStringList{"error"});
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowInGameMessage).size(), 1u);
   EXPECT_EQ(game_.Players[1].ExchangeRun, 0);
   EXPECT_EQ(RackLetters(1), rack);
 
@@ -224,12 +224,12 @@ TEST_F(Racks, TheExchangeCommandNeedsAMarkAndAsksFromTheSixthExchangeOn) {
   game_.HintUsedThisMove = true;
   game_.HintsLeft = 1;
   EXPECT_EQ(ExchangeMarkedLetters(game_), ExchangeOutcome::Exchanged);
-  EXPECT_EQ(view_.CallsNamed(u"AskInGameQuestion").size(), 2u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::AskInGameQuestion).size(), 2u);
   EXPECT_EQ(game_.Players[1].ExchangeRun, 6);
   EXPECT_EQ(EmptySlotCount(game_, 1), 1);
   EXPECT_EQ(game_.PlayField(3, 3).TileIndex, -1);
   EXPECT_EQ(game_.PlayField.SelectionMark(3, 3), 0);
-  EXPECT_EQ(view_.CallsNamed(u"ClearSelectionFrames").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ClearSelectionFrames).size(), 1u);
   EXPECT_EQ(game_.HintsLeft, 0);
   EXPECT_FALSE(game_.HintUsedThisMove);
 }
@@ -310,8 +310,8 @@ TEST_F(Racks, NothingIsRecordedOrFlownWhileASavedGameIsReplayed) {
   view_.ClearCalls();
   RefillRack(game_, 1);
   EXPECT_EQ(EmptySlotCount(game_, 1), 0);
-  EXPECT_TRUE(view_.CallsNamed(u"FlyTile").empty());
-  EXPECT_EQ(view_.CallsNamed(u"ShowTile").size(), 7u);
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::FlyTile).empty());
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowTile).size(), 7u);
   EXPECT_EQ(game_.MoveLog.Lines().back(), "(1)P1=");
 }
 

@@ -178,7 +178,7 @@ TEST_F(SettingsFiles, AFirstStartAsksForTheWindowModeOnceAndRemembersTheAnswer) 
   game_.Settings.HintDelay = 999;
   view_.AnswerQuestions({false});
   EXPECT_FALSE(ReadMainSettings(game_));
-  EXPECT_EQ(view_.CallsNamed(u"AskConfirmation").size(), 1u);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::AskConfirmation).size(), 1u);
   EXPECT_TRUE(game_.Settings.StartMaximized);
   EXPECT_FALSE(game_.Settings.FullScreen);
   EXPECT_EQ(game_.Settings.HintDelay, 999);  // no player file: nothing is changed
