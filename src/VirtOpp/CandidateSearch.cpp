@@ -91,7 +91,7 @@ class CandidateSearch {
   void Run();
 
  private:
-  bool Stopped() const { return game_.GameOver || game_.HintCancel; }
+  bool Stopped() const { return game_.GameOver() || game_.HintCancel(); }
   bool StarsAllowed() const { return intellect_ >= 2; }
   bool RunsAllowed() const { return intellect_ >= 2; }
   int LineLength() const { return across_ ? field_.DimX() : field_.DimY(); }

@@ -24,7 +24,7 @@ std::string KeptLetters(const Game& game) {
 }
 
 void ComputerExchange(Game& game, int player) {
-  if (game.GameOver || !game.IsPlayer(player)) return;
+  if (game.GameOver() || !game.IsPlayer(player)) return;
   game.PlaySound(QStringLiteral("nowords"));
   if (game.ShowsEffects()) game.View().Pause(kNoWordsPause);
   const std::string kept = KeptLetters(game);
@@ -32,8 +32,8 @@ void ComputerExchange(Game& game, int player) {
   if (run > kLongestQuietRun) {
     if (game.DemoRunning ||
         !game.View().AskInGameQuestion(game.InterfaceText(u"2MuchChangesQuest"), {}))
-      game.GameOver = true;
-    if (game.GameOver) return;
+      game.SetGameOver(true);
+    if (game.GameOver()) return;
   }
   const bool everything = game.Intellect == 1 || run > kCarefulRuns;
   for (int slot = 1; slot <= kRackSlots; ++slot) {

@@ -333,7 +333,7 @@ void DropTilelessLetters(Game& game) {
 
 bool ChooseAndLay(Game& game, int player) {
   const bool replaying = game.LoadingGame;
-  if ((game.GameOver && !replaying) || game.Candidates.empty() || !game.IsPlayer(player))
+  if ((game.GameOver() && !replaying) || game.Candidates.empty() || !game.IsPlayer(player))
     return false;
   if (!replaying) {
     const QString sound =
@@ -351,7 +351,7 @@ bool ChooseAndLay(Game& game, int player) {
   bool laid = false;
   std::vector<char> pending;
   for (int i = 0; i < count; ++i) {
-    if (game.GameOver && !replaying) return laid;
+    if (game.GameOver() && !replaying) return laid;
     const int k = game.Intellect == 1 && !replaying ? game.Random(count) : i;
     const TCandidate candidate = game.Candidates[static_cast<std::size_t>(k)];
     const TPlayedWord place = CandidatePlace(candidate);
@@ -374,7 +374,7 @@ bool ChooseAndLay(Game& game, int player) {
       field(at.x, at.y).PendingLetter = pending[static_cast<std::size_t>(p - place.Start)];
     }
   }
-  if (game.GameOver && !replaying) return laid;
+  if (game.GameOver() && !replaying) return laid;
   layer.Finish();
   return laid;
 }
@@ -409,8 +409,8 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
   const bool move = purpose == SearchPurpose::ComputerMove;
   const bool firstPass = game.OpponentPass != 2;
   if (!game.LoadingGame) {
-    if (RackIsEmpty(game, player) && game.BagCount == 0) game.GameOver = true;
-    if (game.GameOver) return;
+    if (RackIsEmpty(game, player) && game.BagCount == 0) game.SetGameOver(true);
+    if (game.GameOver()) return;
     if (!game.DemoRunning) game.View().SetControlCursor(names::Screen, ControlCursor::Hourglass);
     game.View().SetControlHint(names::MainScreen, QString());
     if (move) {
@@ -431,14 +431,14 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
       TakeBackStars(game, player);
     SearchCandidates(game, player, purpose);
     if (!move) {
-      if (game.FoundCandidates.empty() && !game.GameOver && !game.HintCancel) {
+      if (game.FoundCandidates.empty() && !game.GameOver() && !game.HintCancel()) {
         game.PlaySound(QStringLiteral("error"));
         game.View().ShowInGameMessage(game.InterfaceText(u"InGameMessageHintNoVariants"), {});
       }
       game.View().SetControlCursor(names::Screen, ControlCursor::Default);
       return;
     }
-    if (game.GameOver) {
+    if (game.GameOver()) {
       game.ComputerMoveRunning = false;
       game.View().SetControlCursor(names::Screen, ControlCursor::Default);
       return;
@@ -456,7 +456,7 @@ void ComputerMove(Game& game, int player, SearchPurpose purpose) {
   if (!game.LoadingGame) {
     // a game that ends after the first pass has no second one to write the note
     const bool lastPass =
-        !firstPass || game.Intellect <= 2 || RackIsEmpty(game, player) || game.GameOver;
+        !firstPass || game.Intellect <= 2 || RackIsEmpty(game, player) || game.GameOver();
     if (lastPass && game.ComputerUndo.WordsLaid > 0)
       AppendUsedSlots(game, UsedSlotNumbers(game, player));
   }
@@ -470,7 +470,7 @@ void ComputerTurn(Game& game, int player) {
   game.OpponentExchanged = false;
   ComputerMove(game, player, SearchPurpose::ComputerMove);
   if (game.Intellect == 3 && !RackIsEmpty(game, player) && !game.OpponentExchanged &&
-      !game.GameOver) {
+      !game.GameOver()) {
     game.OpponentPass = 2;
     ComputerMove(game, player, SearchPurpose::ComputerMove);
   }

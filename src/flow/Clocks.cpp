@@ -4,6 +4,8 @@
 #include "flow/GameEnd.h"
 #include "flow/TurnCommands.h"
 
+#include <QScopedValueRollback>
+
 #include <cstdlib>
 #include <vector>
 
@@ -99,7 +101,7 @@ bool ClocksPaused(const Game& game) {
 }
 
 void GameClockTick(Game& game) {
-  if (game.TurnPhase == TTurnPhase::DrawPhase || !game.GameClockOn() || game.GameOver ||
+  if (game.TurnPhase == TTurnPhase::DrawPhase || !game.GameClockOn() || game.GameOver() ||
       ClocksPaused(game)) {
     return;
   }
@@ -115,12 +117,15 @@ void GameClockTick(Game& game) {
   }
   SetTimer(game, GameTimer::Elapsed, false);
   game.View().CloseModalWindows();
-  game.GameOver = true;
+  game.SetGameOver(true);
   // a command waiting on the stack still works on the game's tiles: it ends the game itself
   if (game.CommandsRunning == 0) EndGame(game);
 }
 
 void MoveClockTick(Game& game) {
+  // A time-out waits for the screen, where this timer may tick again: that tick is dropped.
+  if (game.MoveClockTickRunning) return;
+  const QScopedValueRollback running(game.MoveClockTickRunning, true);
   game.View().BackgroundMusic(MusicCue::NextIfFinished);
   if (ClocksPaused(game) || !game.IsPlayer(game.MoveClockPlayer)) return;
   if (game.ClockSeconds > 0) --game.ClockSeconds;

@@ -76,7 +76,7 @@ void UpdateHallOfFame(Game& game, int winner) {
 }
 
 CommandScope::~CommandScope() {
-  if (--game_.CommandsRunning == 0 && game_.GameOver && game_.GameRunning) EndGame(game_);
+  if (--game_.CommandsRunning == 0 && game_.GameOver() && game_.GameRunning) EndGame(game_);
 }
 
 void EndGame(Game& game) {
@@ -86,7 +86,7 @@ void EndGame(Game& game) {
   }
   game.GameRunning = false;
   GameView& view = game.View();
-  game.GameOver = true;
+  game.SetGameOver(true);
   view.BackgroundMusic(MusicCue::Stop);
   SetScreenCursor(game, ControlCursor::Default);
   SetTimer(game, GameTimer::Elapsed, false);

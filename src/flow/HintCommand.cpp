@@ -44,7 +44,7 @@ void RememberShownPlacements(Game& game) {
 }  // namespace
 
 void CancelHint(Game& game) {
-  if (game.TurnPhase == TTurnPhase::HintPhase) game.HintCancel = true;
+  if (game.TurnPhase == TTurnPhase::HintPhase) game.SetHintCancel(true);
 }
 
 void HintButtonClick(Game& game) {
@@ -56,7 +56,7 @@ void HintButtonClick(Game& game) {
 }
 
 void HintCommand(Game& game) {
-  if (game.HandTile() >= 0 || game.GameOver) return;
+  if (game.HandTile() >= 0 || game.GameOver()) return;
   if (game.TurnPhase == TTurnPhase::HintPhase) {
     CancelHint(game);
     return;
@@ -72,7 +72,7 @@ void HintCommand(Game& game) {
   ClearExchangeMarks(game);
 
   game.TurnPhase = TTurnPhase::HintPhase;
-  game.HintCancel = false;
+  game.SetHintCancel(false);
   const std::uint8_t intellect = game.Intellect;
   game.Intellect = 3;  // a hint uses everything the computer knows
   SetGameMenusEnabled(game, false);
@@ -83,14 +83,14 @@ void HintCommand(Game& game) {
   SetMoveButtonsCursor(game, ControlCursor::Hand);
   if (game.HintsLeft == 0) view.SetControlCursor(names::InGameButtongHint, ControlCursor::NoEntry);
   RememberShownPlacements(game);
-  if (game.MoveClockOn() && !game.GameOver) SetTimer(game, GameTimer::Move, true);
-  if (game.HintCancel) ReturnLaidLetters(game);
+  if (game.MoveClockOn() && !game.GameOver()) SetTimer(game, GameTimer::Move, true);
+  if (game.HintCancel()) ReturnLaidLetters(game);
   view.SetControlVisible(names::Marker1, false);
   view.SetControlVisible(names::Marker2, false);
   game.Intellect = intellect;
-  game.HintCancel = false;
+  game.SetHintCancel(false);
 
-  if (game.GameOver) {
+  if (game.GameOver()) {
     EndGame(game);
     return;
   }

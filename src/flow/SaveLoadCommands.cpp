@@ -62,7 +62,7 @@ void ContinueComputerTurn(Game& game) {
   SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
   if (game.TurnPhase == TTurnPhase::MovePhase) {
     ComputerTurn(game, player);
-    if (game.GameOver) {
+    if (game.GameOver()) {
       EndGame(game);
       return;
     }
@@ -71,7 +71,7 @@ void ContinueComputerTurn(Game& game) {
   TakeLetters(game, player);
   NextTurn(game, true);
   if (game.Settings.LettersAutoSelect) DealRoundTheTable(game);
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   // the participant now on turn gets his full time
   if (game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
   SetGameMenusEnabled(game, true);
@@ -133,7 +133,7 @@ void SaveCommand(Game& game) {
   SetScreenCursor(game, ControlCursor::Default);
   PauseMoveClock(game);
   game.View().ShowSaveGameWindow(SaveWindowMode::Save, [&game](int slot) {
-    if (!game.GameOver) SaveGame(game, slot);
+    if (!game.GameOver()) SaveGame(game, slot);
   });
   ResumeMoveClock(game);
 }
@@ -182,7 +182,7 @@ void RestoreSavedGame(Game& game, const TSavedGame& saved) {
   view.SetControlCaption(names::InGameLabel,
                          game.InterfaceText(u"InGameTagButtonEndGame"));
   view.BackgroundMusic(MusicCue::Start);
-  game.GameOver = false;
+  game.SetGameOver(false);
   game.GameOverShown = false;
   SetLoadedGameMenus(game);
   SetTimer(game, GameTimer::System, true);
@@ -202,7 +202,7 @@ void ContinueLoadedTurn(Game& game) {
   } else {
     ContinuePersonTurn(game);
   }
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   SetTimer(game, GameTimer::Flash, true);
   FillInfoPanel(game);
   ResumeAfterWindow(game);

@@ -306,7 +306,7 @@ void LoadGame(Game& game, const TSavedGame& saved) {
   GameView& view = game.View();
   game.LoadingGame = true;
   if (!game.GameRunning) ShowTitleScreen(game, false);
-  game.GameOver = true;
+  game.SetGameOver(true);
   const bool sounds = game.Settings.PlaySounds;
   game.Settings.PlaySounds = false;
   ReleaseRunningGame(game);

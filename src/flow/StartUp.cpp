@@ -17,7 +17,7 @@ std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& c
   settings.InterfaceLang = choice.interfaceLang;
   settings.DictionaryLang = choice.dictionaryLang;
   settings.ExplanatoryLang = choice.explanatoryLang;
-  game.GameOver = true;
+  game.SetGameOver(true);
   const int codePage = game.InterfaceCodePage();
   SetDefaultParticipants(game, ToGameText(game.InterfaceText(u"DefaultNamePlayer"), codePage),
                          ToGameText(game.InterfaceText(u"DefaultNamePC"), codePage));

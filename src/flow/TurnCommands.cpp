@@ -30,7 +30,7 @@ bool TakesMoveCommand(Game& game) {
     CancelHint(game);
     return false;
   }
-  return !game.GameOver && game.TurnPhase != TTurnPhase::DrawPhase && game.HandTile() < 0 &&
+  return !game.GameOver() && game.TurnPhase != TTurnPhase::DrawPhase && game.HandTile() < 0 &&
          !ScreenBusy(game) && !game.DemoRunning;
 }
 
@@ -53,7 +53,7 @@ void SubmitMove(Game& game) {
   GameView& view = game.View();
   view.SetControlEnabled(names::InGameButtongGo, false);
   PressButton(game, names::InGameButtongGo, "Go!_1");
-  if (game.GameOver) {  // the time ran out meanwhile
+  if (game.GameOver()) {  // the time ran out meanwhile
     view.SetControlEnabled(names::InGameButtongGo, true);
     return;
   }
@@ -74,7 +74,7 @@ void SubmitMove(Game& game) {
   SetScreenCursor(game, ControlCursor::Default);
   view.SetControlEnabled(names::InGameButtongGo, true);
 
-  if (game.GameOver) {
+  if (game.GameOver()) {
     EndGame(game);
     return;
   }
@@ -146,14 +146,14 @@ void PassTurnAfterTimeOut(Game& game) {
   SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
   game.TurnPhase = TTurnPhase::MovePhase;
   ComputerTurn(game, game.CurrentPlayer);
-  if (game.GameOver) {
+  if (game.GameOver()) {
     EndGame(game);
     return;
   }
   game.TurnPhase = TTurnPhase::DrawPhase;
   TakeLetters(game, game.CurrentPlayer);
   NextTurn(game, true);
-  if (game.GameOver) {
+  if (game.GameOver()) {
     EndGame(game);
     return;
   }
@@ -173,7 +173,7 @@ void FinishTurn(Game& game) {
     if (!game.Settings.LettersAutoSelect) return;  // he clicks his letters first
     NextTurn(game, true);
   }
-  if (!game.GameOver && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
+  if (!game.GameOver() && game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
 }
 
 void GoCommand(Game& game) {
@@ -186,7 +186,7 @@ void ExchangeCommand(Game& game) {
   if (!TakesMoveCommand(game)) return;
   CommandScope scope(game);
   PressButton(game, names::InGameButtongChangeLetters, "Cng!_1");
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   const int player = game.CurrentPlayer;
   bool anyMarked = false;
   for (int slot = 1; slot <= kRackSlots; ++slot)
@@ -216,12 +216,12 @@ void PreviewCommand(Game& game) {
 }
 
 void BagTileClicked(Game& game, int x, int y) {
-  if (game.GameOver || game.DemoRunning || ScreenBusy(game)) return;
+  if (game.GameOver() || game.DemoRunning || ScreenBusy(game)) return;
   CommandScope scope(game);
   if (TakeClickedBagTile(game, x, y) != ClickedTileResult::DrawingFinished) return;
   game.HintUsedThisMove = false;
   NextTurn(game, true);
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   if (MayDrawMore(game, game.CurrentPlayer)) {
     NextTurn(game, false);
     return;
@@ -238,7 +238,7 @@ void EndRequest(Game& game) {
   GameView& view = game.View();
   if (game.DemoRunning) {
     if (view.AskInGameQuestion(u'\n' + game.InterfaceText(u"InDemoQuestionBreakDemoGame"), {}))
-      game.GameOver = true;
+      game.SetGameOver(true);
     return;
   }
   if (game.TurnPhase == TTurnPhase::HintPhase) {
@@ -251,7 +251,7 @@ void EndRequest(Game& game) {
     end = end || game.Players[player].Score >= kEndWithoutQuestionScore;
   end = end || view.AskInGameQuestion(game.InterfaceText(u"InGameQuestionBreakGame"), {});
   if (end) {
-    game.GameOver = true;  // ended as the scope closes, after any command it interrupted
+    game.SetGameOver(true);  // ended as the scope closes, after any command it interrupted
     return;
   }
   SetScreenCursor(game, ControlCursor::Default);
@@ -270,7 +270,7 @@ void KeyPressed(Game& game, GameKey key) {
     CancelHint(game);
   } else if (game.DemoRunning) {
     if (game.View().AskInGameQuestion(game.InterfaceText(u"InDemoQuestionBreakDemoGame"), {}))
-      game.GameOver = true;
+      game.SetGameOver(true);
   } else {
     game.View().CloseMainWindow();
   }
@@ -301,7 +301,7 @@ void IntellectCommand(Game& game, int intellect) {
 }
 
 void MoveTimeOut(Game& game) {
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   // A hint is stopped and a running command finishes first; the clock stays at nought and the
   // next tick times the move out.
   if (game.CommandsRunning > 0) {
@@ -316,7 +316,7 @@ void MoveTimeOut(Game& game) {
   PutHandTileBack(game);
   if (LettersLaid(game)) {
     SubmitMove(game);
-    if (game.GameOver || game.MoveAccepted) return;
+    if (game.GameOver() || game.MoveAccepted) return;
   }
   PassTurnAfterTimeOut(game);
 }

@@ -52,8 +52,9 @@ void UnlockMoveCommands(Game& game) {
   game.View().SetControlEnabled(names::MenuHelpComputeScore, true);
 }
 
-void WaitWhileAnimationBusy(Game& game) {
-  while (game.AnimationBusy && !game.GameOver) game.View().KeepScreenAlive();
+// A tile still flying lands first: the turn must not pass from under a rack that is changing.
+void WaitForLanding(Game& game) {
+  if (game.AnimationBusy && !game.GameOver()) game.View().WaitForTileFlight();
 }
 
 }  // namespace
@@ -61,10 +62,10 @@ void WaitWhileAnimationBusy(Game& game) {
 // The deal: from the participant on turn, everyone whose rack is empty takes letters and passes,
 // until the turn is back with someone who holds letters.
 void DealRoundTheTable(Game& game) {
-  while (!game.GameOver && RackEmpty(game, game.CurrentPlayer) && game.BagCount > 0) {
+  while (!game.GameOver() && RackEmpty(game, game.CurrentPlayer) && game.BagCount > 0) {
     game.TurnPhase = TTurnPhase::DrawPhase;
     TakeLetters(game, game.CurrentPlayer);
-    if (game.GameOver) break;
+    if (game.GameOver()) break;
     NextTurn(game, true);
   }
 }
@@ -87,7 +88,7 @@ void OfferManualDrawing(Game& game) {
 void BeginTurn(Game& game) {
   const int player = game.CurrentPlayer;
   if (RackEmpty(game, player) && game.BagCount == 0) {
-    game.GameOver = true;
+    game.SetGameOver(true);
     EndGame(game);
     return;
   }
@@ -133,7 +134,7 @@ void RunNewGame(Game& game) {
   view.SetControlEnabled(names::MenuGameSave, !game.DemoRunning);
   view.SetControlEnabled(names::MenuGameEnd, true);
   view.SetControlEnabled(names::MenuGameDemo, false);
-  game.GameOver = false;
+  game.SetGameOver(false);
 
   view.BackgroundMusic(MusicCue::Start);
   game.HintList.clear();
@@ -142,11 +143,11 @@ void RunNewGame(Game& game) {
 
   if (const auto refused = StartGame(game)) {
     view.ShowInGameMessage(*refused, {});
-    game.GameOver = true;
+    game.SetGameOver(true);
     EndGame(game);
     return;
   }
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   // the hourglass of the set-up would refuse a person's first clicks on the bag
   SetScreenCursor(game, ControlCursor::Default);
   if (!game.MoveClockOn()) SetTimer(game, GameTimer::Elapsed, true);
@@ -156,7 +157,7 @@ std::optional<QString> StartGame(Game& game) {
   if (auto refused = UnrecordableName(game)) return refused;
   GameView& view = game.View();
   game.GameRunning = true;
-  game.GameOver = false;
+  game.SetGameOver(false);
   game.GameOverShown = false;
   game.LoadedClockText.clear();
   game.Limits = game.Settings.LastLimits.substr(0, 20);
@@ -190,18 +191,18 @@ std::optional<QString> StartGame(Game& game) {
     if (!game.Settings.LettersAutoSelect) return std::nullopt;  // he clicks his letters
     NextTurn(game, true);
     DealRoundTheTable(game);
-    if (!game.GameOver) EnterMoveClock(game);
+    if (!game.GameOver()) EnterMoveClock(game);
     return std::nullopt;
   }
   TakeLetters(game, game.CurrentPlayer);
-  if (game.GameOver) {
+  if (game.GameOver()) {
     EndGame(game);
     return std::nullopt;
   }
   NextTurn(game, true);
   if (AutoDrawing(game)) {
     DealRoundTheTable(game);
-    if (!game.GameOver) EnterMoveClock(game);
+    if (!game.GameOver()) EnterMoveClock(game);
   }
   return std::nullopt;
 }
@@ -209,7 +210,7 @@ std::optional<QString> StartGame(Game& game) {
 void NextTurn(Game& game, bool advance) {
   LockMoveCommands(game);
   if (game.BagCount == 0) advance = true;
-  if (game.GameOver) return;
+  if (game.GameOver()) return;
   game.LoadingGame = false;
   if (!advance) {
     if (AutoDrawing(game)) {
@@ -223,7 +224,7 @@ void NextTurn(Game& game, bool advance) {
   // Consecutive computer turns run one after the other here, each as the turn reaches it.
   bool computerTurns = false;
   for (;;) {
-    WaitWhileAnimationBusy(game);
+    WaitForLanding(game);
     UnlockMoveCommands(game);
     const int next = game.CurrentPlayer % game.PlayerCount() + 1;
     if (EmptySlotCount(game, next) == 0 || game.BagCount == 0)
@@ -240,7 +241,7 @@ void NextTurn(Game& game, bool advance) {
       EnterMoveClock(game);
       game.TurnPhase = TTurnPhase::MovePhase;
       ComputerTurn(game, next);
-      if (game.GameOver) {
+      if (game.GameOver()) {
         EndGame(game);
         return;
       }
@@ -248,7 +249,7 @@ void NextTurn(Game& game, bool advance) {
     game.TurnPhase = TTurnPhase::DrawPhase;
     TakeLetters(game, next);
     LockMoveCommands(game);
-    if (game.GameOver) {
+    if (game.GameOver()) {
       EndGame(game);
       return;
     }

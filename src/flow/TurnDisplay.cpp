@@ -151,7 +151,7 @@ void ShowTurnChange(Game& game) {
 }
 
 void SystemTick(Game& game) {
-  if (game.LoadingGame || game.GameOver) return;
+  if (game.LoadingGame || game.GameOver()) return;
   game.View().BackgroundMusic(MusicCue::NextIfFinished);
   if (game.HighlightedPlayer != game.CurrentPlayer) ShowTurnChange(game);
 }

@@ -39,7 +39,7 @@ void MusicPlayer::StartMusic() {
 }
 
 void MusicPlayer::MediaPlayer1Notify() {
-  if (songs_.Empty() || game_.GameOver || !game_.Settings.PlayBackgroundMusic) return;
+  if (songs_.Empty() || game_.GameOver() || !game_.Settings.PlayBackgroundMusic) return;
   if (MidiPlaying() || StreamPlaying()) return;
   if (game_.Settings.PlayShuffle) {
     songs_.Shuffle([this](int n) { return game_.Random(n); });

@@ -68,7 +68,7 @@ void Game::CheckScoreLimit() {
   if (!HasScoreLimit()) return;
   const int limit = ScoreLimit();
   for (int player = 1; player <= PlayerCount(); ++player) {
-    if (Players[player].Score >= limit) GameOver = true;
+    if (Players[player].Score >= limit) SetGameOver(true);
   }
 }
 
@@ -87,6 +87,16 @@ void Game::ClearSelections() {
   view_->ClearSelectionFrames();
   SelectionFrames.clear();
   PlayField.ClearSelectionMarks();
+}
+
+void Game::SetGameOver(bool over) {
+  gameOver_ = over;
+  if (over) view_->InterruptWaits();
+}
+
+void Game::SetHintCancel(bool cancel) {
+  hintCancel_ = cancel;
+  if (cancel) view_->InterruptWaits();
 }
 
 int Game::HandTile() const {

@@ -82,6 +82,14 @@ class Game {
   // The tile hanging on the mouse, or -1.
   int HandTile() const;
 
+  // No game is running, or the running one has to end now.
+  bool GameOver() const { return gameOver_; }
+  // A running hint is to stop.
+  bool HintCancel() const { return hintCancel_; }
+  // Setting either ends every wait in progress on the screen, so that the step that waited sees it.
+  void SetGameOver(bool over);
+  void SetHintCancel(bool cancel);
+
   DataDir Data;
   LocaleTable Locales;
   InterfaceStrings Strings;
@@ -117,16 +125,15 @@ class Game {
   // The turn controller.
   TTurnPhase TurnPhase = TTurnPhase::DrawPhase;
   std::uint8_t CurrentKind = kHuman;
-  bool GameOver = true;  // no game is running
   bool DemoRunning = false;
   bool LoadingGame = false;
   bool HintUsedThisMove = false;
   bool MoveAccepted = false;
   bool ComputerMoveRunning = false;
   bool AnimationBusy = false;
-  bool HintCancel = false;  // a running hint is to stop
   bool GameRunning = false;      // from the set-up until the game has been ended
   int CommandsRunning = 0;       // commands on the stack, waiting while the screen stays alive
+  bool MoveClockTickRunning = false;  // a move clock tick is on the stack
   int HighlightedPlayer = 0;     // whose panel shows the turn; 0: none yet
   int MoveClockPlayer = 0;       // whose move the move clock times
   bool GameOverShown = false;    // the game-over window was shown for this game
@@ -159,6 +166,8 @@ class Game {
   std::uint8_t HintLimit = 5;
 
  private:
+  bool gameOver_ = true;
+  bool hintCancel_ = false;
   GameView* view_;
   RandomSource random_;
 };

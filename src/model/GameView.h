@@ -92,6 +92,8 @@ class GameView {
   // returns now. Called by the game whenever it sets either.
   virtual void InterruptWaits() = 0;
   // Waits while a tile flies on the screen (at once when none does); returns early like Pause.
+  // The flight whose FlyTile call lies lower on the stack cannot return before this wait does, so
+  // the wait ends when the tile lands, not when FlyTile returns.
   virtual void WaitForTileFlight() = 0;
   // Lets the screen handle what is pending, without waiting; long computations call it often.
   virtual void KeepScreenAlive() = 0;

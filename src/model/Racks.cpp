@@ -163,7 +163,7 @@ std::optional<BagPlace> RandomFreeBagPlace(Game& game) {
 }
 
 void ExchangeLetters(Game& game, int player) {
-  if (game.GameOver || !game.IsPlayer(player)) return;
+  if (game.GameOver() || !game.IsPlayer(player)) return;
   TRack& rack = game.Racks[player];
   std::vector<int> marked;
   for (int slot = 1; slot <= kRackSlots; ++slot) {

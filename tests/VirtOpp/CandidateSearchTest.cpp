@@ -138,7 +138,7 @@ TEST_F(CandidateSearchTest, ACancelledHintKeepsWhatItFoundSoFar) {
   game_.Settings.HintPushButton = false;
   // the person presses the hint command again while row 4 is scanned
   view_.DuringWaits([&](int) {
-    if (view_.CallsNamed(ViewCallName::MoveScanMarkers).size() == 4) game_.HintCancel = true;
+    if (view_.CallsNamed(ViewCallName::MoveScanMarkers).size() == 4) game_.SetHintCancel(true);
   });
   SearchCandidates(game_, 1, SearchPurpose::Hint);
   EXPECT_THAT(Described(game_.FoundCandidates), ElementsAre("AT H 3,2"));

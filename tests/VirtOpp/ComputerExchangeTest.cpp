@@ -17,7 +17,7 @@ class ComputerExchangeTest : public DictionaryFixture {
     game_.PlayField.Allocate(15, 15);
     InitPlayFieldCells(game_.PlayField, kCellPlain);
     game_.BagCount = 100;
-    game_.GameOver = false;
+    game_.SetGameOver(false);
     game_.Settings.PlaySounds = true;
     Deal("АБВЕ*ЖЗ");
   }
@@ -80,19 +80,19 @@ TEST_F(ComputerExchangeTest, ARackOfKeptLettersReturnsNothingButCountsAnExchange
 TEST_F(ComputerExchangeTest, TheSixthExchangeInARowAsksFirst) {
   view_.AnswerQuestions({false});
   EXPECT_EQ(Exchange(5), QStringLiteral("АБВЕ*ЖЗ"));
-  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(game_.GameOver());
   EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion).size(), 1);
 
-  game_.GameOver = false;
+  game_.SetGameOver(false);
   view_.AnswerQuestions({true});
   EXPECT_EQ(Exchange(5), QStringLiteral("_______"));
-  EXPECT_FALSE(game_.GameOver);
+  EXPECT_FALSE(game_.GameOver());
 }
 
 TEST_F(ComputerExchangeTest, ADemonstrationEndsAtTheSixthExchangeWithoutAsking) {
   game_.DemoRunning = true;
   Exchange(5);
-  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(game_.GameOver());
   EXPECT_TRUE(view_.FirstArgs(ViewCallName::AskInGameQuestion).isEmpty());
 }
 

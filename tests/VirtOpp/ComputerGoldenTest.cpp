@@ -26,14 +26,14 @@ class ComputerGolden : public test::ShippedGame<> {
     game_.Intellect = static_cast<std::uint8_t>(intellect);
     game_.Seed(seed);
     SetUpGameModel(game_);
-    game_.GameOver = false;
+    game_.SetGameOver(false);
     for (int i = 0; i < 2; ++i) RefillRack(game_, (game_.CurrentPlayer + i - 1) % 2 + 1);
-    for (int turn = 0; turn < turns && !game_.GameOver; ++turn) {
+    for (int turn = 0; turn < turns && !game_.GameOver(); ++turn) {
       const int player = game_.CurrentPlayer;
       game_.MoveLog.Append('(' + std::string(1, static_cast<char>('0' + player)) + ')' +
                            game_.Players[player].Name + '=');
       ComputerTurn(game_, player);
-      if (!game_.GameOver) RefillRack(game_, player);
+      if (!game_.GameOver()) RefillRack(game_, player);
       game_.CurrentPlayer = player % 2 + 1;
     }
     return State();

@@ -156,7 +156,7 @@ TEST_F(ComputerMoveTest, AnEmptyRackBeforeAnEmptyBagEndsTheGame) {
   Rack("");
   game_.BagCount = 0;
   ComputerMove(game_, 1, SearchPurpose::ComputerMove);
-  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(game_.GameOver());
 }
 
 TEST_F(ComputerMoveTest, ABoardStarIsTakenBackForItsLetterAboveLowIntellect) {

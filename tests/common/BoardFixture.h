@@ -42,7 +42,7 @@ class BoardFixture : public ::testing::Test {
     game_.PlayField(kMiddle, kMiddle).Kind = kCellStart;
     game_.MoveLog.Start();
     game_.MoveLog.Append("(1)Ann=");
-    game_.GameOver = false;
+    game_.SetGameOver(false);
     // a letter stays on the rack, so no move empties it unless a test says so
     game_.Racks[1][kRackSlots] = {'Z', 0, 0, false, static_cast<std::int16_t>(NewTile('Z', 1))};
   }

@@ -340,9 +340,34 @@ TEST_F(ClocksWithComputer, TheGameTimeRunningOutWhileTheComputerMovesEndsTheGame
   ExchangeCommand(game_);
   view_.DuringWaits(nullptr);
   ASSERT_TRUE(over);
+  // the computer's wait in progress was told to end
+  EXPECT_FALSE(view_.CallsNamed(ViewCallName::InterruptWaits).empty());
   EXPECT_EQ(GameOverWindows(), 1);
-  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(game_.GameOver());
   EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameNew")).enabled);
+}
+
+TEST_F(ClocksWithComputer, TicksOfTheMoveClockDuringItsOwnTimeOutAreDropped) {
+  Start(" Move-3 ");
+  ASSERT_EQ(OnTurn(), 1);
+  MoveTicks(179);
+  // the timer goes on ticking while the time-out's computer turn waits on the screen
+  int nestedTicks = 0;
+  view_.DuringWaits([this, &nestedTicks](int) {
+    ++nestedTicks;
+    MoveClockTick(game_);
+  });
+  view_.ClearCalls();
+  MoveTicks(1);
+  view_.DuringWaits(nullptr);
+  ASSERT_GT(nestedTicks, 0);
+  EXPECT_EQ(SoundsPlayed(QStringLiteral("CHMove")), 1);
+  EXPECT_FALSE(CaptionShown(2, QStringLiteral("02 .59")));
+  EXPECT_EQ(OnTurn(), 1);
+  EXPECT_EQ(ClockText(1), "03.00");
+  // once the time-out is over the clock counts again
+  MoveTicks(1);
+  EXPECT_EQ(ClockText(1), "02 .59");
 }
 
 // Windows that stop the move clock
@@ -434,7 +459,7 @@ TEST_F(ScoreLimits, TheMoveThatReachesTheLimitEndsTheGameBeforeLettersAreTaken) 
             (QStringList{QString::number(player_),
                          QString::fromStdString(game_.Players[player_].Name) + "\n104"}));
   EXPECT_EQ(TilesTaken(), 0);
-  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(game_.GameOver());
 }
 
 TEST_F(ScoreLimits, ALimitEqualToTheScoreIsReached) {

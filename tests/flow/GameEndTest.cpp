@@ -29,7 +29,7 @@ class GameEnd : public ::testing::Test {
       ++player;
     }
     game_.GameRunning = true;
-    game_.GameOver = false;
+    game_.SetGameOver(false);
     game_.MoveLog.Start();
   }
 

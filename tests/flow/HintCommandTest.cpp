@@ -76,9 +76,11 @@ TEST_F(HintCommandTest, PressingTheCommandAgainStopsTheHintAndKeepsThePlacements
   StartWithCat(5);
   const std::string rack = RackOf(player_);
   bool pressed = false;
-  view_.DuringWaits([this, &pressed](int) {
+  std::size_t callsBeforePress = 0;
+  view_.DuringWaits([this, &pressed, &callsBeforePress](int) {
     if (!pressed && PlacementsShown() == 1) {
       pressed = true;
+      callsBeforePress = view_.Calls().size();
       HintCommand(game_);
     }
   });
@@ -86,6 +88,9 @@ TEST_F(HintCommandTest, PressingTheCommandAgainStopsTheHintAndKeepsThePlacements
   HintCommand(game_);
   view_.DuringWaits(nullptr);
   ASSERT_TRUE(pressed);
+  // the wait the press came in is told to end at once, not after its full time
+  ASSERT_GT(view_.Calls().size(), callsBeforePress);
+  EXPECT_EQ(view_.Calls()[callsBeforePress].name, ViewCallName::InterruptWaits);
   // the search ends with the row it was in: the words of that row, and no further line
   const std::vector<ViewCall> scanned = view_.CallsNamed(ViewCallName::MoveScanMarkers);
   EXPECT_EQ(scanned.size(), static_cast<std::size_t>(kMiddle));
@@ -262,7 +267,7 @@ TEST_F(HintCommandTest, TheGameTimeRunningOutDuringAHintEndsTheGameOnce) {
   ASSERT_TRUE(over);
   EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
   EXPECT_EQ(view_.CallsNamed(ViewCallName::MoveScanMarkers).size(), static_cast<std::size_t>(kMiddle));
-  EXPECT_TRUE(game_.GameOver);
+  EXPECT_TRUE(game_.GameOver());
   EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameNew")).enabled);
 }
 

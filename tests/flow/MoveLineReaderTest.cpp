@@ -41,7 +41,7 @@ struct Table {
     game.MoveLog.Start();
     game.MoveLog.Append(LayoutString(game.PlayField));
     FillBag(game);
-    game.GameOver = false;
+    game.SetGameOver(false);
     const std::string vowels = "AEIOU";
     for (char a = 'A'; a <= 'Z'; ++a) {
       for (char b = 'A'; b <= 'Z'; ++b) {

@@ -30,7 +30,7 @@ class SavedGameRefusal : public test::ShippedGame<test::WatchingView> {
                                .Kind = player == 1 ? kHuman : kComputer};
     int moves = 0;
     view_.onTurn = [this, &moves] {
-      if (!MayDrawMore(game_, game_.CurrentPlayer) && ++moves > 8) game_.GameOver = true;
+      if (!MayDrawMore(game_, game_.CurrentPlayer) && ++moves > 8) game_.SetGameOver(true);
     };
     view_.onGameOver = [this] {
       savedScores_ = Scores();

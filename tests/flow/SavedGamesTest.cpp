@@ -108,7 +108,7 @@ class SavedGames : public test::ShippedGame<test::WatchingView> {
     ASSERT_TRUE(saved);
     RestoreSavedGame(game_, *saved);
     EXPECT_EQ(State(), before);
-    EXPECT_FALSE(game_.GameOver);
+    EXPECT_FALSE(game_.GameOver());
     EXPECT_TRUE(game_.GameRunning);
   }
 
@@ -117,7 +117,7 @@ class SavedGames : public test::ShippedGame<test::WatchingView> {
     game_.Players[1].Kind = kComputer;
     ComputerTurn(game_, 1);
     game_.Players[1].Kind = kHuman;
-    if (game_.GameOver) return;
+    if (game_.GameOver()) return;
     TakeLetters(game_, 1);
     NextTurn(game_, true);
   }
@@ -135,7 +135,7 @@ TEST_F(SavedGames, ComputerGamesStoppedAtAnyTurnComeBackAsTheyWere) {
       std::string atStop;
       // stopped as a participant is about to move, as the game is between two moves
       view_.onTurn = [&] {
-        if (!MayDrawMore(game_, game_.CurrentPlayer) && ++moves == stopAt) game_.GameOver = true;
+        if (!MayDrawMore(game_, game_.CurrentPlayer) && ++moves == stopAt) game_.SetGameOver(true);
       };
       view_.onGameOver = [&] {
         ASSERT_TRUE(WriteSavedGame(game_, File(QStringLiteral("stop.sav"))));
@@ -163,7 +163,7 @@ TEST_F(SavedGames, AGameSavedDuringTheDealGoesOnWithTheDeal) {
       dealt += EmptySlotCount(game_, player) == 0;
     if (dealt < 2) return;
     saved = WriteSavedGame(game_, File(QStringLiteral("deal.sav")));
-    game_.GameOver = true;
+    game_.SetGameOver(true);
   };
   RunNewGame(game_);
   view_.onTurn = nullptr;
@@ -228,7 +228,7 @@ TEST_F(SavedGames, AStarTakenBackInTheMoveStaysTraded) {
     Seat(2, kHuman, 3, seed);
     game_.Settings.ExchangeStars = true;
     RunNewGame(game_);
-    for (int turn = 0; turn < 25 && !game_.GameOver; ++turn) {
+    for (int turn = 0; turn < 25 && !game_.GameOver(); ++turn) {
       const TPlayField& field = game_.PlayField;
       for (int y = 1; y <= field.DimY(); ++y) {
         for (int x = 1; x <= field.DimX(); ++x) {
@@ -342,7 +342,7 @@ TEST_F(SavedGames, TheLoadedComputerOnTurnMovesAtOnceInHisOwnLineAndTheTurnReach
   view_.onTurn = [&] {
     if (game_.CurrentPlayer != 2 || saved) return;
     saved = WriteSavedGame(game_, File(QStringLiteral("pc.sav")));
-    game_.GameOver = true;
+    game_.SetGameOver(true);
   };
   PlayPersonTurnAsComputer();
   view_.onTurn = nullptr;
@@ -375,7 +375,7 @@ TEST_F(SavedGames, AComputerStoppedBeforeTakingLettersTakesThemAfterTheLoad) {
   Seat(2, kHuman, 3, 10);
   game_.Settings.LastLimits = "Score-5 ";
   RunNewGame(game_);
-  if (!game_.GameOver) PlayPersonTurnAsComputer();
+  if (!game_.GameOver()) PlayPersonTurnAsComputer();
   ASSERT_FALSE(game_.GameRunning);
   const int mover = game_.CurrentPlayer;
   ASSERT_GT(EmptySlotCount(game_, mover), 0);
@@ -461,7 +461,7 @@ TEST_F(SavedGames, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsPartic
   LoadCommand(game_, 1);
   EXPECT_EQ(game_.Players[1].Name, "Ivan");
   EXPECT_EQ(game_.Players[1].SaveNumber, 101);
-  EXPECT_FALSE(game_.GameOver);
+  EXPECT_FALSE(game_.GameOver());
 }
 
 TEST_F(SavedGames, NeitherSaveNorLoadRunsWhileAHintShowsItsLetters) {
@@ -511,7 +511,7 @@ TEST_F(SavedGames, TheEndOfAGameSavesTheLastGameAndTheTitleOffersToContinueIt) {
   EXPECT_FALSE(QFileInfo::exists(SavedGamePath(game_, kLastGameSlot))) << "a demonstration";
   RunNewGame(game_);
   EXPECT_FALSE(view_.Control(QStringLiteral("ScreenButtonTitleContinue")).visible);
-  game_.GameOver = true;
+  game_.SetGameOver(true);
   EndGame(game_);
   ASSERT_TRUE(QFileInfo::exists(SavedGamePath(game_, kLastGameSlot)));
   EXPECT_TRUE(view_.Control(QStringLiteral("ScreenButtonTitleContinue")).visible);
@@ -549,7 +549,7 @@ TEST_F(SavedGames, ARefusedLoadLeavesTheRunningGameAsItWas) {
   LoadCommand(game_);
   EXPECT_EQ(State(), before);
   EXPECT_EQ(game_.MoveLog.Lines(), lines);
-  EXPECT_FALSE(game_.GameOver);
+  EXPECT_FALSE(game_.GameOver());
   EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage).value(0),
             game_.InterfaceText(u"InGameMessageBadSavedGame"));
 }

@@ -152,6 +152,22 @@ TEST_F(Controller, ComputersInARowMoveInsideThePersonsGoCommand) {
   EXPECT_EQ(view_.Control("InGameButtongSaveGame").cursor, ControlCursor::Hand);
 }
 
+TEST_F(Controller, ATileStillFlyingWhenTheTurnPassesIsWaitedForOnceNotPolled) {
+  Seat({kHuman, kHuman});
+  StartWithParticipantOneFirst();
+  // the screen is still flying a tile when a nested command passes the turn
+  game_.AnimationBusy = true;
+  view_.ClearCalls();
+  NextTurn(game_, true);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::WaitForTileFlight).size(), 1u);
+  EXPECT_EQ(game_.CurrentPlayer, 2);
+  // nothing flies: no wait at all
+  game_.AnimationBusy = false;
+  view_.ClearCalls();
+  NextTurn(game_, true);
+  EXPECT_TRUE(view_.CallsNamed(ViewCallName::WaitForTileFlight).empty());
+}
+
 TEST_F(Controller, TheGameEndsWhenTheTurnReachesAnEmptyRackWithTheBagEmpty) {
   Seat({kHuman, kHuman});
   StartWithParticipantOneFirst();

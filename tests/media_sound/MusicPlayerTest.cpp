@@ -22,7 +22,7 @@ class MusicInAGame : public ::testing::Test {
  protected:
   MusicInAGame() : game_(view_, DataDir(dir_.path())), music_(game_, library_) {
     game_.Seed(7);
-    game_.GameOver = false;
+    game_.SetGameOver(false);
     game_.Settings.SetSoundDefaults(library_.OutputDevices(), library_.OutputVolume());
     game_.Settings.PlayShuffle = false;
   }
@@ -171,13 +171,13 @@ TEST_F(MusicInAGame, ShuffleStartsWithAnUnplayedSongAndMarksIt) {
 TEST_F(MusicInAGame, NothingPlaysWithoutARunningGameAndTheEndOfAGameStopsTheMusic) {
   Media("a.wav", test::WavTone(3000));
   UseSongs({"a.wav"});
-  game_.GameOver = true;
+  game_.SetGameOver(true);
   music_.MediaPlayer1Notify();
   EXPECT_FALSE(music_.StreamPlaying());
-  game_.GameOver = false;
+  game_.SetGameOver(false);
   music_.StartMusic();
   EXPECT_TRUE(music_.StreamPlaying());
-  game_.GameOver = true;
+  game_.SetGameOver(true);
   music_.EndOfGame();
   EXPECT_FALSE(music_.StreamPlaying());
   EXPECT_EQ(music_.Stream(), 0);

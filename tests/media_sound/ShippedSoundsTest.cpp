@@ -63,7 +63,7 @@ TEST_F(ShippedSounds, EveryEffectIsShortAndNotSilent) {
 TEST_F(ShippedSounds, EverySongPlaysOnTheMidiPlayer) {
   HeadlessView view;
   Game game(view, data_);
-  game.GameOver = false;
+  game.SetGameOver(false);
   game.Settings.PlayBackgroundMusic = true;
   game.Settings.PlayShuffle = false;
   MusicPlayer music(game, library_);

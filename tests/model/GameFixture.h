@@ -46,7 +46,7 @@ class GameFixture : public ::testing::Test {
     }
     game_.Settings.LastTemplate = templateName;
     SetUpGameModel(game_);
-    game_.GameOver = false;
+    game_.SetGameOver(false);
   }
 
   // The letter at each bag place, for counting.

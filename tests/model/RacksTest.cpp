@@ -156,7 +156,7 @@ TEST_F(Racks, ExchangingPutsMarkedLettersBackFaceDownAtFreePlaces) {
   ExchangeLetters(game_, 2);
   EXPECT_EQ(view_.FirstArgs(ViewCallName::PlaySoundEffect), QStringList{"change2"});
   ToggleExchangeMark(game_, 2);
-  game_.GameOver = true;
+  game_.SetGameOver(true);
   ExchangeLetters(game_, 2);
   EXPECT_EQ(game_.Players[2].ExchangeRun, 1);
   EXPECT_TRUE(game_.Racks[2][2].ExchangeMark);

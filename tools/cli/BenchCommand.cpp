@@ -179,17 +179,17 @@ bool BenchComputerMoves(QTextStream& out, QTextStream& err, const LanguageOverri
   while (static_cast<int>(times.size()) < options.moves) {
     SetUpGameModel(game);
     ++games;
-    game.GameOver = false;
+    game.SetGameOver(false);
     for (int i = 0; i < game.PlayerCount(); ++i)
       RefillRack(game, (game.CurrentPlayer + i - 1) % game.PlayerCount() + 1);
-    while (!game.GameOver && static_cast<int>(times.size()) < options.moves) {
+    while (!game.GameOver() && static_cast<int>(times.size()) < options.moves) {
       const int player = game.CurrentPlayer;
       std::string line = std::to_string(player);
       game.MoveLog.Append(line.insert(0, 1, '(') + ')' + game.Players[player].Name + '=');
       timer.start();
       ComputerTurn(game, player);
       times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-      if (!game.GameOver) RefillRack(game, player);
+      if (!game.GameOver()) RefillRack(game, player);
       game.CurrentPlayer = player % game.PlayerCount() + 1;
       session->view().ClearCalls();
     }

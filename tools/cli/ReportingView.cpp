@@ -20,7 +20,7 @@ void ReportingView::ShowPanelOnTurn(int previous, int current, bool arrange) {
   // a participant who cannot take letters now moves
   if (game_ == nullptr || MayDrawMore(*game_, current)) return;
   ++moves_;
-  if (turns_ > 0 && moves_ > turns_) game_->GameOver = true;
+  if (turns_ > 0 && moves_ > turns_) game_->SetGameOver(true);
 }
 
 void ReportingView::ShowGameOverWindow(const GameOverText& result) {
