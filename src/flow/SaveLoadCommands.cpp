@@ -1,7 +1,6 @@
 #include "flow/SaveLoadCommands.h"
 
 #include "model/ControlNames.h"
-#include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
 #include "flow/GameScreen.h"
@@ -57,18 +56,7 @@ void SetLoadedGameMenus(Game& game) {
 }
 
 void ContinueComputerTurn(Game& game) {
-  const int player = game.CurrentPlayer;
-  SetGameMenusEnabled(game, false);
-  SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
-  if (game.TurnPhase == TTurnPhase::MovePhase) {
-    ComputerTurn(game, player);
-    if (game.GameOver()) {
-      EndGame(game);
-      return;
-    }
-  }
-  game.TurnPhase = TTurnPhase::DrawPhase;
-  TakeLetters(game, player);
+  if (!RunComputerTurn(game, game.CurrentPlayer, game.TurnPhase == TTurnPhase::MovePhase)) return;
   NextTurn(game, true);
   if (game.Settings.LettersAutoSelect) DealRoundTheTable(game);
   if (game.GameOver()) return;

@@ -70,6 +70,22 @@ void DealRoundTheTable(Game& game) {
   }
 }
 
+bool RunComputerTurn(Game& game, int player, bool moves) {
+  if (!game.DemoRunning) SetGameMenusEnabled(game, false);
+  SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
+  if (moves) {
+    game.TurnPhase = TTurnPhase::MovePhase;
+    ComputerTurn(game, player);
+    if (game.GameOver()) {
+      EndGame(game);
+      return false;
+    }
+  }
+  game.TurnPhase = TTurnPhase::DrawPhase;
+  TakeLetters(game, player);
+  return true;
+}
+
 void PlayTurnSound(Game& game) {
   const QString sound =
       OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"Yourmov", false);
@@ -235,19 +251,9 @@ void NextTurn(Game& game, bool advance) {
     if (game.CurrentKind != kComputer && !game.DemoRunning) break;
 
     computerTurns = true;
-    if (!game.DemoRunning) SetGameMenusEnabled(game, false);
-    SetSaveLoadButtonsCursor(game, ControlCursor::NoEntry);
-    if (!MayDrawMore(game, next)) {
-      EnterMoveClock(game);
-      game.TurnPhase = TTurnPhase::MovePhase;
-      ComputerTurn(game, next);
-      if (game.GameOver()) {
-        EndGame(game);
-        return;
-      }
-    }
-    game.TurnPhase = TTurnPhase::DrawPhase;
-    TakeLetters(game, next);
+    const bool moves = !MayDrawMore(game, next);
+    if (moves) EnterMoveClock(game);
+    if (!RunComputerTurn(game, next, moves)) return;
     LockMoveCommands(game);
     if (game.GameOver()) {
       EndGame(game);

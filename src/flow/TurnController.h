@@ -35,6 +35,10 @@ void OfferManualDrawing(Game& game);
 // until the turn is back with someone who holds letters.
 void DealRoundTheTable(Game& game);
 
+// A computer's turn with the menus locked: it moves (both passes at high intellect) unless it is
+// only being dealt letters, then takes letters. False when the game ended in its move.
+bool RunComputerTurn(Game& game, int player, bool moves);
+
 // One of the three "your move" sounds.
 void PlayTurnSound(Game& game);
 
