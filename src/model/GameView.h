@@ -2,6 +2,7 @@
 // What the game asks of the screen. The game logic shows, asks, waits and sounds only through this
 // interface: the main window implements it with widgets, the headless view records every call.
 
+#include "model/ControlNames.h"
 #include "model/ControlTable.h"
 #include "model/SelectionFrames.h"
 #include "model/Tiles.h"

@@ -221,7 +221,7 @@ TEST_F(ComputerMoveTest, AHintThatFindsNothingSaysSoAndLaysNothing) {
   EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect), ::testing::Contains(QStringLiteral("error")));
   EXPECT_EQ(RackLetters(), "CAT____");
   EXPECT_FALSE(game_.ComputerMoveRunning);
-  EXPECT_EQ(view_.Control(QStringLiteral("Screen")).cursor, ControlCursor::Default);
+  EXPECT_EQ(view_.Control(names::Screen).cursor, ControlCursor::Default);
 }
 
 TEST_F(ComputerMoveTest, ShownComputerWordsWaitTheHintDelayUnlessMovesAreTimed) {

@@ -344,7 +344,7 @@ TEST_F(ClocksWithComputer, TheGameTimeRunningOutWhileTheComputerMovesEndsTheGame
   EXPECT_FALSE(view_.CallsNamed(ViewCallName::InterruptWaits).empty());
   EXPECT_EQ(GameOverWindows(), 1);
   EXPECT_TRUE(game_.GameOver());
-  EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameNew")).enabled);
+  EXPECT_TRUE(view_.Control(names::MenuGameNew).enabled);
 }
 
 TEST_F(ClocksWithComputer, TicksOfTheMoveClockDuringItsOwnTimeOutAreDropped) {

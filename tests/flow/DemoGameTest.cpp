@@ -40,9 +40,9 @@ TEST_F(Demo, TwoPersonsArePlayedByTheComputerAndArePersonsAgainAfterwards) {
   EXPECT_EQ(game_.Players[2].Kind, kHuman);
   EXPECT_FALSE(game_.DemoRunning);
   EXPECT_TRUE(game_.HallFame.Shown().empty());
-  EXPECT_TRUE(view_.Control("FlashAnnounce").caption.isEmpty());
-  EXPECT_TRUE(view_.Control("MenuGameLoad").enabled);
-  EXPECT_EQ(view_.Control("InGameButtongGo").cursor, ControlCursor::Hand);
+  EXPECT_TRUE(view_.Control(names::FlashAnnounce).caption.isEmpty());
+  EXPECT_TRUE(view_.Control(names::MenuGameLoad).enabled);
+  EXPECT_EQ(view_.Control(names::InGameButtongGo).cursor, ControlCursor::Hand);
 }
 
 TEST_F(Demo, NothingAPersonDoesDuringTheDemonstrationChangesIt) {

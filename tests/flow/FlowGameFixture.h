@@ -16,8 +16,8 @@ namespace quorim::test {
 
 class FlowGameFixture : public BoardFixture {
  protected:
-  static inline const QString kHintButton = QStringLiteral("InGameButtongHint");
-  static inline const QString kHintMenu = QStringLiteral("MenuHelpHInt");
+  static inline const QString kHintButton = names::InGameButtongHint;
+  static inline const QString kHintMenu = names::MenuHelpHInt;
 
   FlowGameFixture() {
     Alphabet& alphabet = game_.Alphabet;
@@ -45,7 +45,7 @@ class FlowGameFixture : public BoardFixture {
   int OnTurn() const { return game_.CurrentPlayer; }
   int NotOnTurn() const { return game_.CurrentPlayer % 2 + 1; }
 
-  static QString ClockLabel(int player) { return QStringLiteral("Dp%1Label").arg(player); }
+  static QString ClockLabel(int player) { return names::DpLabel(player); }
   QString ClockText(int player) const { return view_.Control(ClockLabel(player)).caption; }
   int ClockColor(int player) const { return view_.Control(ClockLabel(player)).color; }
 

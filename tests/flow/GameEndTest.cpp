@@ -81,10 +81,10 @@ TEST_F(GameEnd, OnlyTheFirstCallEndsTheGameAndEveryCallReturnsToTheTitleScreen) 
   EXPECT_FALSE(game_.MoveLog.Exists());
   EXPECT_TRUE(game_.TileTable.empty());
   EXPECT_EQ(game_.PlayField.DimX(), 15);  // laid out again for the title screen
-  EXPECT_TRUE(view_.Control("ScreenButtonTitleNewGame").visible);
-  EXPECT_FALSE(view_.Control("InGameButtongGo").visible);
-  EXPECT_FALSE(view_.Control("MenuGameSave").enabled);
-  EXPECT_TRUE(view_.Control("MenuGameDemo").enabled);
+  EXPECT_TRUE(view_.Control(names::ScreenButtonTitleNewGame).visible);
+  EXPECT_FALSE(view_.Control(names::InGameButtongGo).visible);
+  EXPECT_FALSE(view_.Control(names::MenuGameSave).enabled);
+  EXPECT_TRUE(view_.Control(names::MenuGameDemo).enabled);
   EXPECT_EQ(game_.Players[1].Score, 120);  // the hall of fame window still reads the result
 }
 

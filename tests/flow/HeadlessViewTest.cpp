@@ -21,15 +21,15 @@ TEST(HeadlessView, QuestionsAreAnsweredFromTheScriptThenByTheDefault) {
 
 TEST(HeadlessView, ControlsKeepTheirLastStateAndEveryCallIsRecordedInOrder) {
   HeadlessView view;
-  EXPECT_TRUE(view.Control("MenuGameSave").enabled);
-  view.SetControlEnabled("MenuGameSave", false);
-  view.SetControlCursor("InGameButtongGo", ControlCursor::NoEntry);
+  EXPECT_TRUE(view.Control(names::MenuGameSave).enabled);
+  view.SetControlEnabled(names::MenuGameSave, false);
+  view.SetControlCursor(names::InGameButtongGo, ControlCursor::NoEntry);
   view.SetControlCaption("Pl1Label", "Anna");
   view.Pause(700);
   view.FlyTile(12, TileSpot::Bag(3, 4), TileSpot::Rack(1, 2));
   view.Pause(300);
-  EXPECT_FALSE(view.Control("MenuGameSave").enabled);
-  EXPECT_EQ(view.Control("InGameButtongGo").cursor, ControlCursor::NoEntry);
+  EXPECT_FALSE(view.Control(names::MenuGameSave).enabled);
+  EXPECT_EQ(view.Control(names::InGameButtongGo).cursor, ControlCursor::NoEntry);
   EXPECT_EQ(view.Control("Pl1Label").caption, "Anna");
   EXPECT_EQ(view.PausedMilliseconds(), 1000);
   ASSERT_EQ(view.Calls().size(), 6u);

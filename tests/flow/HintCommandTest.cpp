@@ -268,7 +268,7 @@ TEST_F(HintCommandTest, TheGameTimeRunningOutDuringAHintEndsTheGameOnce) {
   EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
   EXPECT_EQ(view_.CallsNamed(ViewCallName::MoveScanMarkers).size(), static_cast<std::size_t>(kMiddle));
   EXPECT_TRUE(game_.GameOver());
-  EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameNew")).enabled);
+  EXPECT_TRUE(view_.Control(names::MenuGameNew).enabled);
 }
 
 }  // namespace

@@ -277,7 +277,7 @@ TEST_F(SavedGames, LettersTakenByHandComeBackInTheDrawingAndTheDrawingIsRecorded
   EXPECT_EQ(game_.TurnPhase, TTurnPhase::DrawPhase);
 
   ContinueLoadedTurn(game_);
-  EXPECT_TRUE(view_.Control(QStringLiteral("ChoicePanel")).visible);
+  EXPECT_TRUE(view_.Control(names::ChoicePanel).visible);
   clickBagTiles(4);
   EXPECT_EQ(EmptySlotCount(game_, player), 0);
   // the drawing is written once, whole, in the person's own line
@@ -366,8 +366,8 @@ TEST_F(SavedGames, TheLoadedComputerOnTurnMovesAtOnceInHisOwnLineAndTheTurnReach
     EXPECT_NE(line.find("SLOT:"), std::string::npos) << line;
   }
   EXPECT_EQ(lines.back(), "(1)P1=");
-  EXPECT_TRUE(view_.Control(QStringLiteral("MenuGameSave")).enabled);
-  EXPECT_EQ(view_.Control(QStringLiteral("InGameButtongSaveGame")).cursor, ControlCursor::Hand);
+  EXPECT_TRUE(view_.Control(names::MenuGameSave).enabled);
+  EXPECT_EQ(view_.Control(names::InGameButtongSaveGame).cursor, ControlCursor::Hand);
 }
 
 TEST_F(SavedGames, AComputerStoppedBeforeTakingLettersTakesThemAfterTheLoad) {
@@ -491,7 +491,7 @@ TEST_F(SavedGames, SlotsBelongToParticipantOnesSaveNumber) {
 TEST_F(SavedGames, TheSaveCommandWritesTheChosenSlotWithItsSummary) {
   Seat(3, kHuman, 2, 8);
   RunNewGame(game_);
-  view_.SetControlCaption(QStringLiteral("Comment1"), QStringLiteral("Интеллект: средний"));
+  view_.SetControlCaption(names::Comment1, QStringLiteral("Интеллект: средний"));
   view_.ChooseSaveSlot(2);
   SaveCommand(game_);
   const auto slot = SlotSummary(game_, 2);
@@ -510,13 +510,13 @@ TEST_F(SavedGames, TheEndOfAGameSavesTheLastGameAndTheTitleOffersToContinueIt) {
   DemoCommand(game_);
   EXPECT_FALSE(QFileInfo::exists(SavedGamePath(game_, kLastGameSlot))) << "a demonstration";
   RunNewGame(game_);
-  EXPECT_FALSE(view_.Control(QStringLiteral("ScreenButtonTitleContinue")).visible);
+  EXPECT_FALSE(view_.Control(names::ScreenButtonTitleContinue).visible);
   game_.SetGameOver(true);
   EndGame(game_);
   ASSERT_TRUE(QFileInfo::exists(SavedGamePath(game_, kLastGameSlot)));
-  EXPECT_TRUE(view_.Control(QStringLiteral("ScreenButtonTitleContinue")).visible);
-  EXPECT_TRUE(view_.Control(QStringLiteral("MenuButton6")).visible);
-  EXPECT_TRUE(view_.Control(QStringLiteral("ScreenButtonTitleContinue"))
+  EXPECT_TRUE(view_.Control(names::ScreenButtonTitleContinue).visible);
+  EXPECT_TRUE(view_.Control(names::MenuButton6).visible);
+  EXPECT_TRUE(view_.Control(names::ScreenButtonTitleContinue)
                   .hint.startsWith(QStringLiteral("2 игрока. Счет: ")));
 }
 

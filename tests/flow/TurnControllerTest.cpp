@@ -118,8 +118,8 @@ TEST_F(Controller, WithManualDrawingEveryPersonClicksHisOwnSevenLetters) {
     const int drawing = (first + round - 1) % 2 + 1;
     ASSERT_EQ(game_.CurrentPlayer, drawing);
     EXPECT_EQ(game_.TurnPhase, TTurnPhase::DrawPhase);
-    EXPECT_TRUE(view_.Control("ChoicePanel").visible);
-    EXPECT_TRUE(view_.Control("FlashAnnounce").caption.startsWith(Text(u"StatusTakeLetters")));
+    EXPECT_TRUE(view_.Control(names::ChoicePanel).visible);
+    EXPECT_TRUE(view_.Control(names::FlashAnnounce).caption.startsWith(Text(u"StatusTakeLetters")));
     for (int y = 1; y <= 15 && EmptySlotCount(game_, drawing) > 0; ++y) {
       for (int x = 1; x <= 15 && EmptySlotCount(game_, drawing) > 0; ++x)
         if (game_.PlayField(x, y).BagLetter != ' ') BagTileClicked(game_, x, y);
@@ -148,8 +148,8 @@ TEST_F(Controller, ComputersInARowMoveInsideThePersonsGoCommand) {
   EXPECT_EQ(Lines()[n - 2].substr(0, 3), "(3)");
   EXPECT_EQ(Lines()[n - 1], "(1)P1=");
   EXPECT_EQ(EmptySlotCount(game_, 1), 0);  // the person refilled before the turn passed
-  EXPECT_TRUE(view_.Control("MenuGame").enabled);
-  EXPECT_EQ(view_.Control("InGameButtongSaveGame").cursor, ControlCursor::Hand);
+  EXPECT_TRUE(view_.Control(names::MenuGame).enabled);
+  EXPECT_EQ(view_.Control(names::InGameButtongSaveGame).cursor, ControlCursor::Hand);
 }
 
 TEST_F(Controller, ATileStillFlyingWhenTheTurnPassesIsWaitedForOnceNotPolled) {
@@ -190,7 +190,7 @@ TEST_F(Controller, TheGameEndsWhenTheTurnReachesAnEmptyRackWithTheBagEmpty) {
   const int winner = game_.Players[1].Score > game_.Players[2].Score ? 1 : 2;
   EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow)[0].args[0], QString::number(winner));
   EXPECT_FALSE(game_.GameRunning);
-  EXPECT_TRUE(view_.Control("ScreenButtonTitleNewGame").visible);
+  EXPECT_TRUE(view_.Control(names::ScreenButtonTitleNewGame).visible);
 }
 
 TEST_F(Controller, AnEndRequestAsksUnlessSomeoneOfTheFirstFourHasThreeHundred) {
@@ -234,12 +234,12 @@ TEST_F(Controller, TheIntellectMenuChangesTheComputersNextMoveAndTheInfoPanel) {
   Seat({kHuman, kComputer});
   game_.Settings.LastIntellect = 1;
   StartWithParticipantOneFirst();
-  EXPECT_EQ(view_.Control("Comment1").caption, Text(u"InGameInfoIntellectLow"));
+  EXPECT_EQ(view_.Control(names::Comment1).caption, Text(u"InGameInfoIntellectLow"));
   IntellectCommand(game_, 3);
   EXPECT_EQ(game_.Intellect, 3);
-  EXPECT_EQ(view_.Control("Comment1").caption, Text(u"InGameInfoIntellectHigh"));
-  EXPECT_TRUE(view_.Control("MenuIntellectHigh").checked);
-  EXPECT_FALSE(view_.Control("MenuIntellectLow").checked);
+  EXPECT_EQ(view_.Control(names::Comment1).caption, Text(u"InGameInfoIntellectHigh"));
+  EXPECT_TRUE(view_.Control(names::MenuIntellectHigh).checked);
+  EXPECT_FALSE(view_.Control(names::MenuIntellectLow).checked);
   IntellectCommand(game_, 7);  // no such strength
   EXPECT_EQ(game_.Intellect, 3);
 }
@@ -296,7 +296,7 @@ TEST_F(Controller, ANameTheRecordCannotHoldRefusesTheGame) {
   EXPECT_TRUE(view_.FirstArgs(ViewCallName::ShowInGameMessage)[0].contains("R2/D2"));
   EXPECT_FALSE(game_.GameRunning);
   EXPECT_FALSE(game_.MoveLog.Exists());
-  EXPECT_TRUE(view_.Control("ScreenButtonTitleNewGame").visible);
+  EXPECT_TRUE(view_.Control(names::ScreenButtonTitleNewGame).visible);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class MusicInAGame : public ::testing::Test {
   void UseSongs(std::initializer_list<QString> names) {
     for (const QString& name : names) music_.Songs().Songs.push_back({name, "MEDIA\\"});
   }
-  QString Title() const { return view_.Control("Comment4").caption; }
+  QString Title() const { return view_.Control(names::Comment4).caption; }
 
   QTemporaryDir dir_;
   HeadlessView view_;
