@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc)
 deps:
 	bash tools/install-deps.sh
 
+# `make test` (what CI runs) builds with warnings as errors; a build configured that way keeps it.
+test: WERROR = -DQUORIM_WERROR=ON
+
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(WERROR)
 	cmake --build build -j $(JOBS)
 
 # Until the game window exists the program to start is the headless front end.
@@ -15,7 +18,7 @@ run: build
 	cd data && ../build/tools/cli/quorim-cli info
 
 build-asan: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORIM_SANITIZE=ON
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORIM_SANITIZE=ON $(WERROR)
 	cmake --build build-asan -j $(JOBS)
 
 test: build build-asan

@@ -2,7 +2,7 @@
 # Installs the Debian packages the game builds, runs and tests with; installs only what is missing.
 set -e
 packages=(
-  cmake make g++ pkg-config
+  cmake make g++ pkg-config clang-format
   qt6-base-dev
   libicu-dev
   libsdl2-mixer-dev timgm6mb-soundfont

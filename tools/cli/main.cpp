@@ -6,10 +6,12 @@
 #include "InfoCommand.h"
 #include "LoadCommand.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -44,63 +46,135 @@ void PrintUsage(QTextStream& out) {
       << Qt::endl;
 }
 
-// A whole number of the option's range; nothing when the value is none.
-std::optional<long long> Number(const QString& value, long long low, long long high) {
-  bool number = false;
-  const long long n = value.toLongLong(&number);
-  if (!number || n < low || n > high) return std::nullopt;
-  return n;
+// A command line that cannot be run: the reason, then the usage.
+int Refuse(const QString& reason, QTextStream& err) {
+  err << "quorim-cli: " << reason << Qt::endl << Qt::endl;
+  PrintUsage(err);
+  return 2;
 }
 
-// The options of bench; nothing when one is unknown or out of range.
-std::optional<quorim::cli::MoveBenchOptions> ParseBenchOptions(const QStringList& args) {
+// Parses the words after a command's name: its options and exactly the other words it names
+// (load's FILE); false, with the reason, otherwise.
+bool ParseCommand(QCommandLineParser& parser, const QString& command, const QStringList& args,
+                  const QStringList& words, QString& refusal) {
+  if (!parser.parse(QStringList{command} + args)) {
+    refusal = command + QLatin1String(": ") + parser.errorText();
+    return false;
+  }
+  const QStringList given = parser.positionalArguments();
+  if (given.size() == words.size()) return true;
+  refusal = words.isEmpty() ? command + QLatin1String(": unexpected ") + given.join(u' ')
+                            : command + QLatin1String(" takes ") + words.join(u' ');
+  return false;
+}
+
+// Takes the values of a command's options that were given into their fields; the first value out
+// of its range is the refusal.
+class OptionValues {
+ public:
+  explicit OptionValues(const QCommandLineParser& parser) : parser_(parser) {}
+
+  template <typename Field>
+  void Number(const QString& name, long long low, long long high, Field& field) {
+    if (!parser_.isSet(name)) return;
+    const QString value = parser_.value(name);
+    bool number = false;
+    const long long n = value.toLongLong(&number);
+    if (number && n >= low && n <= high) {
+      field = static_cast<Field>(n);
+    } else {
+      NoteRefusal(QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\"")
+                 .arg(name)
+                 .arg(low)
+                 .arg(high)
+                 .arg(value));
+    }
+  }
+
+  void Text(const QString& name, qsizetype minChars, qsizetype maxChars, QString& field) {
+    if (!parser_.isSet(name)) return;
+    const QString value = parser_.value(name);
+    if (value.size() < minChars) {
+      NoteRefusal(QStringLiteral("--%1 needs a value").arg(name));
+    } else if (value.size() > maxChars) {
+      NoteRefusal(QStringLiteral("--%1 takes at most %2 characters").arg(name).arg(maxChars));
+    } else {
+      field = value;
+    }
+  }
+
+  // Empty while every value was taken.
+  const QString& refusal() const { return refusal_; }
+
+ private:
+  void NoteRefusal(const QString& reason) {
+    if (refusal_.isEmpty()) refusal_ = reason;
+  }
+
+  const QCommandLineParser& parser_;
+  QString refusal_;
+};
+
+constexpr long long kMaxSeed = std::numeric_limits<std::uint32_t>::max();
+constexpr long long kMaxCount = 100000;
+constexpr qsizetype kAnyLength = std::numeric_limits<qsizetype>::max();
+
+std::optional<quorim::cli::MoveBenchOptions> ParseBenchOptions(const QStringList& args,
+                                                               QString& refusal) {
+  QCommandLineParser parser;
+  parser.addOptions({{QStringLiteral("intellect"), QString(), QStringLiteral("1|2|3")},
+                     {QStringLiteral("layout"), QString(), QStringLiteral("FILE")},
+                     {QStringLiteral("moves"), QString(), QStringLiteral("N")},
+                     {QStringLiteral("seed"), QString(), QStringLiteral("S")}});
+  if (!ParseCommand(parser, QStringLiteral("bench"), args, {}, refusal)) return std::nullopt;
   quorim::cli::MoveBenchOptions options;
-  for (qsizetype i = 0; i < args.size(); i += 2) {
-    const QString& name = args[i];
-    const QString value = args.value(i + 1);
-    if (name == QLatin1String("--layout") && !value.isEmpty()) {
-      options.layout = value;
-    } else if (const auto n = Number(value, 1, 3); name == QLatin1String("--intellect") && n) {
-      options.intellect = static_cast<int>(*n);
-    } else if (const auto m = Number(value, 1, 100000); name == QLatin1String("--moves") && m) {
-      options.moves = static_cast<int>(*m);
-    } else if (const auto s = Number(value, 0, 0xFFFFFFFFLL); name == QLatin1String("--seed") && s) {
-      options.seed = static_cast<std::uint32_t>(*s);
-    } else {
-      return std::nullopt;
-    }
-  }
+  OptionValues values(parser);
+  values.Number(QStringLiteral("intellect"), 1, 3, options.intellect);
+  values.Text(QStringLiteral("layout"), 1, kAnyLength, options.layout);
+  values.Number(QStringLiteral("moves"), 1, kMaxCount, options.moves);
+  values.Number(QStringLiteral("seed"), 0, kMaxSeed, options.seed);
+  refusal = values.refusal();
+  if (!refusal.isEmpty()) return std::nullopt;
   return options;
 }
 
-// The options of demo; nothing when one is unknown or out of range.
-std::optional<quorim::cli::DemoOptions> ParseDemoOptions(const QStringList& args) {
+std::optional<quorim::cli::DemoOptions> ParseDemoOptions(const QStringList& args,
+                                                         QString& refusal) {
+  QCommandLineParser parser;
+  parser.addOptions({{QStringLiteral("players"), QString(), QStringLiteral("N")},
+                     {QStringLiteral("intellect"), QString(), QStringLiteral("1|2|3")},
+                     {QStringLiteral("seed"), QString(), QStringLiteral("S")},
+                     {QStringLiteral("layout"), QString(), QStringLiteral("FILE|random")},
+                     {QStringLiteral("limits"), QString(), QStringLiteral("TEXT")},
+                     {QStringLiteral("lang"), QString(), QStringLiteral("CODE")},
+                     {QStringLiteral("turns"), QString(), QStringLiteral("K")},
+                     {QStringLiteral("save"), QString(), QStringLiteral("FILE")}});
+  if (!ParseCommand(parser, QStringLiteral("demo"), args, {}, refusal)) return std::nullopt;
   quorim::cli::DemoOptions options;
-  for (qsizetype i = 0; i < args.size(); i += 2) {
-    const QString& name = args[i];
-    if (i + 1 >= args.size()) return std::nullopt;
-    const QString value = args[i + 1];
-    if (name == QLatin1String("--layout") && !value.isEmpty()) {
-      options.layout = value;
-    } else if (name == QLatin1String("--limits") && value.size() <= 20) {
-      options.limits = value;
-    } else if (name == QLatin1String("--lang") && !value.isEmpty()) {
-      options.lang = value;
-    } else if (name == QLatin1String("--save") && !value.isEmpty()) {
-      options.save = value;
-    } else if (const auto p = Number(value, 2, 8); name == QLatin1String("--players") && p) {
-      options.players = static_cast<int>(*p);
-    } else if (const auto n = Number(value, 1, 3); name == QLatin1String("--intellect") && n) {
-      options.intellect = static_cast<int>(*n);
-    } else if (const auto s = Number(value, 0, 0xFFFFFFFFLL); name == QLatin1String("--seed") && s) {
-      options.seed = static_cast<std::uint32_t>(*s);
-    } else if (const auto t = Number(value, 1, 100000); name == QLatin1String("--turns") && t) {
-      options.turns = static_cast<int>(*t);
-    } else {
-      return std::nullopt;
-    }
-  }
+  OptionValues values(parser);
+  values.Number(QStringLiteral("players"), 2, 8, options.players);
+  values.Number(QStringLiteral("intellect"), 1, 3, options.intellect);
+  values.Number(QStringLiteral("seed"), 0, kMaxSeed, options.seed);
+  values.Text(QStringLiteral("layout"), 1, kAnyLength, options.layout);
+  // the options window's limits field holds no more
+  values.Text(QStringLiteral("limits"), 0, 20, options.limits);
+  values.Text(QStringLiteral("lang"), 1, kAnyLength, options.lang);
+  values.Number(QStringLiteral("turns"), 1, kMaxCount, options.turns);
+  values.Text(QStringLiteral("save"), 1, kAnyLength, options.save);
+  refusal = values.refusal();
+  if (!refusal.isEmpty()) return std::nullopt;
   return options;
+}
+
+std::optional<quorim::cli::LoadOptions> ParseLoadOptions(const QStringList& args,
+                                                         const QString& lang, QString& refusal) {
+  QCommandLineParser parser;
+  const QCommandLineOption continues(QStringLiteral("continue"));
+  parser.addOption(continues);
+  if (!ParseCommand(parser, QStringLiteral("load"), args, {QStringLiteral("FILE")}, refusal))
+    return std::nullopt;
+  return quorim::cli::LoadOptions{parser.positionalArguments().first(), parser.isSet(continues),
+                                  lang};
 }
 
 }  // namespace
@@ -109,33 +183,39 @@ int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
-  QStringList args = app.arguments().mid(1);
-  quorim::cli::LanguageOverrides languages;
-  while (args.size() >= 2 && args[0].startsWith(QLatin1String("--"))) {
-    if (args[0] == QLatin1String("--dictionary")) {
-      languages.dictionary = args[1];
-    } else if (args[0] == QLatin1String("--explanations")) {
-      languages.explanations = args[1];
-    } else {
-      break;
-    }
-    args = args.mid(2);
+  QCommandLineParser parser;
+  const QCommandLineOption dictionary(QStringLiteral("dictionary"), QString(),
+                                      QStringLiteral("CODE"));
+  const QCommandLineOption explanations(QStringLiteral("explanations"), QString(),
+                                        QStringLiteral("CODE"));
+  parser.addOptions({dictionary, explanations});
+  // Everything after the command is the command's own.
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  if (!parser.parse(app.arguments())) return Refuse(parser.errorText(), err);
+  const quorim::cli::LanguageOverrides languages{parser.value(dictionary),
+                                                 parser.value(explanations)};
+  const QStringList args = parser.positionalArguments();
+  if (args.isEmpty()) {
+    PrintUsage(out);
+    return 0;
   }
-  if (args.value(0) == QLatin1String("info")) return quorim::cli::RunInfo(languages, out, err);
-  if (args.value(0) == QLatin1String("check"))
-    return quorim::cli::RunCheck(args.mid(1), languages, out, err);
-  if (args.value(0) == QLatin1String("bench")) {
-    if (const auto options = ParseBenchOptions(args.mid(1)))
+  const QString& command = args.first();
+  const QStringList commandArgs = args.mid(1);
+  if (command == QLatin1String("info")) return quorim::cli::RunInfo(languages, out, err);
+  if (command == QLatin1String("check"))
+    return quorim::cli::RunCheck(commandArgs, languages, out, err);
+  QString refusal;
+  if (command == QLatin1String("bench")) {
+    if (const auto options = ParseBenchOptions(commandArgs, refusal))
       return quorim::cli::RunBench(*options, languages, out, err);
-  }
-  if (args.value(0) == QLatin1String("demo")) {
-    if (const auto options = ParseDemoOptions(args.mid(1)))
+  } else if (command == QLatin1String("demo")) {
+    if (const auto options = ParseDemoOptions(commandArgs, refusal))
       return quorim::cli::RunDemo(*options, out, err);
+  } else if (command == QLatin1String("load")) {
+    if (const auto options = ParseLoadOptions(commandArgs, languages.dictionary, refusal))
+      return quorim::cli::RunLoad(*options, out, err);
+  } else {
+    refusal = QLatin1String("no command ") + command;
   }
-  if (args.value(0) == QLatin1String("load") && args.size() >= 2 && args.size() <= 3 &&
-      (args.size() == 2 || args[2] == QLatin1String("--continue"))) {
-    return quorim::cli::RunLoad({args[1], args.size() == 3, languages.dictionary}, out, err);
-  }
-  PrintUsage(args.isEmpty() ? out : err);
-  return args.isEmpty() ? 0 : 2;
+  return Refuse(refusal, err);
 }
