@@ -16,8 +16,8 @@ constexpr int kCellPointOffset = 19;
 constexpr int kSlotSquare = 24;
 constexpr int kSlotPointOffset = 12;
 
-// Rounds toward minus infinity: a point left of or above the board must not round toward zero
-// into the first row or column.
+// Rounds toward minus infinity, so that a point left of or above the board counts as off it by
+// as many cells as it lies off, whichever way the compiler's division would round.
 int FloorDiv(int a, int positive) {
   return a >= 0 ? a / positive : -((positive - 1 - a) / positive);
 }
