@@ -275,7 +275,7 @@ void CandidateLayer::Lay(const TPlayedWord& word, std::optional<int> recordedPoi
         laid.Spot = TileSpot::Board(at.x, at.y);
         MoveTileOnScreen(game_, tile, TileSpot::Rack(player_, slot), laid.Spot);
         cell.TileIndex = static_cast<std::int16_t>(tile);
-        rack[slot] = TRackSlot{' ', rack[slot].Left, rack[slot].Top, false, -1};
+        EmptySlot(rack[slot]);
       }
     }
     place.Word += CellLetter(cell);

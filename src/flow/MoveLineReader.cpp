@@ -28,8 +28,6 @@ int SlotHolding(const TRack& rack, int tile) {
   return 0;
 }
 
-void EmptySlot(TRackSlot& slot) { slot = TRackSlot{' ', slot.Left, slot.Top, false, -1}; }
-
 class LoadingScope {
  public:
   explicit LoadingScope(Game& game) : game_(game), was_(game.LoadingGame) {

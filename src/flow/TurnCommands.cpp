@@ -7,6 +7,7 @@
 #include "flow/DemoGame.h"
 #include "flow/GameEnd.h"
 #include "flow/GameScreen.h"
+#include "flow/HandCommands.h"
 #include "flow/HintCommand.h"
 #include "flow/SavedGames.h"
 #include "flow/TurnController.h"
@@ -88,21 +89,7 @@ void SubmitMove(Game& game) {
 }
 
 void PutHandTileBack(Game& game) {
-  const int tile = game.HandTile();
-  const int player = game.CurrentPlayer;
-  if (tile < 0 || !game.IsPlayer(player)) return;
-  TRack& rack = game.Racks[player];
-  for (int slot = 1; slot <= kRackSlots; ++slot) {
-    if (rack[slot].Letter != ' ') continue;
-    TTile& hand = game.TileTable[static_cast<std::size_t>(tile)];
-    rack[slot].Letter = hand.Star ? game.Alphabet.StarCode() : hand.Letter();
-    rack[slot].TileIndex = static_cast<std::int16_t>(tile);
-    hand.Owner = player;
-    hand.Spot = TileSpot::Rack(player, slot);
-    game.View().ShowTile(tile);
-    break;
-  }
-  SetMoveButtonsCursor(game, ControlCursor::Hand);
+  if (ReturnHandTile(game)) SetMoveButtonsCursor(game, ControlCursor::Hand);
 }
 
 bool LettersLaid(const Game& game) {

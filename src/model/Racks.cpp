@@ -7,13 +7,6 @@ namespace quorim {
 
 namespace {
 
-int FirstEmptySlot(const TRack& rack) {
-  for (int slot = 1; slot <= kRackSlots; ++slot) {
-    if (rack[slot].Letter == ' ') return slot;
-  }
-  return 0;
-}
-
 // The face-down tile lying at a bag place.
 int BagTileAt(const Game& game, int x, int y) {
   for (std::size_t k = 0; k < game.TileTable.size(); ++k) {
@@ -21,15 +14,6 @@ int BagTileAt(const Game& game, int x, int y) {
     if (tile.Owner == kOwnerBag && tile.Spot == TileSpot::Bag(x, y)) return static_cast<int>(k);
   }
   return -1;
-}
-
-// The tile the participant laid on a board cell in this move.
-int LaidTileAt(const Game& game, int player, int x, int y) {
-  if (!game.PlayField.IsPlayable(x, y)) return -1;
-  const int k = game.PlayField(x, y).TileIndex;
-  const bool laid = k >= 0 && k < static_cast<int>(game.TileTable.size()) &&
-                    game.TileTable[k].Owner == player && game.PlayField(x, y).Letter == ' ';
-  return laid ? k : -1;
 }
 
 // Whether the refill may take the letter lying at a place.
@@ -59,6 +43,28 @@ StarRule DrawingRule(const Game& game, int player) {
 }
 
 }  // namespace
+
+void EmptySlot(TRackSlot& slot) { slot = TRackSlot{' ', slot.Left, slot.Top, false, -1}; }
+
+int FirstEmptySlot(const TRack& rack) {
+  for (int slot = 1; slot <= kRackSlots; ++slot) {
+    if (rack[slot].Letter == ' ') return slot;
+  }
+  return 0;
+}
+
+int LaidTileAt(const Game& game, int player, int x, int y) {
+  if (!game.PlayField.IsPlayable(x, y)) return -1;
+  const int k = game.PlayField(x, y).TileIndex;
+  const bool laid = k >= 0 && k < static_cast<int>(game.TileTable.size()) &&
+                    game.TileTable[k].Owner == player && game.PlayField(x, y).Letter == ' ';
+  return laid ? k : -1;
+}
+
+char TileLetter(const Game& game, int tile) {
+  const TTile& t = game.TileTable[static_cast<std::size_t>(tile)];
+  return t.Star ? game.Alphabet.StarCode() : t.Letter();
+}
 
 void MoveTileOnScreen(Game& game, int tile, const TileSpot& from, const TileSpot& to) {
   if (!game.ShowsEffects()) {
@@ -91,7 +97,7 @@ bool TakeTileToRack(Game& game, TakeFrom from, int player, int x, int y) {
   tile.FaceUp = true;
   tile.Owner = player;
   tile.Spot = target;
-  rack[slot].Letter = tile.Star ? game.Alphabet.StarCode() : tile.Letter();
+  rack[slot].Letter = TileLetter(game, k);
   rack[slot].TileIndex = static_cast<std::int16_t>(k);
   TFieldCell& cell = game.PlayField(x, y);
   if (from == TakeFrom::Bag) {

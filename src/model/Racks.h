@@ -23,6 +23,15 @@ struct TRackSlot {
 // Slots 1..7; entry 0 is unused so that slot numbers read as in the move record.
 using TRack = std::array<TRackSlot, kRackSlots + 1>;
 
+// The slot holds no tile any more; it keeps its place on the panel.
+void EmptySlot(TRackSlot& slot);
+// The first slot whose letter is " ", or 0 when the rack is full.
+int FirstEmptySlot(const TRack& rack);
+// The tile the participant laid on board cell (x, y) in this move, or -1.
+int LaidTileAt(const Game& game, int player, int x, int y);
+// What a tile puts into a slot or a cell: its letter, or the star character for a star.
+char TileLetter(const Game& game, int tile);
+
 // Shows a tile moving from one spot to another (without animation while a game is replayed),
 // keeping commands out of the rack meanwhile.
 void MoveTileOnScreen(Game& game, int tile, const TileSpot& from, const TileSpot& to);

@@ -2,10 +2,11 @@
 // A whole game of two persons on BoardFixture's board, started by the new game command with the
 // limits and hints of the settings. The letters come from a real bag (A..Q nine times, R..Z eight,
 // no stars); a test that needs certain letters swaps them into a rack, and a person's letters are
-// laid from his rack the way a drop would lay them.
+// picked up from his rack and dropped on the board.
 
 #include "BoardFixture.h"
 #include "flow/Clocks.h"
+#include "flow/HandCommands.h"
 #include "flow/TurnCommands.h"
 #include "flow/TurnController.h"
 #include "model/Layouts.h"
@@ -96,11 +97,8 @@ class FlowGameFixture : public BoardFixture {
         while (slot <= kRackSlots && (rack[slot].TileIndex < 0 || rack[slot].Letter != letter))
           ++slot;
         ASSERT_LE(slot, kRackSlots) << "no " << letter << " on the rack";
-        const int tile = rack[slot].TileIndex;
-        game_.TileTable[tile].Spot = TileSpot::Board(x, y);
-        cell.PendingLetter = letter;
-        cell.TileIndex = static_cast<std::int16_t>(tile);
-        rack[slot] = TRackSlot{};
+        ASSERT_TRUE(PickUpTile(game_, rack[slot].TileIndex));
+        ASSERT_EQ(DropOnCell(game_, x, y), DropResult::Placed);
       }
       (direction == kHorizontal ? x : y) += 1;
     }

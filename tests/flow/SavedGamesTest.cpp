@@ -6,6 +6,7 @@
 #include "flow/Clocks.h"
 #include "flow/DemoGame.h"
 #include "flow/GameEnd.h"
+#include "flow/HandCommands.h"
 #include "flow/HintCommand.h"
 #include "flow/SaveLoadCommands.h"
 #include "flow/SavedGames.h"
@@ -199,12 +200,8 @@ TEST_F(SavedGames, APersonsMoveInProgressComesBackWithItsLettersHintsAndFrames) 
   }
   ASSERT_GE(free.size(), 3u);
   const auto lay = [&](int slotNumber, int x) {
-    TFieldCell& cell = field(x, 1);
-    TRackSlot& slot = game_.Racks[1][slotNumber];
-    cell.PendingLetter = slot.Letter;
-    cell.TileIndex = slot.TileIndex;
-    game_.TileTable[slot.TileIndex].Spot = TileSpot::Board(x, 1);
-    slot = TRackSlot{};
+    ASSERT_TRUE(PickUpTile(game_, game_.Racks[1][slotNumber].TileIndex));
+    ASSERT_EQ(DropOnCell(game_, x, 1), DropResult::Placed);
     field.SelectionMark(x, 1) = kMarkHorizontal;
   };
   lay(1, free[0]);

@@ -2,6 +2,7 @@
 // computer turns, the end of a game, the end request, long runs of exchanges and the commands'
 // effects on the screen.
 
+#include "flow/HandCommands.h"
 #include "flow/TurnCommands.h"
 #include "flow/TurnController.h"
 #include "media/CodePages.h"
@@ -61,12 +62,8 @@ class Controller : public test::ShippedGame<> {
 
   // What the person's mouse would do: the tile of a rack slot onto a cell.
   void Lay(int slot, int x, int y) {
-    TRackSlot& rackSlot = game_.Racks[game_.CurrentPlayer][slot];
-    TFieldCell& cell = game_.PlayField(x, y);
-    cell.PendingLetter = rackSlot.Letter;
-    cell.TileIndex = rackSlot.TileIndex;
-    game_.TileTable[rackSlot.TileIndex].Spot = TileSpot::Board(x, y);
-    rackSlot = TRackSlot{};
+    ASSERT_TRUE(PickUpTile(game_, game_.Racks[game_.CurrentPlayer][slot].TileIndex));
+    ASSERT_EQ(DropOnCell(game_, x, y), DropResult::Placed);
   }
 
   void EmptyTheBag() {
