@@ -33,7 +33,6 @@ struct ControlState {
   bool animated = false;
   bool checked = false;
   int tag = 0;
-  QStringList items;
 };
 
 class HeadlessView : public GameView {
@@ -58,10 +57,6 @@ class HeadlessView : public GameView {
   void SetWindowPlaces(const WindowPlaces& places) { windowPlaces_ = places; }
   void SetMessageWindowOpen(bool open) { messageWindowOpen_ = open; }
   void SetMinimized(bool minimized) { minimized_ = minimized; }
-  // The entries a list control would take from the language file.
-  void SetControlItems(const QString& name, const QStringList& items) {
-    controls_[name].items = items;
-  }
   // Without recording the calls leave no history (the controls keep their state), so that a long
   // game nobody reads the calls of (the command line) does not grow it.
   void SetRecording(bool recording) { recording_ = recording; }
@@ -136,7 +131,6 @@ class HeadlessView : public GameView {
     return Control(name).cursor;
   }
   bool ControlEnabled(const QString& name) const override { return Control(name).enabled; }
-  QStringList ControlItems(const QString& name) const override { return Control(name).items; }
   int SkinColor(const QString&, int fallback) const override { return fallback; }
 
  private:

@@ -103,8 +103,7 @@ QString LimitsText(Game& game) {
     text.replace(text.indexOf(QStringLiteral("%s")), 2, amount);
   }
   if (limits.find("Move") != std::string::npos) {
-    const QStringList entries =
-        game.View().ControlItems(QStringLiteral("LimitsComboboxListMoveTime"));
+    const QStringList entries = game.Strings.ListItems(u"Options", u"LimitsComboboxListMoveTime");
     const QString entry = entries.value(game.MoveMinutes() - 1);
     if (!text.isEmpty())
       text += QStringLiteral(". ") + entry + game.InterfaceText(u"InGameInfoLimitsSuffixMoveTime");

@@ -1,13 +1,14 @@
 #pragma once
 // The interface string table: every caption, hint and message of the interface language, read from
-// lang\<code>\strings.txt. The file's control section names windows and controls and is handed to
-// the windows; its dynamic section ("Key=text") is what InterfaceText looks up.
+// lang\<code>\strings.txt. The file's control section names windows and controls and stays at hand
+// for windows made later; its dynamic section ("Key=text") is what InterfaceText looks up.
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quorim {
 
@@ -24,7 +25,8 @@ struct ControlText {
 std::optional<ControlText> ParseControlLine(QStringView line);
 
 // Implemented by the windows: applies a caption and hint to the named window or control, by the
-// kind of control; names it does not know are skipped.
+// kind of control; names it does not know are skipped. Windows made later read the kept lines
+// instead.
 class ControlTextApplier {
  public:
   virtual ~ControlTextApplier() = default;
@@ -37,9 +39,20 @@ class InterfaceStrings {
   // of its lines and "#" is still a character.
   bool LoadRaw(const QString& path);
 
-  // Hands every control line (up to "[Dynamic]") with a caption or a hint to the applier, drops
-  // the control section and comments, and splits the dynamic section at every "#".
-  void Prepare(ControlTextApplier& applier);
+  // Keeps the control lines (up to "[Dynamic]") that carry a caption or a hint, in file order, in
+  // place of the previous file's; drops them and the comments from the table and splits the
+  // dynamic section at every "#".
+  void Prepare();
+
+  // The kept control lines, in file order.
+  const std::vector<ControlText>& ControlTexts() const { return controls_; }
+  // The kept lines of one window; names are compared without regard to case.
+  std::vector<ControlText> WindowTexts(QStringView window) const;
+  // The kept line of one control (an empty control: the window itself). When the file names it
+  // twice the later line wins, as applying the lines in order leaves it.
+  std::optional<ControlText> ControlTextOf(QStringView window, QStringView control) const;
+  // The entries of a list control: its caption split at the line breaks; none without a caption.
+  QStringList ListItems(QStringView window, QStringView control) const;
 
   // The text of the first line whose part before "=" equals the key, ignoring case; empty if none.
   QString InterfaceText(QStringView key) const;
@@ -49,6 +62,7 @@ class InterfaceStrings {
 
  private:
   QStringList lines_;
+  std::vector<ControlText> controls_;
 };
 
 // The text with its first "%s" replaced by an 8-bit word of the dictionary language.

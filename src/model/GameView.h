@@ -6,7 +6,6 @@
 #include "model/Tiles.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -186,8 +185,6 @@ class GameView {
   virtual QString ControlHint(const QString& name) const = 0;
   virtual ControlCursor ControlCursorOf(const QString& name) const = 0;
   virtual bool ControlEnabled(const QString& name) const = 0;
-  // The entries of a list control, as the language file gives them.
-  virtual QStringList ControlItems(const QString& name) const = 0;
   // A colour of the skin's colour table (0x00BBGGRR), or the fallback when the table lacks it.
   virtual int SkinColor(const QString& key, int fallback) const = 0;
 };
