@@ -54,7 +54,8 @@ void ShowWhoMoves(Game& game, int player) {
     return;
   }
   const bool odd = player % 2 == 1;
-  view.SetControlCaption(label, PlayerName(game, player) + QStringLiteral(" ходит"));
+  view.SetControlCaption(label,
+                         PlayerName(game, player) + game.FixedText(FixedTextKey::PlayerMoves));
   view.SetControlColor(caption, odd ? view.SkinColor(QStringLiteral("InGamePlayerColor1Bgr"), 32768)
                                     : view.SkinColor(QStringLiteral("InGamePlayerColor2Bgr"),
                                                      8388736));

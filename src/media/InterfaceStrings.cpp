@@ -20,6 +20,19 @@ bool SameName(QStringView a, QStringView b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+struct FixedTextEntry {
+  FixedTextKey key;
+  const char16_t* name;
+  const char16_t* russian;
+};
+
+constexpr FixedTextEntry kFixedTexts[] = {
+    {FixedTextKey::PlayerMoves, u"InGameTagPlayerMoves", u" ходит"},
+    {FixedTextKey::LensCaption, u"MenuLensCaption", u"Лупа"},
+    {FixedTextKey::SplashLoading, u"SplashLoading", u"Загрузка"},
+    {FixedTextKey::AboutSponsor, u"AboutSponsor", u"Спонсор:"},
+};
+
 }  // namespace
 
 std::optional<ControlText> ParseControlLine(QStringView line) {
@@ -97,6 +110,13 @@ QString InterfaceStrings::InterfaceText(QStringView key) const {
     }
   }
   return {};
+}
+
+QString InterfaceStrings::FixedText(FixedTextKey key) const {
+  const auto entry = std::find_if(std::begin(kFixedTexts), std::end(kFixedTexts),
+                                  [key](const FixedTextEntry& fixed) { return fixed.key == key; });
+  const QString text = InterfaceText(QStringView(entry->name));
+  return text.isEmpty() ? QString::fromUtf16(entry->russian) : text;
 }
 
 QString SubstituteWord(const QString& text, std::string_view word, int dictionaryCodePage) {

@@ -33,6 +33,15 @@ class ControlTextApplier {
   virtual void ApplyControlText(const ControlText& text) = 0;
 };
 
+// Texts that older versions wrote into the program in Russian; a language file now gives them under
+// a key of its own, and a file that lacks the key still shows the Russian text.
+enum class FixedTextKey {
+  PlayerMoves,    // after a name on the control panel: "Name moves"
+  LensCaption,    // the lens menu item
+  SplashLoading,  // the splash screen's loading bar
+  AboutSponsor,   // above the sponsor's logo in the about window
+};
+
 class InterfaceStrings {
  public:
   // Replaces the table with the raw lines of a strings.txt. Until Prepare runs, lookups search all
@@ -56,6 +65,8 @@ class InterfaceStrings {
 
   // The text of the first line whose part before "=" equals the key, ignoring case; empty if none.
   QString InterfaceText(QStringView key) const;
+  // The text of the key, or the Russian text when the table lacks it.
+  QString FixedText(FixedTextKey key) const;
 
   const QStringList& Lines() const { return lines_; }
   void Clear() { lines_.clear(); }

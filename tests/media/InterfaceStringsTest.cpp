@@ -135,6 +135,17 @@ TEST_F(StringsFile, APreparedFileReplacesTheKeptLinesAndAMissingOneKeepsThem) {
   EXPECT_EQ(table.ControlTextOf(u"About", u"Button1")->caption, u"Ok");
 }
 
+TEST_F(StringsFile, FixedTextsComeFromTheFileOrStayRussian) {
+  // An empty text would leave the menu item blank.
+  InterfaceStrings table =
+      Load(test::GameFile({"[Dynamic]", "InGameTagPlayerMoves= moves", "MenuLensCaption="}));
+  table.Prepare();
+  EXPECT_EQ(table.FixedText(FixedTextKey::PlayerMoves), u" moves");
+  EXPECT_EQ(table.FixedText(FixedTextKey::LensCaption), u"Лупа");
+  EXPECT_EQ(table.FixedText(FixedTextKey::SplashLoading), u"Загрузка");
+  EXPECT_EQ(table.FixedText(FixedTextKey::AboutSponsor), u"Спонсор:");
+}
+
 TEST(SubstituteWord, PutsTheWordInTheLanguageOfTheDictionary) {
   EXPECT_EQ(SubstituteWord("Добавить слово «%s»? %s", "\xCA\xCE\xD2", 1251),
             u"Добавить слово «КОТ»? %s");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace quorim {
 namespace {
 
@@ -124,6 +126,7 @@ TEST(ShippedLanguages, RussianIsPreferredAndBothInterfacesPrepare) {
   struct NoWindows : ControlTextApplier {
     void ApplyControlText(const ControlText&) override {}
   } windows;
+  const InterfaceStrings none;
   for (const char* code : {"rus", "eng"}) {
     ASSERT_TRUE(ApplyInterfaceLanguage(data, code, table, windows)) << code;
     EXPECT_FALSE(table.InterfaceText(u"LoadMessageAlphabetFileNotFound").isEmpty()) << code;
@@ -132,6 +135,12 @@ TEST(ShippedLanguages, RussianIsPreferredAndBothInterfacesPrepare) {
     ASSERT_EQ(moveTimes.size(), 9) << code;
     for (int minutes = 1; minutes <= 9; ++minutes)
       EXPECT_TRUE(moveTimes[minutes - 1].startsWith(QString::number(minutes) + u' ')) << code;
+    // Russian gives the very texts the game showed before it had keys; English its own.
+    for (const FixedTextKey key : {FixedTextKey::PlayerMoves, FixedTextKey::LensCaption,
+                                   FixedTextKey::SplashLoading, FixedTextKey::AboutSponsor}) {
+      EXPECT_EQ(table.FixedText(key) == none.FixedText(key), code == std::string_view("rus"))
+          << code << ' ' << table.FixedText(key).toStdString();
+    }
   }
 }
 
