@@ -54,9 +54,9 @@ void OfferHintAndPreview(Game& game, bool offered) {
   if (offered) {
     OfferHints(game);
   } else {
-    game.View().SetControlEnabled(QStringLiteral("MenuHelpHInt"), false);
+    game.View().SetControlEnabled(names::MenuHelpHInt, false);
   }
-  game.View().SetControlEnabled(QStringLiteral("MenuHelpComputeScore"), offered);
+  game.View().SetControlEnabled(names::MenuHelpComputeScore, offered);
 }
 
 void TakeIntoHand(Game& game, int tile) {
@@ -93,7 +93,7 @@ DropResult FinishDrop(Game& game, int displaced) {
 }  // namespace
 
 bool MayHandleTiles(const Game& game) {
-  return !game.GameOver && !game.DemoRunning && game.TurnPhase == TTurnPhase::MovePhase &&
+  return !game.GameOver() && !game.DemoRunning && game.TurnPhase == TTurnPhase::MovePhase &&
          game.IsPlayer(game.CurrentPlayer) && !game.Players[game.CurrentPlayer].IsComputer() &&
          !ScreenBusy(game) && !game.AnimationBusy;
 }

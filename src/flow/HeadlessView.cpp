@@ -63,11 +63,6 @@ QStringList HeadlessView::FirstArgs(ViewCallName name) const {
   return firsts;
 }
 
-QStringList HeadlessView::ControlItems(const QString& name) const {
-  const auto found = items_.find(name);
-  return found == items_.end() ? QStringList() : found->second;
-}
-
 void HeadlessView::Record(ViewCallName name, QStringList args) {
   if (recording_) calls_.push_back({name, std::move(args)});
 }

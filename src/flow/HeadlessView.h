@@ -97,8 +97,6 @@ class HeadlessView : public GameView {
   void SetWindowPlaces(const WindowPlaces& places) { windowPlaces_ = places; }
   void SetMessageWindowOpen(bool open) { messageWindowOpen_ = open; }
   void SetMinimized(bool minimized) { minimized_ = minimized; }
-  // The entries a list control would take from the language file.
-  void SetControlItems(const QString& name, const QStringList& items) { items_[name] = items; }
   // Without recording the calls leave no history (the controls keep their state), so that a long
   // game nobody reads the calls of (the command line) does not grow it.
   void SetRecording(bool recording) { recording_ = recording; }
@@ -157,7 +155,6 @@ class HeadlessView : public GameView {
   void MoveScanMarkers(std::uint8_t direction, int line) override;
   void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
                          int milliseconds) override;
-  QStringList ControlItems(const QString& name) const override;
   int SkinColor(const QString&, int fallback) const override { return fallback; }
 
  protected:
@@ -174,7 +171,6 @@ class HeadlessView : public GameView {
   bool defaultAnswer_ = true;
   std::function<void(int)> duringWaits_;
   int waits_ = 0;
-  std::map<QString, QStringList> items_;
   int pausedMilliseconds_ = 0;
   bool newGameAccepted_ = true;
   std::optional<int> saveSlot_;

@@ -51,7 +51,8 @@ void ShowWhoMoves(Game& game, int player) {
     return;
   }
   const bool odd = player % 2 == 1;
-  view.SetControlCaption(label, PlayerName(game, player) + QStringLiteral(" ходит"));
+  view.SetControlCaption(label,
+                         PlayerName(game, player) + game.FixedText(FixedTextKey::PlayerMoves));
   view.SetControlColor(caption, odd ? view.SkinColor(QStringLiteral("InGamePlayerColor1Bgr"), 32768)
                                     : view.SkinColor(QStringLiteral("InGamePlayerColor2Bgr"),
                                                      8388736));
@@ -100,8 +101,7 @@ QString LimitsText(Game& game) {
     text.replace(text.indexOf(QStringLiteral("%s")), 2, amount);
   }
   if (limits.find("Move") != std::string::npos) {
-    const QStringList entries =
-        game.View().ControlItems(names::LimitsComboboxListMoveTime);
+    const QStringList entries = game.Strings.ListItems(names::Options, names::LimitsComboboxListMoveTime);
     const QString entry = entries.value(game.MoveMinutes() - 1);
     if (!text.isEmpty())
       text += QStringLiteral(". ") + entry + game.InterfaceText(u"InGameInfoLimitsSuffixMoveTime");

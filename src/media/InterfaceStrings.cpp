@@ -3,6 +3,9 @@
 #include "media/CodePages.h"
 #include "media/TextFiles.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quorim {
 
 namespace {
@@ -12,6 +15,23 @@ const QString kDynamicHeader = QStringLiteral("[Dynamic]");
 QString WithLineBreaks(QStringView text) {
   return text.toString().replace(u'#', u'\n');
 }
+
+bool SameName(QStringView a, QStringView b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+struct FixedTextEntry {
+  FixedTextKey key;
+  const char16_t* name;
+  const char16_t* russian;
+};
+
+constexpr FixedTextEntry kFixedTexts[] = {
+    {FixedTextKey::PlayerMoves, u"InGameTagPlayerMoves", u" ходит"},
+    {FixedTextKey::LensCaption, u"MenuLensCaption", u"Лупа"},
+    {FixedTextKey::SplashLoading, u"SplashLoading", u"Загрузка"},
+    {FixedTextKey::AboutSponsor, u"AboutSponsor", u"Спонсор:"},
+};
 
 }  // namespace
 
@@ -44,18 +64,41 @@ bool InterfaceStrings::LoadRaw(const QString& path) {
   return LoadUnicodeTextFile(path, lines_);
 }
 
-void InterfaceStrings::Prepare(ControlTextApplier& applier) {
+void InterfaceStrings::Prepare() {
+  controls_.clear();
   qsizetype dynamic = 0;
   for (; dynamic < lines_.size() && lines_[dynamic] != kDynamicHeader; ++dynamic) {
     const QString& line = lines_[dynamic];
     if (line.startsWith(u';')) continue;
     const std::optional<ControlText> text = ParseControlLine(line);
-    if (text && (!text->caption.isEmpty() || !text->hint.isEmpty()))
-      applier.ApplyControlText(*text);
+    if (text && (!text->caption.isEmpty() || !text->hint.isEmpty())) controls_.push_back(*text);
   }
   // Without a "[Dynamic]" line every line was a control line and nothing stays.
   const QStringList dynamicLines = lines_.mid(dynamic + 1);
   lines_ = SplitLines(WithLineBreaks(dynamicLines.join(u'\n')));
+}
+
+std::vector<ControlText> InterfaceStrings::WindowTexts(QStringView window) const {
+  std::vector<ControlText> texts;
+  std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(texts),
+               [window](const ControlText& text) { return SameName(text.window, window); });
+  return texts;
+}
+
+std::optional<ControlText> InterfaceStrings::ControlTextOf(QStringView window,
+                                                           QStringView control) const {
+  const auto found =
+      std::find_if(controls_.rbegin(), controls_.rend(), [&](const ControlText& text) {
+        return SameName(text.window, window) && SameName(text.control, control);
+      });
+  if (found == controls_.rend()) return std::nullopt;
+  return *found;
+}
+
+QStringList InterfaceStrings::ListItems(QStringView window, QStringView control) const {
+  const std::optional<ControlText> text = ControlTextOf(window, control);
+  if (!text || text->caption.isEmpty()) return {};
+  return text->caption.split(u'\n');
 }
 
 QString InterfaceStrings::InterfaceText(QStringView key) const {
@@ -67,6 +110,13 @@ QString InterfaceStrings::InterfaceText(QStringView key) const {
     }
   }
   return {};
+}
+
+QString InterfaceStrings::FixedText(FixedTextKey key) const {
+  const auto entry = std::find_if(std::begin(kFixedTexts), std::end(kFixedTexts),
+                                  [key](const FixedTextEntry& fixed) { return fixed.key == key; });
+  const QString text = InterfaceText(QStringView(entry->name));
+  return text.isEmpty() ? QString::fromUtf16(entry->russian) : text;
 }
 
 QString SubstituteWord(const QString& text, std::string_view word, int dictionaryCodePage) {

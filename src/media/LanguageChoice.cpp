@@ -67,7 +67,8 @@ LanguageChoice ChooseLanguages(const DataDir& dataDir, const QString& hostLangua
 bool ApplyInterfaceLanguage(const DataDir& dataDir, const QString& interfaceLang,
                             InterfaceStrings& table, ControlTextApplier& applier) {
   if (!table.LoadRaw(dataDir.Resolve(StringsFile(interfaceLang)))) return false;
-  table.Prepare(applier);
+  table.Prepare();
+  for (const ControlText& text : table.ControlTexts()) applier.ApplyControlText(text);
   return true;
 }
 

@@ -39,8 +39,8 @@ QString FirstAvailableLanguage(QString list, Exists exists) {
   return {};
 }
 
-// Loads lang\<interfaceLang>\strings.txt and prepares it, handing the captions to the windows.
-// Nothing changes when the file does not exist; gives whether it was applied.
+// Loads lang\<interfaceLang>\strings.txt and prepares it, handing the captions to the windows that
+// exist now. Nothing changes when the file does not exist; gives whether it was applied.
 bool ApplyInterfaceLanguage(const DataDir& dataDir, const QString& interfaceLang,
                             InterfaceStrings& table, ControlTextApplier& applier);
 

@@ -58,6 +58,7 @@ class Game {
   // Plays a sample of the sound set when sounds are on.
   void PlaySound(const QString& sample);
   QString InterfaceText(QStringView key) const { return Strings.InterfaceText(key); }
+  QString FixedText(FixedTextKey key) const { return Strings.FixedText(key); }
   // The code pages of the 8-bit texts: settings and names in the interface language's, game
   // letters in the dictionary language's (the base page for a language without one).
   int InterfaceCodePage() const;

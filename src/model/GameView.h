@@ -8,7 +8,6 @@
 #include "model/Tiles.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -192,8 +191,6 @@ class GameView {
   void SetControlTag(const QString& name, int tag);
   const ControlState& Control(const QString& name) const { return controls_.State(name); }
   const ControlTable& Controls() const { return controls_; }
-  // The entries of a list control, as the language file gives them.
-  virtual QStringList ControlItems(const QString& name) const = 0;
 
   // A colour of the skin's colour table (0x00BBGGRR), or the fallback when the table lacks it.
   virtual int SkinColor(const QString& key, int fallback) const = 0;

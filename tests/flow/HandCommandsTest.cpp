@@ -15,7 +15,6 @@ namespace {
 
 class HandCommandsTest : public FlowGameFixture {
  protected:
-  static inline const QString kPreviewMenu = QStringLiteral("MenuHelpComputeScore");
 
   HandCommandsTest() {
     Start("");
@@ -49,7 +48,7 @@ class HandCommandsTest : public FlowGameFixture {
   }
 
   bool HintOffered() const { return view_.Control(kHintMenu).enabled; }
-  bool PreviewOffered() const { return view_.Control(kPreviewMenu).enabled; }
+  bool PreviewOffered() const { return view_.Control(names::MenuHelpComputeScore).enabled; }
 
   // A committed star of the other participant on (x, y), standing for the letter.
   int CommittedStar(int x, int y, char letter) {
@@ -75,7 +74,7 @@ TEST_F(HandCommandsTest, ARackTileGoesToTheHandAndLiesOnTheCellItIsDroppedOn) {
   ASSERT_TRUE(PickUpTile(game_, a));
   EXPECT_EQ(game_.HandTile(), a);
   EXPECT_EQ(Where(a), "hand by 0");
-  EXPECT_EQ(view_.FirstArgs(u"ShowTile"), QStringList{QString::number(a)});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowTile), QStringList{QString::number(a)});
   // the slot is empty but keeps its place on the panel
   EXPECT_EQ(RackOf(player_), "C_TSXYZ");
   EXPECT_EQ(Slot(2).Left, 54);
@@ -184,7 +183,7 @@ TEST_F(HandCommandsTest, ARightClickSendsALaidTileToTheFirstEmptySlot) {
   EXPECT_EQ(RightClickTile(game_, t, false), RightClickResult::TakenBack);
   EXPECT_EQ(RackOf(player_), "TA_SXYZ");
   EXPECT_EQ(MiddleRow(), ".C.");
-  EXPECT_EQ(view_.FirstArgs(u"FlyTile"), QStringList{QString::number(t)});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::FlyTile), QStringList{QString::number(t)});
 }
 
 TEST_F(HandCommandsTest, ARightClickOnARackTileTogglesItsMarkAndShiftMarksOrClearsThemAll) {
@@ -220,7 +219,7 @@ TEST_F(HandCommandsTest, EveryGuardRefusesEveryHandCommand) {
       {"the hourglass", [this] { SetScreenCursor(game_, ControlCursor::Hourglass); }},
       {"a tile flies", [this] { game_.AnimationBusy = true; }},
       {"a demonstration", [this] { game_.DemoRunning = true; }},
-      {"the game is over", [this] { game_.GameOver = true; }},
+      {"the game is over", [this] { game_.SetGameOver(true); }},
   };
   // a network participant plays as a person here
   game_.Players[player_].Kind = kNetwork;
@@ -247,7 +246,8 @@ TEST_F(HandCommandsTest, EveryGuardRefusesEveryHandCommand) {
     game_.TurnPhase = TTurnPhase::MovePhase;
     game_.Players[player_].Kind = kNetwork;
     SetScreenCursor(game_, ControlCursor::Default);
-    game_.AnimationBusy = game_.DemoRunning = game_.GameOver = false;
+    game_.AnimationBusy = game_.DemoRunning = false;
+    game_.SetGameOver(false);
     ASSERT_TRUE(MayHandleTiles(game_));
   }
 }

@@ -285,6 +285,22 @@ TEST_F(Controller, TurnsLostOnTheClockLeaveFinishedLinesAndTheStarsTheyTookBack)
   EXPECT_EQ(Lines().back(), "(1)P1=TAKESTAR:5/9,");
 }
 
+TEST_F(Controller, ThePanelsTellWhoMovesAndTheMoveTimeInTheInterfaceLanguage) {
+  Seat({kHuman, kComputer});
+  game_.Settings.LastLimits = "Score-100  Move-3 ";
+  game_.Strings.Prepare();
+  StartWithParticipantOneFirst();
+  EXPECT_EQ(view_.Control("RC_Label").caption, u"P1 ходит");
+  EXPECT_EQ(view_.Control("Comment2").caption, u"Игра до счёта 100. 3 минуты на ход");
+
+  ASSERT_TRUE(game_.Strings.LoadRaw(game_.Data.Resolve(StringsFile(u"eng"))));
+  game_.Strings.Prepare();
+  game_.Settings.LastLimits = " Move-2 ";
+  StartWithParticipantOneFirst();
+  EXPECT_EQ(view_.Control("RC_Label").caption, u"P1 to move");
+  EXPECT_EQ(view_.Control("Comment2").caption, u"Move time: 2 minutes");
+}
+
 TEST_F(Controller, ANameTheRecordCannotHoldRefusesTheGame) {
   Seat({kHuman, kComputer});
   game_.Players[2].Name = "R2/D2";

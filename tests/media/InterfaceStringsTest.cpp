@@ -9,11 +9,6 @@
 namespace quorim {
 namespace {
 
-struct RecordingWindows : ControlTextApplier {
-  void ApplyControlText(const ControlText& text) override { applied.push_back(text); }
-  std::vector<ControlText> applied;
-};
-
 TEST(ControlLines, ParseWindowControlCaptionAndHint) {
   const auto menu = ParseControlLine(u"MainScreen.MenuGame:\"Игра\"/\"\"");
   ASSERT_TRUE(menu);
@@ -50,7 +45,6 @@ class StringsFile : public ::testing::Test {
     return table;
   }
   QTemporaryDir dir_;
-  RecordingWindows windows_;
 };
 
 TEST_F(StringsFile, LookupsBeforeAndAfterPreparation) {
@@ -68,10 +62,11 @@ TEST_F(StringsFile, LookupsBeforeAndAfterPreparation) {
   EXPECT_EQ(table.InterfaceText(u"InGameMessageWait"), u"Подождите#немного");
   EXPECT_EQ(table.InterfaceText(u"; a comment"), u"not a key");
 
-  table.Prepare(windows_);
-  ASSERT_EQ(windows_.applied.size(), 2u);  // the line with neither caption nor hint is skipped
-  EXPECT_EQ(windows_.applied[0].control, u"MenuGame");
-  EXPECT_EQ(windows_.applied[1].caption, u"Quorim");
+  table.Prepare();
+  const std::vector<ControlText>& kept = table.ControlTexts();
+  ASSERT_EQ(kept.size(), 2u);  // the line with neither caption nor hint is not kept
+  EXPECT_EQ(kept[0].control, u"MenuGame");
+  EXPECT_EQ(kept[1].caption, u"Quorim");
 
   EXPECT_EQ(table.InterfaceText(u"InGameMessageWait"), u"Подождите");
   EXPECT_EQ(table.InterfaceText(u"TITLE"), u"Quorim");  // first match, any case
@@ -83,17 +78,72 @@ TEST_F(StringsFile, LookupsBeforeAndAfterPreparation) {
 
 TEST_F(StringsFile, WithoutADynamicLineEverythingIsAControlLineAndTheTableEndsEmpty) {
   InterfaceStrings table = Load(test::GameFile({"About:\"О программе\"/\"\"", "Title=Quorim"}));
-  table.Prepare(windows_);
-  EXPECT_EQ(windows_.applied.size(), 1u);
+  table.Prepare();
+  EXPECT_EQ(table.ControlTexts().size(), 1u);
   EXPECT_TRUE(table.Lines().isEmpty());
   EXPECT_EQ(table.InterfaceText(u"Title"), u"");
 }
 
 TEST_F(StringsFile, AMissingFileKeepsTheTable) {
   InterfaceStrings table = Load(test::GameFile({"[Dynamic]", "Title=Quorim"}));
-  table.Prepare(windows_);
+  table.Prepare();
   EXPECT_FALSE(table.LoadRaw(dir_.path() + "/none.txt"));
   EXPECT_EQ(table.InterfaceText(u"Title"), u"Quorim");
+}
+
+TEST_F(StringsFile, KeptControlLinesAnswerForAWindowAndForOneControl) {
+  InterfaceStrings table = Load(test::GameFile({
+      "Options:\"Настройки\"/\"\"",
+      "Options.LimitsComboboxListMoveTime:\"1 минута#2 минуты#5 минут\"/\"Время#на ход\"",
+      "MainScreen.MenuLens:\"Лупа\"/\"\"",
+      "Options.OptionsOK:\"ОК\"/\"\"",
+      "Options.OptionsOK:\"Готово\"/\"\"",
+      "Options.OnlyHint:\"\"/\"Подсказка\"",
+      "[Dynamic]",
+      "Title=Quorim",
+  }));
+  table.Prepare();
+
+  const std::vector<ControlText> options = table.WindowTexts(u"options");
+  ASSERT_EQ(options.size(), 5u);
+  EXPECT_TRUE(options[0].control.isEmpty());  // the window's own title comes first, as filed
+  EXPECT_EQ(options[4].control, u"OnlyHint");
+
+  EXPECT_EQ(table.ControlTextOf(u"Options", u"")->caption, u"Настройки");
+  EXPECT_EQ(table.ControlTextOf(u"Options", u"OptionsOK")->caption, u"Готово");  // the later
+  EXPECT_EQ(table.ControlTextOf(u"Options", u"LimitsComboboxListMoveTime")->hint, u"Время\nна ход");
+  EXPECT_FALSE(table.ControlTextOf(u"Options", u"MenuLens"));  // another window's control
+  EXPECT_FALSE(table.ControlTextOf(u"NewGameWindow", u""));
+
+  // A list control's caption with two "#" holds three entries.
+  EXPECT_EQ(table.ListItems(u"Options", u"LimitsComboboxListMoveTime"),
+            QStringList({"1 минута", "2 минуты", "5 минут"}));
+  EXPECT_TRUE(table.ListItems(u"Options", u"OnlyHint").isEmpty());
+  EXPECT_TRUE(table.ListItems(u"Options", u"Missing").isEmpty());
+}
+
+TEST_F(StringsFile, APreparedFileReplacesTheKeptLinesAndAMissingOneKeepsThem) {
+  InterfaceStrings table = Load(test::GameFile({"About.Label1:\"Спонсор:\"/\"\"", "[Dynamic]"}));
+  table.Prepare();
+  test::WriteFile(dir_.path(), "other.txt",
+                  test::GameFile({"About.Button1:\"Ok\"/\"\"", "[Dynamic]"}));
+  ASSERT_TRUE(table.LoadRaw(dir_.path() + "/other.txt"));
+  // Loading alone does not touch what the windows are labelled from.
+  EXPECT_EQ(table.WindowTexts(u"About").size(), 1u);
+  table.Prepare();
+  EXPECT_FALSE(table.ControlTextOf(u"About", u"Label1"));
+  EXPECT_EQ(table.ControlTextOf(u"About", u"Button1")->caption, u"Ok");
+}
+
+TEST_F(StringsFile, FixedTextsComeFromTheFileOrStayRussian) {
+  // An empty text would leave the menu item blank.
+  InterfaceStrings table =
+      Load(test::GameFile({"[Dynamic]", "InGameTagPlayerMoves= moves", "MenuLensCaption="}));
+  table.Prepare();
+  EXPECT_EQ(table.FixedText(FixedTextKey::PlayerMoves), u" moves");
+  EXPECT_EQ(table.FixedText(FixedTextKey::LensCaption), u"Лупа");
+  EXPECT_EQ(table.FixedText(FixedTextKey::SplashLoading), u"Загрузка");
+  EXPECT_EQ(table.FixedText(FixedTextKey::AboutSponsor), u"Спонсор:");
 }
 
 TEST(SubstituteWord, PutsTheWordInTheLanguageOfTheDictionary) {

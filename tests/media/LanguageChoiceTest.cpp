@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace quorim {
 namespace {
 
@@ -87,14 +89,32 @@ TEST_F(LanguageChoiceAtStartUp, WithoutDefaultsNothingButTheHostLanguageIsFound)
       << choice.messages[0].toStdString();
 }
 
-TEST_F(LanguageChoiceAtStartUp, ApplyingALanguageWithoutStringsChangesNothing) {
-  struct NoWindows : ControlTextApplier {
-    void ApplyControlText(const ControlText&) override {}
+TEST_F(LanguageChoiceAtStartUp, AppliedCaptionsStayForWindowsMadeLater) {
+  struct RecordingWindows : ControlTextApplier {
+    void ApplyControlText(const ControlText& text) override { applied << text.control; }
+    QStringList applied;
   } windows;
+  test::WriteFile(dir_.path(), "lang/eng/strings.txt",
+                  test::GameFile({"; English", "MainScreen.MenuLens:\"Lens\"/\"\"",
+                                  "Options.LimitsComboboxListMoveTime:\"1 min#2 min\"/\"\"",
+                                  "[Dynamic]", "Title=English"}));
+  test::WriteFile(dir_.path(), "lang/deu/strings.txt",
+                  test::GameFile({"MainScreen.MenuLens:\"Lupe\"/\"\"", "[Dynamic]"}));
   const DataDir data(dir_.path());
+
   ASSERT_TRUE(ApplyInterfaceLanguage(data, "eng", table_, windows));
+  EXPECT_EQ(windows.applied, QStringList({"MenuLens", "LimitsComboboxListMoveTime"}));
+  EXPECT_EQ(table_.ControlTextOf(u"MainScreen", u"MenuLens")->caption, u"Lens");
+  EXPECT_EQ(table_.ListItems(u"Options", u"LimitsComboboxListMoveTime").size(), 2);
+
+  // A language without strings changes nothing, neither texts nor captions.
   EXPECT_FALSE(ApplyInterfaceLanguage(data, "fra", table_, windows));
   EXPECT_EQ(table_.InterfaceText(u"Title"), u"English");
+  EXPECT_EQ(table_.ControlTextOf(u"MainScreen", u"MenuLens")->caption, u"Lens");
+
+  ASSERT_TRUE(ApplyInterfaceLanguage(data, "deu", table_, windows));
+  EXPECT_EQ(table_.ControlTextOf(u"MainScreen", u"MenuLens")->caption, u"Lupe");
+  EXPECT_TRUE(table_.ListItems(u"Options", u"LimitsComboboxListMoveTime").isEmpty());
 }
 
 TEST(ShippedLanguages, RussianIsPreferredAndBothInterfacesPrepare) {
@@ -106,9 +126,21 @@ TEST(ShippedLanguages, RussianIsPreferredAndBothInterfacesPrepare) {
   struct NoWindows : ControlTextApplier {
     void ApplyControlText(const ControlText&) override {}
   } windows;
+  const InterfaceStrings none;
   for (const char* code : {"rus", "eng"}) {
     ASSERT_TRUE(ApplyInterfaceLanguage(data, code, table, windows)) << code;
     EXPECT_FALSE(table.InterfaceText(u"LoadMessageAlphabetFileNotFound").isEmpty()) << code;
+    // The move-time entries begin with their minutes, 1 to 9.
+    const QStringList moveTimes = table.ListItems(u"Options", u"LimitsComboboxListMoveTime");
+    ASSERT_EQ(moveTimes.size(), 9) << code;
+    for (int minutes = 1; minutes <= 9; ++minutes)
+      EXPECT_TRUE(moveTimes[minutes - 1].startsWith(QString::number(minutes) + u' ')) << code;
+    // Russian gives the very texts the game showed before it had keys; English its own.
+    for (const FixedTextKey key : {FixedTextKey::PlayerMoves, FixedTextKey::LensCaption,
+                                   FixedTextKey::SplashLoading, FixedTextKey::AboutSponsor}) {
+      EXPECT_EQ(table.FixedText(key) == none.FixedText(key), code == std::string_view("rus"))
+          << code << ' ' << table.FixedText(key).toStdString();
+    }
   }
 }
 

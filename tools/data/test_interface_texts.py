@@ -12,7 +12,9 @@ closing parenthesis, and every u"Key" literal inside it counts as a key, so
     strings.InterfaceText(won ? u"KeyA" : u"KeyB")
     DataFileErrorMessage(error, strings, u"KeyNotFound", u"KeyMalformed")
 are all seen. A key kept in a variable or built at run time is not seen: write the literal
-inside the call.
+inside the call. The one exception is the table of texts with a Russian fallback, whose rows
+    {FixedTextKey::PlayerMoves, u"InGameTagPlayerMoves", u" ходит"},
+name their keys beside the enumerator the code asks with.
 """
 
 import os
@@ -29,7 +31,7 @@ KEY_SHAPE = re.compile(r"[A-Za-z0-9]+")
 # Texts that the code glues straight onto a number, a name or a list entry, so the space at
 # the edge is part of the text; every other text has no space at either edge.
 ENDS_WITH_SPACE = {"InGameTagHintsLeft", "InGameInfoLimitsMoveTime", "InGameInfoMusicTitle"}
-STARTS_WITH_SPACE = {"InGameInfoLimitsSuffixMoveTime"}
+STARTS_WITH_SPACE = {"InGameInfoLimitsSuffixMoveTime", "InGameTagPlayerMoves"}
 
 # Texts shown in the message window, whose label holds about four lines of bold text.
 MESSAGE_WINDOW = re.compile(
@@ -90,6 +92,7 @@ def split_literals(source):
 
 LOOKUP_CALL = re.compile(r"\b(?:InterfaceText|DataFileErrorMessage)\s*\(")
 KEY_LITERAL = re.compile(r'\bu"([^"\\]*)"')
+FIXED_TEXT_ROW = re.compile(r'FixedTextKey::\w+\s*,\s*u"([^"\\]*)"')
 
 
 def closing_parenthesis(code, start):
@@ -110,6 +113,7 @@ def keys_in_source(source):
         for literal in KEY_LITERAL.findall(arguments):
             if KEY_SHAPE.fullmatch(literal):
                 keys.add(literal)
+    keys.update(key for key in FIXED_TEXT_ROW.findall(text) if KEY_SHAPE.fullmatch(key))
     return keys
 
 
@@ -244,6 +248,16 @@ class KeyScan(unittest.TestCase):
         self.assertEqual(keys_in_source(source),
                          {"First", "Second", "Third", "Fourth", "Fifth", "Sixth",
                           "Seventh", "Eighth", "Ninth"})
+
+    def test_rows_of_the_fallback_table(self):
+        source = '''
+            {FixedTextKey::PlayerMoves, u"Tenth", u" fallback"},
+            {FixedTextKey::LensCaption,
+             u"Eleventh", u"Лупа"},
+            // {FixedTextKey::Old, u"Commented", u"gone"},
+            if (key == FixedTextKey::PlayerMoves) Show(u"NotAKey");
+        '''
+        self.assertEqual(keys_in_source(source), {"Tenth", "Eleventh"})
 
     def test_comments_strings_and_other_calls_are_not_keys(self):
         source = '''
