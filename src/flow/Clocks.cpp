@@ -43,12 +43,10 @@ std::vector<int> BoardTiles(const Game& game) {
   return tiles;
 }
 
-// The text up to the end character; without one, all of it, or with shortened its first 20
-// characters.
-QString UpTo(const QString& text, QChar end, bool shortened) {
+// The text before the end character, or all of it.
+QString Before(const QString& text, QStringView end) {
   const qsizetype cut = text.indexOf(end);
-  if (cut >= 0) return text.left(cut);
-  return shortened ? text.left(20) : text;
+  return cut >= 0 ? text.left(cut) : text;
 }
 
 }  // namespace
@@ -170,8 +168,11 @@ void ShowBoardTiles(Game& game) {
 
 void ShowHintCount(Game& game, bool counted) {
   GameView& view = game.View();
-  const QString hint = UpTo(view.Control(names::InGameButtongHint).hint, u'\n', !counted);
-  const QString caption = UpTo(view.Control(names::MenuHelpHInt).caption, u'(', !counted).trimmed();
+  // The count goes after the language file's own texts, never after what the screen shows now.
+  const auto button = game.Strings.ControlTextOf(names::MainScreen, names::InGameButtongHint);
+  const auto menu = game.Strings.ControlTextOf(names::MainScreen, names::MenuHelpHInt);
+  const QString hint = button ? Before(button->hint, u"\n") : QString();
+  const QString caption = menu ? Before(menu->caption, u" (") : QString();
   if (counted) {
     const QString left = QString::number(game.HintsLeft);
     view.SetControlHint(names::InGameButtongHint,

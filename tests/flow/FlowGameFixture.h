@@ -11,6 +11,8 @@
 #include "flow/TurnController.h"
 #include "model/Layouts.h"
 
+#include "TestFiles.h"
+
 #include <string>
 
 namespace quorim::test {
@@ -33,9 +35,15 @@ class FlowGameFixture : public BoardFixture {
     settings.HintPushButton = false;
     game_.Players[1].Kind = kHuman;
     game_.Players[2].Kind = kHuman;
-    // what the form gives these two controls
-    view_.SetControlHint(kHintButton, QStringLiteral("Hint"));
-    view_.SetControlCaption(kHintMenu, QStringLiteral("Hint"));
+    // the shipped English texts with a hint button and menu item of their own, which the count
+    // follows
+    QByteArray strings = ReadFile(QStringLiteral(QUORIM_SHIPPED_DATA "/lang/eng/strings.txt"));
+    strings.insert(3, GameFile({"MainScreen.InGameButtongHint:\"\"/\"Hint#the best move\"",
+                                "MainScreen.MenuHelpHInt:\"Hint (H)\"/\"\""})
+                          .mid(3));
+    WriteFile(stringsDir_.path(), QStringLiteral("strings.txt"), strings);
+    game_.Strings.LoadRaw(stringsDir_.filePath(QStringLiteral("strings.txt")));
+    game_.Strings.Prepare();
   }
 
   void Start(const std::string& limits) {
@@ -144,6 +152,8 @@ class FlowGameFixture : public BoardFixture {
     }
     return -1;
   }
+
+  QTemporaryDir stringsDir_;
 };
 
 }  // namespace quorim::test

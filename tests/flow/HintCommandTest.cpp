@@ -218,6 +218,21 @@ TEST_F(HintCommandTest, TheHintsLeftAreShownAtTheFirstHintOfAMoveOnly) {
   EXPECT_EQ(ButtonHint(), HintsLeftHint(4));
 }
 
+TEST_F(HintCommandTest, TheCountFollowsTheLanguageTextsWhateverTheScreenShows) {
+  StartWithCat(5);
+  // still the texts of the language the player just left
+  view_.SetControlHint(kHintButton, QStringLiteral("Подсказка\nОсталось подсказок: 5 "));
+  view_.SetControlCaption(kHintMenu, QStringLiteral("Подсказка (5)"));
+  RefreshHintDisplay(game_);
+  EXPECT_EQ(ButtonHint(), HintsLeftHint(5));
+  EXPECT_EQ(MenuCaption(), "Hint (5)");
+  game_.HintLimit = kHintsUnlimited;
+  game_.HintsLeft = kHintsUnlimited;
+  RefreshHintDisplay(game_);
+  EXPECT_EQ(ButtonHint(), "Hint");
+  EXPECT_EQ(MenuCaption(), "Hint");
+}
+
 TEST_F(HintCommandTest, AHintReturnsTheLettersLaidAndRunsAtHighIntellectOnlyForItself) {
   game_.Settings.LastIntellect = 1;
   StartWithCat(5);
