@@ -1,5 +1,6 @@
 #include "Routines/MoveScoring.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "Routines/WordPlaces.h"
@@ -15,13 +16,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kGreen = 0x00FF00;
-constexpr int kYellow = 0x00FFFF;
-constexpr int kCyan = 0xFFFF00;
-constexpr int kRed = 0x0000FF;
-constexpr int kDarkRed = 0x000080;
-constexpr int kWhite = 0xFFFFFF;
-constexpr int kBlue = 0xFF0000;
 
 constexpr BesideCell kAtCell{0, 0, 0, 0};
 constexpr BesideCell kAboveNextCell{kCellPixels, kCellPixels, -kCellPixels, -kCellPixels};
@@ -149,7 +143,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
       case kCellLetterX2:
         value = static_cast<std::uint8_t>(value * 2);
         if (effects)
-          Float(game, QStringLiteral("x2"), kGreen, PlaceBesideCell(game, at.x, at.y, kAtCell));
+          Float(game, QStringLiteral("x2"), colors::Lime, PlaceBesideCell(game, at.x, at.y, kAtCell));
         UseBonus(game, cell);
         break;
       case kCellWordX2:
@@ -160,7 +154,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
       case kCellLetterX3:
         value = static_cast<std::uint8_t>(value * 3);
         if (effects)
-          Float(game, QStringLiteral("x3"), kYellow, PlaceBesideCell(game, at.x, at.y, kAtCell));
+          Float(game, QStringLiteral("x3"), colors::Yellow, PlaceBesideCell(game, at.x, at.y, kAtCell));
         UseBonus(game, cell);
         break;
       case kCellWordX3:
@@ -181,7 +175,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
   if (effects) {
     if (factor == 0) {
       const CellXY last = WordCell(place, place.End);
-      Float(game, u'+' + QString::number(sum), kWhite,
+      Float(game, u'+' + QString::number(sum), colors::White,
             PlaceBesideCell(game, last.x, last.y, kAboveNextCell));
       game.PlaySound(ScoreSound(sum));
     }
@@ -191,7 +185,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
     if (effects) {
       game.PlaySound(QStringLiteral("Bonus1"));
       Float(game, u'+' + QString::number(sum) + u'x' + QString::number(factor),
-            doubleWordSeen && !tripleWordSeen ? kCyan : kRed);
+            doubleWordSeen && !tripleWordSeen ? colors::Aqua : colors::Red);
     }
     Wait(game, 700);
     sum = static_cast<std::uint16_t>(sum * factor);
@@ -203,7 +197,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
       Float(game,
             game.InterfaceText(u"InGameMessageLongWordBonus") + QStringLiteral("   +") +
                 QString::number(length),
-            kWhite);
+            colors::White);
     }
     Wait(game, 2000);
     sum = static_cast<std::uint16_t>(sum + length);
@@ -215,7 +209,7 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
             game.InterfaceText(u"InGameMessageScoreWithHintPenalty") +
                 (game.HintLimit == 11 ? QStringLiteral("  -") : QStringLiteral(" -")) +
                 QString::number(penalty),
-            kRed);
+            colors::Red);
     }
     sum = static_cast<std::uint16_t>(std::max(0, sum - penalty));
     if (effects) {
@@ -256,7 +250,7 @@ void ApplyAcceptedMove(Game& game, int player) {
     AppendPlayedWord(game, word, points, hinted);
     game.Players[player].ExchangeRun = 0;
   }
-  if (EmptySlotCount(game, player) == kRackSlots) AwardFullRackBonus(game, player, kWhite);
+  if (EmptySlotCount(game, player) == kRackSlots) AwardFullRackBonus(game, player, colors::White);
   DropUnreachablePendingLetters(game);
   game.CheckScoreLimit();
   game.MoveAccepted = true;
@@ -298,7 +292,7 @@ void ShowPreviewScores(Game& game) {
                                : ScreenPoint{board.left + kCellPixels * word.Start,
                                              board.top + kCellPixels * word.Line - 13};
     labels.push_back(
-        {at, u'+' + QString::number(points), hinted ? kRed : kWhite, hinted ? kDarkRed : kBlue});
+        {at, u'+' + QString::number(points), hinted ? colors::Red : colors::White, hinted ? colors::DarkRed : colors::Blue});
   }
   const int changes = 2 * (static_cast<int>(labels.size()) + 1) + 3;
   game.View().ShowPreviewLabels(labels, changes, 400);

@@ -1,5 +1,6 @@
 #include "VirtOpp/ComputerMove.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "Routines/MoveScoring.h"
@@ -20,7 +21,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kFullRackMessageColor = 4227327;
 constexpr int kChoicePause = 300;
 constexpr int kDemoMovePause = 4000;
 
@@ -210,7 +210,7 @@ void CandidateLayer::Finish() {
   for (const TPlayedWord& word : usedWords_) Lay(word);
   usedWords_.clear();
   if (!game_.LoadingGame && EmptySlotCount(game_, player_) == kRackSlots)
-    AwardFullRackBonus(game_, player_, kFullRackMessageColor);
+    AwardFullRackBonus(game_, player_, colors::LightOrange);
   game_.CheckScoreLimit();
 }
 

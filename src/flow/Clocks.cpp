@@ -1,5 +1,6 @@
 #include "flow/Clocks.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "flow/GameEnd.h"
 #include "flow/TurnCommands.h"
@@ -13,12 +14,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kRed = 255;
-constexpr int kGameClockColor = 16776960;
-constexpr int kMoveClockColor = 65280;
-constexpr int kIdleClockColor = 8421376;
-constexpr int kOddPlayerColor = 65280;
-constexpr int kEvenPlayerColor = 16711935;
 constexpr int kWarningSeconds = 20;
 constexpr int kTickingSeconds = 10;
 
@@ -70,8 +65,7 @@ void ArmGameClock(Game& game) {
   const std::string minutes = game.Limits.substr(dash + 1, 2);
   const QString text = QString::fromLatin1(minutes.c_str()) + QStringLiteral(".00");
   for (int player = 1; player <= game.PlayerCount(); ++player) {
-    ShowClock(game, player, text, game.View().SkinColor(QStringLiteral("InGameTimeActive"),
-                                                        kGameClockColor));
+    ShowClock(game, player, text, game.View().SkinColor(skincolors::GameClock));
   }
   const int whole = std::atoi(minutes.c_str());
   game.ClockMinutes = static_cast<std::uint16_t>(whole > 0 ? whole - 1 : 0);
@@ -82,7 +76,7 @@ void StartMoveClock(Game& game, int player) {
   if (!game.IsPlayer(player)) return;
   SetTimer(game, GameTimer::Move, true);
   game.MoveClockPlayer = player;
-  const int idle = game.View().SkinColor(QStringLiteral("InGameTimeInActive"), kIdleClockColor);
+  const int idle = game.View().SkinColor(skincolors::ClockIdle);
   for (int other = 1; other <= game.PlayerCount(); ++other) {
     if (other != player) ShowClock(game, other, QStringLiteral("00.00"), idle);
   }
@@ -90,7 +84,7 @@ void StartMoveClock(Game& game, int player) {
   game.ClockMinutes = static_cast<std::uint16_t>(minutes > 0 ? minutes - 1 : 0);
   game.ClockSeconds = 60;
   ShowClock(game, player, TwoDigits(minutes) + QStringLiteral(".00"),
-            game.View().SkinColor(QStringLiteral("InGameTimeActive"), kMoveClockColor));
+            game.View().SkinColor(skincolors::MoveClockOnTurn));
 }
 
 bool ClocksPaused(const Game& game) {
@@ -105,7 +99,7 @@ void GameClockTick(Game& game) {
   }
   if (game.ClockSeconds > 0) --game.ClockSeconds;
   const QString text = RunningClockText(game.ClockMinutes, game.ClockSeconds);
-  const int color = game.View().SkinColor(QStringLiteral("InGameTimeActive"), kGameClockColor);
+  const int color = game.View().SkinColor(skincolors::GameClock);
   for (int player = 1; player <= game.PlayerCount(); ++player) ShowClock(game, player, text, color);
   if (game.ClockSeconds > 0) return;
   if (game.ClockMinutes > 0) {
@@ -133,7 +127,7 @@ void MoveClockTick(Game& game) {
   if (game.ClockMinutes == 0) {
     if (game.ClockSeconds >= 1 && game.ClockSeconds <= kTickingSeconds)
       game.PlaySound(QStringLiteral("timeout"));
-    if (game.ClockSeconds == kWarningSeconds) game.View().SetControlColor(names::DpLabel(player), kRed);
+    if (game.ClockSeconds == kWarningSeconds) game.View().SetControlColor(names::DpLabel(player), colors::Red);
   }
   if (game.ClockSeconds > 0) return;
   if (game.ClockMinutes > 0) {
@@ -205,15 +199,14 @@ void ShowClocksAfterLoading(Game& game) {
     const int player = game.CurrentPlayer;
     const bool warning = game.ClockMinutes == 0 && game.ClockSeconds <= kWarningSeconds;
     const int color =
-        warning ? kRed
-        : player % 2 == 1
-            ? view.SkinColor(QStringLiteral("InGamePlayerColor1"), kOddPlayerColor)
-            : view.SkinColor(QStringLiteral("InGamePlayerColor2"), kEvenPlayerColor);
+        warning ? colors::Red
+                : view.SkinColor(player % 2 == 1 ? skincolors::OddParticipant
+                                                 : skincolors::EvenParticipantClock);
     view.SetControlColor(names::DpLabel(player), color);
     ShowBoardTiles(game);
   }
   if (game.GameClockOn()) {
-    const int color = view.SkinColor(QStringLiteral("InGameTimeActive"), kGameClockColor);
+    const int color = view.SkinColor(skincolors::GameClock);
     for (int player = 1; player <= game.PlayerCount(); ++player)
       view.SetControlColor(names::DpLabel(player), color);
   }

@@ -1,5 +1,6 @@
 #include "flow/DemoGame.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "flow/GameScreen.h"
 #include "flow/TurnController.h"
@@ -7,8 +8,6 @@
 namespace quorim {
 
 namespace {
-
-constexpr int kYellow = 65535;
 
 void SetPersonsCommandsCursor(Game& game, ControlCursor cursor) {
   SetMoveButtonsCursor(game, cursor);
@@ -37,7 +36,7 @@ void DemoCommand(Game& game) {
   view.SetControlCaption(names::InGameLabel,
                          game.InterfaceText(u"InGameTagButtonEndDemo"));
   view.SetControlEnabled(names::MenuGameLoad, false);
-  ShowStatus(game, u' ' + game.InterfaceText(u"StatusDemoMode") + u' ', kYellow);
+  ShowStatus(game, u' ' + game.InterfaceText(u"StatusDemoMode") + u' ', colors::Yellow);
 
   RunNewGame(game);
 

@@ -1,5 +1,6 @@
 #include "flow/HintCommand.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "VirtOpp/CandidateSearch.h"
 #include "VirtOpp/ComputerMove.h"
@@ -12,21 +13,18 @@ namespace quorim {
 
 namespace {
 
-constexpr int kRed = 255;
-constexpr int kYellow = 65535;
-constexpr int kNoBrush = -1;
 
 
 void ShowHintRunning(Game& game, bool running) {
   GameView& view = game.View();
   view.SetControlPicture(names::InGameButtongHint, running ? QStringLiteral("HintBut2")
                                               : QStringLiteral("HintBut1"));
-  view.SetControlColor(names::RC_Caption, running ? kRed : kNoBrush);
+  view.SetControlColor(names::RC_Caption, running ? colors::Red : colors::NoBrush);
   if (running) {
-    ShowStatus(game, u' ' + game.InterfaceText(u"StatusHint") + u' ', kRed);
+    ShowStatus(game, u' ' + game.InterfaceText(u"StatusHint") + u' ', colors::Red);
     view.SetControlCaption(names::RC_Label,
                            game.InterfaceText(u"InGameMessageHintInProgress"));
-    view.SetControlColor(names::RC_Label, kYellow);
+    view.SetControlColor(names::RC_Label, colors::Yellow);
   } else {
     ShowStatus(game, QString(), 0);
   }

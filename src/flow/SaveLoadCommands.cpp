@@ -1,5 +1,6 @@
 #include "flow/SaveLoadCommands.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
@@ -14,7 +15,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kLoadingColor = 65535;
 
 // The window is not opened over a busy screen, a tile in the hand, a computer's move, or a
 // command that waits meanwhile (a hint shows its letters on the board).
@@ -154,7 +154,7 @@ void ContinueCommand(Game& game) {
 void RestoreSavedGame(Game& game, const TSavedGame& saved) {
   GameView& view = game.View();
   game.LoadingGame = true;
-  ShowStatus(game, u' ' + game.InterfaceText(u"StatusLoading") + u' ', kLoadingColor);
+  ShowStatus(game, u' ' + game.InterfaceText(u"StatusLoading") + u' ', colors::Yellow);
   view.SetControlVisible(names::FlashAnnounce, true);
   for (GameTimer timer : {GameTimer::Flash, GameTimer::Elapsed, GameTimer::Move, GameTimer::System})
     SetTimer(game, timer, false);

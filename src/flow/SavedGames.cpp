@@ -1,5 +1,6 @@
 #include "flow/SavedGames.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
@@ -25,8 +26,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kHorizontalFrameColor = 255;
-constexpr int kVerticalFrameColor = 33023;
 
 QString ClockValue(const Game& game) {
   return QString::number(game.ClockMinutes) + u':' + QString::number(game.ClockSeconds);
@@ -66,9 +65,8 @@ std::optional<TSavedSelections> VisibleSelections(const Game& game) {
     if (!frame.Visible) continue;
     const FramePixels pixels = PixelsOfFrame(frame, board.left, board.top);
     const bool across = frame.Direction == kHorizontal;
-    const int color = game.View().SkinColor(
-        across ? QStringLiteral("InGameHorizSelection") : QStringLiteral("InGameVertSelection"),
-        across ? kHorizontalFrameColor : kVerticalFrameColor);
+    const int color = game.View().SkinColor(across ? skincolors::HorizontalSelection
+                                                   : skincolors::VerticalSelection);
     selections.shapes.push_back({pixels.left, pixels.top, color, pixels.right - pixels.left,
                                  pixels.bottom - pixels.top, frame.Direction});
   }

@@ -1,5 +1,6 @@
 #include "flow/TurnController.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
@@ -15,7 +16,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kTakeLettersColor = 65280;
 
 bool RackEmpty(const Game& game, int player) {
   return EmptySlotCount(game, player) == kRackSlots;
@@ -98,7 +98,7 @@ void OfferManualDrawing(Game& game) {
   ShowStatus(game,
              game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) +
                  u' ',
-             game.View().SkinColor(QStringLiteral("InGamePlayerColor1"), kTakeLettersColor));
+             game.View().SkinColor(skincolors::OddParticipant));
 }
 
 void BeginTurn(Game& game) {

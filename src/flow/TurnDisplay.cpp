@@ -1,5 +1,6 @@
 #include "flow/TurnDisplay.h"
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
@@ -12,8 +13,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kNoBrush = -1;
-
 // An animated avatar ("A…") plays while its participant is on turn.
 bool AnimatedAvatar(const Game& game, int player) {
   return game.IsPlayer(player) && game.Players[player].Avatar.starts_with('A');
@@ -21,9 +20,9 @@ bool AnimatedAvatar(const Game& game, int player) {
 
 void DimPanel(Game& game, int player) {
   GameView& view = game.View();
-  view.SetControlColor(names::Caption(player), kNoBrush);
+  view.SetControlColor(names::Caption(player), colors::NoBrush);
   view.SetControlColor(names::PlNum(player),
-                       view.SkinColor(QStringLiteral("InGamePlayerNum"), 16776960));
+                       view.SkinColor(skincolors::ParticipantNumber));
   view.SetControlVisible(names::PlNum(player), true);
   view.SetControlVisible(names::Arrow(player), false);
   if (game.Settings.AnimActiveAvatarOnly && AnimatedAvatar(game, player))
@@ -33,9 +32,9 @@ void DimPanel(Game& game, int player) {
 void LightPanel(Game& game, int player) {
   GameView& view = game.View();
   view.SetControlColor(names::Caption(player),
-                       view.SkinColor(QStringLiteral("InGamePlayerBgrSel"), 16711680));
+                       view.SkinColor(skincolors::PanelOnTurn));
   view.SetControlColor(names::PlNum(player),
-                       view.SkinColor(QStringLiteral("InGamePlayerNumSel"), 65535));
+                       view.SkinColor(skincolors::ParticipantNumberOnTurn));
   if (AnimatedAvatar(game, player)) view.SetControlAnimated(names::PlIm(player), true);
 }
 
@@ -46,18 +45,17 @@ void ShowWhoMoves(Game& game, int player) {
   const QString caption = names::RC_Caption;
   if (game.Players[player].IsComputer()) {
     view.SetControlCaption(label, game.InterfaceText(u"InGameMessageWait"));
-    view.SetControlColor(label, view.SkinColor(QStringLiteral("InGameMessageWait"), 16777215));
-    view.SetControlColor(caption, kNoBrush);
+    view.SetControlColor(label, view.SkinColor(skincolors::WaitMessage));
+    view.SetControlColor(caption, colors::NoBrush);
     return;
   }
   const bool odd = player % 2 == 1;
   view.SetControlCaption(label,
                          PlayerName(game, player) + game.FixedText(FixedTextKey::PlayerMoves));
-  view.SetControlColor(caption, odd ? view.SkinColor(QStringLiteral("InGamePlayerColor1Bgr"), 32768)
-                                    : view.SkinColor(QStringLiteral("InGamePlayerColor2Bgr"),
-                                                     8388736));
-  view.SetControlColor(label, odd ? view.SkinColor(QStringLiteral("InGamePlayerColor1"), 65280)
-                                  : view.SkinColor(QStringLiteral("InGamePlayerColor2"), 16752127));
+  view.SetControlColor(caption, view.SkinColor(odd ? skincolors::OddParticipantCaption
+                                                     : skincolors::EvenParticipantCaption));
+  view.SetControlColor(label, view.SkinColor(odd ? skincolors::OddParticipant
+                                                   : skincolors::EvenParticipantLabel));
 }
 
 void StartMoveLine(Game& game, int player) {
@@ -133,7 +131,7 @@ void ShowParticipantOnTurn(Game& game) {
                    game.InterfaceText(drawing ? u"StatusNetOrPCTakingLetters"
                                               : u"StatusNetOrPCMoving") +
                    u' ',
-               view.SkinColor(QStringLiteral("InGamePlayerColor1"), 65280));
+               view.SkinColor(skincolors::OddParticipant));
   }
   ShowWhoMoves(game, player);
   const QString arrow = names::Arrow(player);

@@ -2,6 +2,7 @@
 // What the game asks of the screen. The game logic shows, asks, waits and sounds only through this
 // interface: the main window implements it with widgets, the headless view records every call.
 
+#include "media/Colors.h"
 #include "model/ControlNames.h"
 #include "model/ControlTable.h"
 #include "model/SelectionFrames.h"
@@ -194,6 +195,7 @@ class GameView {
 
   // A colour of the skin's colour table (0x00BBGGRR), or the fallback when the table lacks it.
   virtual int SkinColor(const QString& key, int fallback) const = 0;
+  int SkinColor(SkinColorUse use) const { return SkinColor(QString::fromUtf16(use.key), use.fallback); }
 
  protected:
   // One aspect of a control's state was set (also to the value it had): the view shows it.
