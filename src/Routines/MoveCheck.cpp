@@ -39,11 +39,11 @@ bool SamePlace(const TPlayedWord& a, const TPlayedWord& b) {
   return a.Start == b.Start && a.Line == b.Line && a.Direction == b.Direction;
 }
 
-// The owner + 666 mark makes the board display blink a tile.
+// The blink mark on top of the owner makes the board display blink a tile.
 void MarkBlinking(Game& game, const std::vector<int>& tiles, bool on) {
   for (int tile : tiles) {
     game.TileTable[static_cast<std::size_t>(tile)].Owner +=
-        on ? kOwnerStarChoice : -kOwnerStarChoice;
+        on ? kOwnerBlinkMark : -kOwnerBlinkMark;
     game.View().ShowTile(tile);
   }
 }

@@ -67,11 +67,61 @@ QString AvatarHint(const Game& game, int player) {
   return hint;
 }
 
+// The floating texts, sounds, blinking and waits that tell how the word scored.
+void ShowWordScoring(Game& game, const TPlayedWord& place, const WordScore& score, bool hinted) {
+  const bool effects = ShowsScoring(game);
+  if (effects) {
+    for (const WordScore::LetterBonus& bonus : score.letterBonuses) {
+      Float(game, u'x' + QString::number(bonus.factor),
+            bonus.factor == 2 ? colors::Lime : colors::Yellow,
+            PlaceBesideCell(game, bonus.at.x, bonus.at.y, kAtCell));
+    }
+    if (score.wordFactor == 0) {
+      const CellXY last = WordCell(place, place.End);
+      Float(game, u'+' + QString::number(score.letters), colors::White,
+            PlaceBesideCell(game, last.x, last.y, kAboveNextCell));
+      game.PlaySound(ScoreSound(score.letters));
+    }
+    game.View().BlinkTiles(WordTiles(game, place), 16, 50);
+  }
+  if (score.wordFactor > 0) {
+    if (effects) {
+      game.PlaySound(QStringLiteral("Bonus1"));
+      Float(game, u'+' + QString::number(score.letters) + u'x' + QString::number(score.wordFactor),
+            score.doubleWordsOnly ? colors::Aqua : colors::Red);
+    }
+    Wait(game, 700);
+  }
+  if (score.longWordBonus > 0) {
+    if (effects) {
+      game.PlaySound(QStringLiteral("Bonus2"));
+      Float(game,
+            game.InterfaceText(u"InGameMessageLongWordBonus") + QStringLiteral("   +") +
+                QString::number(score.longWordBonus),
+            colors::White);
+    }
+    Wait(game, 2000);
+  }
+  if (hinted) {
+    if (effects) {
+      Float(game,
+            game.InterfaceText(u"InGameMessageScoreWithHintPenalty") +
+                (game.HintLimit == kHintsUnlimited ? QStringLiteral("  -") : QStringLiteral(" -")) +
+                QString::number(score.hintPenalty),
+            colors::Red);
+      const QString sound =
+          OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"hint", true);
+      if (!sound.isEmpty()) game.PlaySound(sound);
+    }
+    Wait(game, 1000);
+  }
+}
+
 }  // namespace
 
 int HintPenalty(int hintLimit, int score) {
-  if (hintLimit <= 0 || hintLimit > 11) return 0;
-  if (hintLimit == 11) return score / 2;
+  if (hintLimit <= 0 || hintLimit > kHintsUnlimited) return 0;
+  if (hintLimit == kHintsUnlimited) return score / 2;
   if (hintLimit <= 3) return score / 8 + 1;
   if (hintLimit <= 5) return score / 5 + 1;
   if (hintLimit <= 7) return score / 3 + 1;
@@ -126,15 +176,14 @@ void CommitWord(Game& game, const TPlayedWord& place) {
   }
 }
 
-int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
-  const bool effects = ShowsScoring(game);
+WordScore ScoreOfWord(const Game& game, const TPlayedWord& place, bool hinted) {
+  WordScore score;
   std::uint16_t sum = 0;
-  int factor = 0;
   bool doubleWordSeen = false;
   bool tripleWordSeen = false;
   for (int i = place.Start; i <= place.End; ++i) {
     const CellXY at = WordCell(place, i);
-    TFieldCell& cell = game.PlayField(at.x, at.y);
+    const TFieldCell& cell = game.PlayField(at.x, at.y);
     const char letter = cell.Letter == ' ' ? cell.PendingLetter : cell.Letter;
     const int index = game.Alphabet.LetterIndex(letter);
     std::uint8_t value =
@@ -142,85 +191,60 @@ int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
     switch (cell.Kind) {
       case kCellLetterX2:
         value = static_cast<std::uint8_t>(value * 2);
-        if (effects)
-          Float(game, QStringLiteral("x2"), colors::Lime, PlaceBesideCell(game, at.x, at.y, kAtCell));
-        UseBonus(game, cell);
-        break;
-      case kCellWordX2:
-        if (!tripleWordSeen) doubleWordSeen = true;
-        factor += 2;
-        UseBonus(game, cell);
+        score.letterBonuses.push_back({at, 2});
         break;
       case kCellLetterX3:
         value = static_cast<std::uint8_t>(value * 3);
-        if (effects)
-          Float(game, QStringLiteral("x3"), colors::Yellow, PlaceBesideCell(game, at.x, at.y, kAtCell));
-        UseBonus(game, cell);
+        score.letterBonuses.push_back({at, 3});
+        break;
+      case kCellWordX2:
+        if (!tripleWordSeen) doubleWordSeen = true;
+        score.wordFactor += 2;
         break;
       case kCellWordX3:
         tripleWordSeen = true;
         doubleWordSeen = false;
-        factor += 3;
-        UseBonus(game, cell);
-        break;
-      case kCellStart:
-        cell.Kind = kCellPlain;
+        score.wordFactor += 3;
         break;
       default:
         break;
     }
     sum = static_cast<std::uint16_t>(sum + value);
   }
-
-  if (effects) {
-    if (factor == 0) {
-      const CellXY last = WordCell(place, place.End);
-      Float(game, u'+' + QString::number(sum), colors::White,
-            PlaceBesideCell(game, last.x, last.y, kAboveNextCell));
-      game.PlaySound(ScoreSound(sum));
-    }
-    game.View().BlinkTiles(WordTiles(game, place), 16, 50);
-  }
-  if (factor > 0) {
-    if (effects) {
-      game.PlaySound(QStringLiteral("Bonus1"));
-      Float(game, u'+' + QString::number(sum) + u'x' + QString::number(factor),
-            doubleWordSeen && !tripleWordSeen ? colors::Aqua : colors::Red);
-    }
-    Wait(game, 700);
-    sum = static_cast<std::uint16_t>(sum * factor);
-  }
+  score.letters = sum;
+  score.doubleWordsOnly = doubleWordSeen && !tripleWordSeen;
+  if (score.wordFactor > 0) sum = static_cast<std::uint16_t>(sum * score.wordFactor);
   const int length = place.End - place.Start + 1;
   if (length >= kLongWordLength) {
-    if (effects) {
-      game.PlaySound(QStringLiteral("Bonus2"));
-      Float(game,
-            game.InterfaceText(u"InGameMessageLongWordBonus") + QStringLiteral("   +") +
-                QString::number(length),
-            colors::White);
-    }
-    Wait(game, 2000);
+    score.longWordBonus = length;
     sum = static_cast<std::uint16_t>(sum + length);
   }
   if (hinted) {
-    const int penalty = HintPenalty(game.HintLimit, sum);
-    if (effects) {
-      Float(game,
-            game.InterfaceText(u"InGameMessageScoreWithHintPenalty") +
-                (game.HintLimit == 11 ? QStringLiteral("  -") : QStringLiteral(" -")) +
-                QString::number(penalty),
-            colors::Red);
-    }
-    sum = static_cast<std::uint16_t>(std::max(0, sum - penalty));
-    if (effects) {
-      const QString sound =
-          OneOfThreeSounds([&game](int n) { return game.Random(n); }, u"hint", true);
-      if (!sound.isEmpty()) game.PlaySound(sound);
-    }
-    Wait(game, 1000);
+    score.hintPenalty = HintPenalty(game.HintLimit, sum);
+    sum = static_cast<std::uint16_t>(std::max(0, sum - score.hintPenalty));
   }
-  if (!game.PreviewMode) AddScore(game, player, sum);
-  return sum;
+  score.total = sum;
+  return score;
+}
+
+void UseWordBonuses(Game& game, const TPlayedWord& place) {
+  for (int i = place.Start; i <= place.End; ++i) {
+    const CellXY at = WordCell(place, i);
+    TFieldCell& cell = game.PlayField(at.x, at.y);
+    if (cell.Kind >= kCellLetterX2 && cell.Kind <= kCellWordX3) {
+      UseBonus(game, cell);
+    } else if (cell.Kind == kCellStart) {
+      cell.Kind = kCellPlain;
+    }
+  }
+}
+
+int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted) {
+  const WordScore score = ScoreOfWord(game, place, hinted);
+  ShowWordScoring(game, place, score, hinted);
+  UseWordBonuses(game, place);
+  if (!game.PreviewMode) AddScore(game, player, score.total);
+  return score.total;
 }
 
 void RecordPlayedWord(Game& game, int player, const TPlayedWord& word, int points) {

@@ -4,9 +4,11 @@
 // the move record; emptying the rack earns a bonus. The score preview computes the same scores and
 // only shows them.
 
+#include "Routines/WordPlaces.h"
 #include "model/Game.h"
 
 #include <string>
+#include <vector>
 
 namespace quorim {
 
@@ -23,8 +25,29 @@ bool IsHintedWord(const Game& game, const TPlayedWord& word);
 // The laid letters of the place become permanent.
 void CommitWord(Game& game, const TPlayedWord& place);
 
-// The place's points; bonus cells are used up unless KeepBonuses. Outside the preview the points
-// go to the participant, with the scoring effects.
+// How a word of the board scores, part by part.
+struct WordScore {
+  struct LetterBonus {
+    CellXY at;
+    int factor = 2;  // 2 or 3
+  };
+  std::vector<LetterBonus> letterBonuses;  // in the word's order
+  int letters = 0;     // the letters' values, letter bonuses counted
+  int wordFactor = 0;  // the word bonuses added up: two double words make 4; 0 without any
+  bool doubleWordsOnly = false;  // word bonuses, none of them triple
+  int longWordBonus = 0;
+  int hintPenalty = 0;
+  int total = 0;
+};
+
+// The score of the place as the board stands; changes nothing.
+WordScore ScoreOfWord(const Game& game, const TPlayedWord& place, bool hinted);
+
+// The bonus cells of the place are used up unless KeepBonuses; the start cell turns plain.
+void UseWordBonuses(Game& game, const TPlayedWord& place);
+
+// The place's points, with the scoring effects; its bonuses are used up. Outside the preview the
+// points go to the participant.
 int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted);
 
 // The word goes into the participant's list of words and onto his avatar's hint.

@@ -37,9 +37,9 @@ struct ScreenRect {
 struct FloatingText {
   ScreenPoint at;  // 0, 0: centred on the main window
   QString big;
-  int bigColor = 0xFFFFFF;  // 0x00BBGGRR
+  int bigColor = colors::White;
   QString small{};
-  int smallColor = 0xFFFFFF;
+  int smallColor = colors::White;
 };
 
 // A score shown on the board by the score preview.

@@ -13,8 +13,11 @@ constexpr int kMaxTiles = 900;
 constexpr int kOwnerCommitted = -2;    // committed to the board
 constexpr int kOwnerBag = -1;          // face down in the choice field
 constexpr int kOwnerHand = 0;          // being dragged
-constexpr int kOwnerStarChoice = 666;  // a star waiting for its letter to be chosen
 // 1..8: on that participant's rack, or laid by him in the current move.
+// A blinking tile carries this mark on top of its owner: the board blinks the laid tiles of a
+// refused word as owner + mark, and a star waiting for its letter as the mark alone.
+constexpr int kOwnerBlinkMark = 666;
+constexpr int kOwnerStarChoice = kOwnerBlinkMark;
 
 // Where a tile lies, or where a flight starts and ends.
 struct TileSpot {

@@ -37,6 +37,31 @@ TEST_F(MoveScoring, LetterBonusesMultiplyLettersAndWordBonusesTheSum) {
   EXPECT_EQ(floats, (QStringList{"x3", "+10x2"}));
 }
 
+TEST_F(MoveScoring, WordBonusesAddTheirFactorsAndTheScoreAloneChangesNothing) {
+  Kind(kMiddle, kMiddle) = kCellWordX2;
+  Kind(kMiddle + 1, kMiddle) = kCellLetterX2;
+  Kind(kMiddle + 2, kMiddle) = kCellWordX3;
+  Lay(kMiddle, kMiddle, "ABC");
+  const TPlayedWord abc{.Word = "ABC",
+                        .Start = kMiddle,
+                        .End = kMiddle + 2,
+                        .Line = kMiddle,
+                        .Direction = kHorizontal};
+  const WordScore score = ScoreOfWord(game_, abc, false);
+  EXPECT_EQ(score.letters, 1 + 2 * 2 + 3);
+  EXPECT_EQ(score.wordFactor, 5);  // double and triple add up, they do not multiply
+  EXPECT_FALSE(score.doubleWordsOnly);
+  ASSERT_EQ(score.letterBonuses.size(), 1u);
+  EXPECT_EQ(score.letterBonuses[0].at.x, kMiddle + 1);
+  EXPECT_EQ(score.total, 8 * 5);
+  EXPECT_EQ(Kind(kMiddle, kMiddle), kCellWordX2);
+  EXPECT_EQ(game_.Players[1].Score, 0);
+  EXPECT_TRUE(view_.Calls().empty());
+  // hinted under a limit of 5 hints: a fifth and one point off
+  game_.HintLimit = 5;
+  EXPECT_EQ(ScoreOfWord(game_, abc, true).total, 40 - (40 / 5 + 1));
+}
+
 TEST_F(MoveScoring, AWordBonusSharedByTwoWordsCountsOnceUnlessBonusesAreKept) {
   LayCatAndBad();
   Go();
