@@ -42,8 +42,7 @@ bool SamePlace(const TPlayedWord& a, const TPlayedWord& b) {
 // The blink mark on top of the owner makes the board display blink a tile.
 void MarkBlinking(Game& game, const std::vector<int>& tiles, bool on) {
   for (int tile : tiles) {
-    game.TileTable[static_cast<std::size_t>(tile)].Owner +=
-        on ? kOwnerBlinkMark : -kOwnerBlinkMark;
+    game.TileTable[static_cast<std::size_t>(tile)].Owner += on ? kOwnerBlinkMark : -kOwnerBlinkMark;
     game.View().ShowTile(tile);
   }
 }

@@ -1,10 +1,10 @@
 #include "Routines/MoveScoring.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "Routines/WordPlaces.h"
 #include "media/CodePages.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 #include "model/MoveTokens.h"
 #include "model/Participants.h"
 #include "model/SoundVariants.h"
@@ -15,7 +15,6 @@
 namespace quorim {
 
 namespace {
-
 
 constexpr BesideCell kAtCell{0, 0, 0, 0};
 constexpr BesideCell kAboveNextCell{kCellPixels, kCellPixels, -kCellPixels, -kCellPixels};
@@ -315,8 +314,8 @@ void ShowPreviewScores(Game& game) {
                                              board.top + kCellPixels * word.Start}
                                : ScreenPoint{board.left + kCellPixels * word.Start,
                                              board.top + kCellPixels * word.Line - 13};
-    labels.push_back(
-        {at, u'+' + QString::number(points), hinted ? colors::Red : colors::White, hinted ? colors::DarkRed : colors::Blue});
+    labels.push_back({at, u'+' + QString::number(points), hinted ? colors::Red : colors::White,
+                      hinted ? colors::DarkRed : colors::Blue});
   }
   const int changes = 2 * (static_cast<int>(labels.size()) + 1) + 3;
   game.View().ShowPreviewLabels(labels, changes, 400);

@@ -32,7 +32,7 @@ struct WordScore {
     int factor = 2;  // 2 or 3
   };
   std::vector<LetterBonus> letterBonuses;  // in the word's order
-  int letters = 0;     // the letters' values, letter bonuses counted
+  int letters = 0;                         // the letters' values, letter bonuses counted
   int wordFactor = 0;  // the word bonuses added up: two double words make 4; 0 without any
   bool doubleWordsOnly = false;  // word bonuses, none of them triple
   int longWordBonus = 0;

@@ -1,12 +1,12 @@
 #include "VirtOpp/ComputerMove.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "Routines/MoveScoring.h"
 #include "Routines/WordPlaces.h"
 #include "VirtOpp/ComputerExchange.h"
 #include "dictionary/WorkingWordList.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 #include "model/MoveTokens.h"
 #include "model/Participants.h"
 #include "model/Racks.h"
@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kChoicePause = 300;
 constexpr int kDemoMovePause = 4000;
-
 
 int LastPosition(const TCandidate& candidate) {
   return CandidatePlace(candidate).End;

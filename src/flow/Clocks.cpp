@@ -1,9 +1,9 @@
 #include "flow/Clocks.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "flow/GameEnd.h"
 #include "flow/TurnCommands.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 
 #include <QScopedValueRollback>
 
@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kWarningSeconds = 20;
 constexpr int kTickingSeconds = 10;
-
 
 QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -127,7 +126,8 @@ void MoveClockTick(Game& game) {
   if (game.ClockMinutes == 0) {
     if (game.ClockSeconds >= 1 && game.ClockSeconds <= kTickingSeconds)
       game.PlaySound(QStringLiteral("timeout"));
-    if (game.ClockSeconds == kWarningSeconds) game.View().SetControlColor(names::DpLabel(player), colors::Red);
+    if (game.ClockSeconds == kWarningSeconds)
+      game.View().SetControlColor(names::DpLabel(player), colors::Red);
   }
   if (game.ClockSeconds > 0) return;
   if (game.ClockMinutes > 0) {
@@ -198,10 +198,9 @@ void ShowClocksAfterLoading(Game& game) {
     if (game.TurnPhase == TTurnPhase::MovePhase) SetTimer(game, GameTimer::Move, true);
     const int player = game.CurrentPlayer;
     const bool warning = game.ClockMinutes == 0 && game.ClockSeconds <= kWarningSeconds;
-    const int color =
-        warning ? colors::Red
-                : view.SkinColor(player % 2 == 1 ? skincolors::OddParticipant
-                                                 : skincolors::EvenParticipantClock);
+    const int color = warning ? colors::Red
+                              : view.SkinColor(player % 2 == 1 ? skincolors::OddParticipant
+                                                               : skincolors::EvenParticipantClock);
     view.SetControlColor(names::DpLabel(player), color);
     ShowBoardTiles(game);
   }

@@ -1,9 +1,9 @@
 #include "flow/DemoGame.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "flow/GameScreen.h"
 #include "flow/TurnController.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 
 namespace quorim {
 
@@ -33,8 +33,7 @@ void DemoCommand(Game& game) {
     game.Players[player].Kind = kComputer;
   }
   game.CurrentKind = kComputer;
-  view.SetControlCaption(names::InGameLabel,
-                         game.InterfaceText(u"InGameTagButtonEndDemo"));
+  view.SetControlCaption(names::InGameLabel, game.InterfaceText(u"InGameTagButtonEndDemo"));
   view.SetControlEnabled(names::MenuGameLoad, false);
   ShowStatus(game, u' ' + game.InterfaceText(u"StatusDemoMode") + u' ', colors::Yellow);
 

@@ -1,10 +1,10 @@
 #include "flow/GameEnd.h"
 
-#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "flow/HallOfFameFile.h"
 #include "flow/SavedGames.h"
+#include "model/ControlNames.h"
 #include "model/Layouts.h"
 
 namespace quorim {
@@ -13,7 +13,11 @@ namespace {
 
 void HideGameControls(Game& game) {
   for (const QString& name :
-       {names::MenuButton4, names::InGameLabel, names::InGameButtongInfo, names::InGameButtongConfig, names::InGameButtongLoadGame, names::InGameButtongSaveGame, names::Comment1, names::Comment2, names::Comment3, names::Comment4, names::ChoiceFieldImage, names::InGameButtongGo, names::InGameButtongChangeLetters, names::InGameButtongHint, names::InGameButtongPreview, names::Marker1, names::Marker2, names::WordScoreLabels}) {
+       {names::MenuButton4, names::InGameLabel, names::InGameButtongInfo,
+        names::InGameButtongConfig, names::InGameButtongLoadGame, names::InGameButtongSaveGame,
+        names::Comment1, names::Comment2, names::Comment3, names::Comment4, names::ChoiceFieldImage,
+        names::InGameButtongGo, names::InGameButtongChangeLetters, names::InGameButtongHint,
+        names::InGameButtongPreview, names::Marker1, names::Marker2, names::WordScoreLabels}) {
     game.View().SetControlVisible(name, false);
   }
 }
@@ -22,17 +26,19 @@ void SetTitleMenus(Game& game) {
   GameView& view = game.View();
   for (const QString& name : {names::MenuGame, names::MenuHelp, names::MenuIntellect})
     view.SetControlVisible(name, true);
-  for (const QString& name : {names::MenuGame, names::MenuHelp, names::MenuIntellect, names::MenuGameNew, names::MenuGameDemo, names::MenuIntellectLow, names::MenuIntellectNormal, names::MenuIntellectHigh}) {
+  for (const QString& name : {names::MenuGame, names::MenuHelp, names::MenuIntellect,
+                              names::MenuGameNew, names::MenuGameDemo, names::MenuIntellectLow,
+                              names::MenuIntellectNormal, names::MenuIntellectHigh}) {
     view.SetControlEnabled(name, true);
   }
-  for (const QString& name : {names::MenuGameEnd, names::MenuGameSave, names::MenuHelpHInt, names::MenuHelpComputeScore})
+  for (const QString& name :
+       {names::MenuGameEnd, names::MenuGameSave, names::MenuHelpHInt, names::MenuHelpComputeScore})
     view.SetControlEnabled(name, false);
 }
 
 GameOverText ResultText(const Game& game, int winner) {
   if (winner > 0) {
-    return {winner, PlayerName(game, winner) + u'\n' +
-                        QString::number(game.Players[winner].Score)};
+    return {winner, PlayerName(game, winner) + u'\n' + QString::number(game.Players[winner].Score)};
   }
   return {0, game.InterfaceText(u"InGameMessageNoWinner") + u'\n' +
                  QString::number(game.Players[1].Score) + QStringLiteral(" - ") +

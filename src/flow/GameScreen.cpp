@@ -1,8 +1,8 @@
 #include "flow/GameScreen.h"
 
-#include "model/ControlNames.h"
 #include "flow/SavedGames.h"
 #include "media/CodePages.h"
+#include "model/ControlNames.h"
 
 #include <initializer_list>
 
@@ -52,7 +52,9 @@ bool ScreenBusy(const Game& game) {
 void ShowTitleScreen(Game& game, bool visible) {
   GameView& view = game.View();
   for (const QString& name :
-       {names::MenuBgr, names::MenuButton1, names::MenuButton2, names::MenuButton3, names::ScreenButtonTitleNewGame, names::ScreenButtonTitleLoadGame, names::ScreenButtonTitleExit, names::ScreenButtonTitleLastPlayer}) {
+       {names::MenuBgr, names::MenuButton1, names::MenuButton2, names::MenuButton3,
+        names::ScreenButtonTitleNewGame, names::ScreenButtonTitleLoadGame,
+        names::ScreenButtonTitleExit, names::ScreenButtonTitleLastPlayer}) {
     view.SetControlVisible(name, visible);
   }
   // Continue is offered only for a last game that can be read.

@@ -189,8 +189,8 @@ void HeadlessView::ShowPanelOnTurn(int previous, int current, bool arrange) {
 }
 
 void HeadlessView::SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) {
-  Record(ViewCallName::SetBoardTilesVisible, {Number(static_cast<int>(tiles.size())),
-                                                  YesNo(visible)});
+  Record(ViewCallName::SetBoardTilesVisible,
+         {Number(static_cast<int>(tiles.size())), YesNo(visible)});
 }
 
 void HeadlessView::RestoreWindowPlaces(const WindowPlaces& places) {
@@ -230,8 +230,7 @@ void HeadlessView::ClearSelectionFrames() {
 }
 
 void HeadlessView::CountScore(int player, int from, int to, int scoreLimit) {
-  Record(ViewCallName::CountScore,
-         {Number(player), Number(from), Number(to), Number(scoreLimit)});
+  Record(ViewCallName::CountScore, {Number(player), Number(from), Number(to), Number(scoreLimit)});
 }
 
 std::optional<char> HeadlessView::AskStarLetter(ScreenPoint at, int x, int y) {
@@ -240,10 +239,9 @@ std::optional<char> HeadlessView::AskStarLetter(ScreenPoint at, int x, int y) {
     if (starLetters_.front() != 0) letter = starLetters_.front();
     starLetters_.pop_front();
   }
-  Record(
-      ViewCallName::AskStarLetter,
-      {PointText(at), Number(x) + u',' + Number(y),
-       letter ? QString::number(static_cast<unsigned char>(*letter)) : QStringLiteral("cancel")});
+  Record(ViewCallName::AskStarLetter, {PointText(at), Number(x) + u',' + Number(y),
+                                       letter ? QString::number(static_cast<unsigned char>(*letter))
+                                              : QStringLiteral("cancel")});
   return letter;
 }
 
@@ -259,14 +257,12 @@ void HeadlessView::ShowFloatingMessage(const FloatingText& text) {
 void HeadlessView::BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) {
   QStringList args;
   for (int tile : tiles) args << Number(tile);
-  Record(ViewCallName::BlinkTiles,
-         {args.join(u' '), Number(times) + u'x' + Number(milliseconds)});
+  Record(ViewCallName::BlinkTiles, {args.join(u' '), Number(times) + u'x' + Number(milliseconds)});
 }
 
 void HeadlessView::AddSelectionFrame(const TSelectionFrame& frame) {
-  Record(ViewCallName::AddSelectionFrame,
-         {Number(frame.Direction) + u' ' + Number(frame.Line) + u' ' + Number(frame.Start) + u' ' +
-          Number(frame.End)});
+  Record(ViewCallName::AddSelectionFrame, {Number(frame.Direction) + u' ' + Number(frame.Line) +
+                                           u' ' + Number(frame.Start) + u' ' + Number(frame.End)});
 }
 
 void HeadlessView::MoveScanMarkers(std::uint8_t direction, int line) {

@@ -1,29 +1,26 @@
 #include "flow/HintCommand.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "VirtOpp/CandidateSearch.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
 #include "flow/GameScreen.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 #include "model/Racks.h"
 
 namespace quorim {
 
 namespace {
 
-
-
 void ShowHintRunning(Game& game, bool running) {
   GameView& view = game.View();
-  view.SetControlPicture(names::InGameButtongHint, running ? QStringLiteral("HintBut2")
-                                              : QStringLiteral("HintBut1"));
+  view.SetControlPicture(names::InGameButtongHint,
+                         running ? QStringLiteral("HintBut2") : QStringLiteral("HintBut1"));
   view.SetControlColor(names::RC_Caption, running ? colors::Red : colors::NoBrush);
   if (running) {
     ShowStatus(game, u' ' + game.InterfaceText(u"StatusHint") + u' ', colors::Red);
-    view.SetControlCaption(names::RC_Label,
-                           game.InterfaceText(u"InGameMessageHintInProgress"));
+    view.SetControlCaption(names::RC_Label, game.InterfaceText(u"InGameMessageHintInProgress"));
     view.SetControlColor(names::RC_Label, colors::Yellow);
   } else {
     ShowStatus(game, QString(), 0);
@@ -46,7 +43,8 @@ void CancelHint(Game& game) {
 }
 
 void HintButtonClick(Game& game) {
-  if (ScreenBusy(game) || game.View().Control(names::InGameButtongHint).cursor == ControlCursor::NoEntry ||
+  if (ScreenBusy(game) ||
+      game.View().Control(names::InGameButtongHint).cursor == ControlCursor::NoEntry ||
       game.TurnPhase == TTurnPhase::DrawPhase || game.DemoRunning) {
     return;
   }

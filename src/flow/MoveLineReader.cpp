@@ -19,7 +19,9 @@ bool IsTile(const Game& game, int tile) {
   return tile >= 0 && tile < static_cast<int>(game.TileTable.size());
 }
 
-TTile& TileOf(Game& game, int tile) { return game.TileTable[static_cast<std::size_t>(tile)]; }
+TTile& TileOf(Game& game, int tile) {
+  return game.TileTable[static_cast<std::size_t>(tile)];
+}
 
 int SlotHolding(const TRack& rack, int tile) {
   for (int slot = 1; slot <= kRackSlots; ++slot) {
@@ -115,7 +117,8 @@ bool LiesInBag(const Game& game, int tile) {
 // The rack's tiles go back to the bag face down, and the recorded rack is taken out of it. A tile
 // that does not lie in the bag (on the board, in another rack, named twice) leaves its slot
 // empty. True when all seven slots hold a tile.
-bool RestoreRack(Game& game, int player, const std::array<TRecordedSlot, kRackSlots + 1>& recordedRack) {
+bool RestoreRack(Game& game, int player,
+                 const std::array<TRecordedSlot, kRackSlots + 1>& recordedRack) {
   TRack& rack = game.Racks[static_cast<std::size_t>(player)];
   const char star = game.Alphabet.StarCode();
   for (int slot = 1; slot <= kRackSlots; ++slot) {
@@ -167,8 +170,7 @@ void RestoreHints(Game& game, const std::vector<TRecordedHint>& hints) {
   game.HintList.clear();
   for (const TRecordedHint& hint : hints) {
     const int end = hint.Start + static_cast<int>(hint.Word.size()) - 1;
-    if (hint.Start < 1 || hint.Line < 1 || end > kMaxFieldDim || hint.Line > kMaxFieldDim)
-      continue;
+    if (hint.Start < 1 || hint.Line < 1 || end > kMaxFieldDim || hint.Line > kMaxFieldDim) continue;
     const TPlayedWord place{hint.Word,
                             static_cast<std::uint8_t>(hint.Start),
                             static_cast<std::uint8_t>(end),

@@ -1,7 +1,5 @@
 #include "flow/SaveLoadCommands.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
 #include "flow/GameScreen.h"
@@ -9,12 +7,13 @@
 #include "flow/TurnCommands.h"
 #include "flow/TurnController.h"
 #include "flow/TurnDisplay.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 #include "persistence/SettingsFiles.h"
 
 namespace quorim {
 
 namespace {
-
 
 // The window is not opened over a busy screen, a tile in the hand, a computer's move, or a
 // command that waits meanwhile (a hint shows its letters on the board).
@@ -127,7 +126,9 @@ void SaveCommand(Game& game) {
 }
 
 void LoadCommand(Game& game, std::optional<int> knownPlayer) {
-  if (!game.ContinuePending && (game.DemoRunning || RefusesWindow(game, names::InGameButtongLoadGame))) return;
+  if (!game.ContinuePending &&
+      (game.DemoRunning || RefusesWindow(game, names::InGameButtongLoadGame)))
+    return;
   CommandScope scope(game);
   TPlayer before = game.Players[1];
   const std::optional<int> slot = ChooseSlotToLoad(game, knownPlayer, before);
@@ -167,8 +168,7 @@ void RestoreSavedGame(Game& game, const TSavedGame& saved) {
   RefreshHintDisplayAfterLoading(game);
   game.DemoRunning = false;
   ShowTitleScreen(game, false);
-  view.SetControlCaption(names::InGameLabel,
-                         game.InterfaceText(u"InGameTagButtonEndGame"));
+  view.SetControlCaption(names::InGameLabel, game.InterfaceText(u"InGameTagButtonEndGame"));
   view.BackgroundMusic(MusicCue::Start);
   game.SetGameOver(false);
   game.GameOverShown = false;

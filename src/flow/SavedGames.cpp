@@ -1,13 +1,13 @@
 #include "flow/SavedGames.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "flow/MoveLineReader.h"
 #include "flow/StartUp.h"
+#include "media/Colors.h"
 #include "media/TextFiles.h"
 #include "model/Bag.h"
+#include "model/ControlNames.h"
 #include "model/Layouts.h"
 #include "model/MoveLineFormat.h"
 #include "model/MoveTokens.h"
@@ -25,7 +25,6 @@
 namespace quorim {
 
 namespace {
-
 
 QString ClockValue(const Game& game) {
   return QString::number(game.ClockMinutes) + u':' + QString::number(game.ClockSeconds);
@@ -184,8 +183,8 @@ void RestoreWindowPlaces(Game& game, const TSavedGame& saved) {
   const auto decode = [&places](int place) {
     return DecodeScreenPlace(places.screenWidth, places.screenHeight, place);
   };
-  places.mainWindow = saved.mainFormPlace ? std::optional(decode(*saved.mainFormPlace))
-                                          : std::nullopt;
+  places.mainWindow =
+      saved.mainFormPlace ? std::optional(decode(*saved.mainFormPlace)) : std::nullopt;
   places.playForm = decode(saved.controlFormPlace);
   places.panels.clear();
   for (const TSavedPanel& panel : saved.panels)
@@ -230,8 +229,8 @@ void ChooseParticipantOnTurn(Game& game, const TMoveLineReplay& last) {
     game.TurnPhase = TTurnPhase::DrawPhase;
   } else if (last.HadWords || last.HadSlot) {
     game.CurrentPlayer = game.CurrentPlayer % game.PlayerCount() + 1;
-    game.TurnPhase = MayDrawMore(game, game.CurrentPlayer) ? TTurnPhase::DrawPhase
-                                                           : TTurnPhase::MovePhase;
+    game.TurnPhase =
+        MayDrawMore(game, game.CurrentPlayer) ? TTurnPhase::DrawPhase : TTurnPhase::MovePhase;
   } else {
     game.TurnPhase = TTurnPhase::MovePhase;
   }
@@ -242,10 +241,9 @@ void ChooseParticipantOnTurn(Game& game, const TMoveLineReplay& last) {
 
 QString SavedGamePath(const Game& game, int slot) {
   const QString number = QString::number(game.Players[1].SaveNumber);
-  const QString file = slot == kLastGameSlot
-                           ? QStringLiteral("save\\savelast.") + number
-                           : QStringLiteral("save\\save") + number + QStringLiteral(".00") +
-                                 QString::number(slot);
+  const QString file = slot == kLastGameSlot ? QStringLiteral("save\\savelast.") + number
+                                             : QStringLiteral("save\\save") + number +
+                                                   QStringLiteral(".00") + QString::number(slot);
   return game.Data.Resolve(file);
 }
 
@@ -342,7 +340,8 @@ void LoadGame(Game& game, const TSavedGame& saved) {
     last = replayed;
   }
   for (int player = 1; player <= game.PlayerCount(); ++player)
-    game.Players[player].ExchangeRun = saved.players[static_cast<std::size_t>(player - 1)].ExchangeRun;
+    game.Players[player].ExchangeRun =
+        saved.players[static_cast<std::size_t>(player - 1)].ExchangeRun;
   if (saved.selections) RestoreSelections(game, *saved.selections);
 
   game.MoveWords.clear();
@@ -352,8 +351,7 @@ void LoadGame(Game& game, const TSavedGame& saved) {
 
   TakeRackSnapshot(game, game.CurrentPlayer);
   for (int player = 1; player <= game.PlayerCount(); ++player) {
-    view.SetControlCaption(names::ScLabel(player),
-                           QString::number(game.Players[player].Score));
+    view.SetControlCaption(names::ScLabel(player), QString::number(game.Players[player].Score));
   }
   game.GameRunning = true;
   game.LoadingGame = false;

@@ -1,8 +1,8 @@
 #include "flow/StartUp.h"
 
 #include "dictionary/Themes.h"
-#include "flow/HallOfFameFile.h"
 #include "dictionary/WorkingWordList.h"
+#include "flow/HallOfFameFile.h"
 #include "media/CodePages.h"
 #include "model/Participants.h"
 #include "persistence/SettingsFiles.h"

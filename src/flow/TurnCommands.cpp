@@ -1,6 +1,5 @@
 #include "flow/TurnCommands.h"
 
-#include "model/ControlNames.h"
 #include "Routines/MoveCheck.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
@@ -12,6 +11,7 @@
 #include "flow/SavedGames.h"
 #include "flow/TurnController.h"
 #include "flow/TurnDisplay.h"
+#include "model/ControlNames.h"
 #include "model/MoveLineFormat.h"
 #include "model/Racks.h"
 #include "persistence/SettingsFiles.h"
@@ -22,7 +22,6 @@ namespace {
 
 constexpr int kPressedButtonPause = 300;
 constexpr int kEndWithoutQuestionScore = 300;
-
 
 // A command of the move during a hint only stops the hint; while nothing may be moved it is
 // refused.
@@ -265,8 +264,8 @@ void KeyPressed(Game& game, GameKey key) {
 
 bool ExitRequest(Game& game) {
   PauseMoveClock(game);
-  if (!game.View().AskInGameQuestion(
-          u'\n' + game.InterfaceText(u"InGameQuestionExitFromProgram"), {})) {
+  if (!game.View().AskInGameQuestion(u'\n' + game.InterfaceText(u"InGameQuestionExitFromProgram"),
+                                     {})) {
     ResumeMoveClock(game);
     return false;
   }

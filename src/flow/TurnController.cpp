@@ -1,12 +1,12 @@
 #include "flow/TurnController.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "VirtOpp/ComputerMove.h"
 #include "flow/Clocks.h"
 #include "flow/GameEnd.h"
 #include "flow/GameScreen.h"
 #include "flow/TurnDisplay.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 #include "model/MoveTokens.h"
 #include "model/Participants.h"
 #include "model/Racks.h"
@@ -15,7 +15,6 @@
 namespace quorim {
 
 namespace {
-
 
 bool RackEmpty(const Game& game, int player) {
   return EmptySlotCount(game, player) == kRackSlots;
@@ -95,10 +94,10 @@ void PlayTurnSound(Game& game) {
 void OfferManualDrawing(Game& game) {
   game.View().SetControlVisible(names::ChoicePanel, true);
   game.TurnPhase = TTurnPhase::DrawPhase;
-  ShowStatus(game,
-             game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) +
-                 u' ',
-             game.View().SkinColor(skincolors::OddParticipant));
+  ShowStatus(
+      game,
+      game.InterfaceText(u"StatusTakeLetters") + u' ' + PlayerName(game, game.CurrentPlayer) + u' ',
+      game.View().SkinColor(skincolors::OddParticipant));
 }
 
 void BeginTurn(Game& game) {
@@ -127,8 +126,7 @@ void TakeLetters(Game& game, int player) {
 }
 
 void NewGameCommand(Game& game) {
-  game.View().SetControlCaption(names::InGameLabel,
-                                game.InterfaceText(u"InGameTagButtonEndGame"));
+  game.View().SetControlCaption(names::InGameLabel, game.InterfaceText(u"InGameTagButtonEndGame"));
   game.View().SetControlHint(names::Options, QStringLiteral("FinishGame"));
   RunNewGame(game);
 }
@@ -193,8 +191,7 @@ std::optional<QString> StartGame(Game& game) {
   view.BuildGameScreen();
   FillInfoPanel(game);
   ArmGameClock(game);
-  if (!game.Settings.LettersAutoSelect)
-    view.SetControlVisible(names::ChoiceFieldImage, true);
+  if (!game.Settings.LettersAutoSelect) view.SetControlVisible(names::ChoiceFieldImage, true);
   SetTimer(game, GameTimer::Flash, true);
   SetTimer(game, GameTimer::System, true);
   game.CurrentKind = game.Players[game.CurrentPlayer].Kind;

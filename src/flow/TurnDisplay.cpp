@@ -1,10 +1,10 @@
 #include "flow/TurnDisplay.h"
 
-#include "media/Colors.h"
-#include "model/ControlNames.h"
 #include "flow/Clocks.h"
 #include "flow/GameScreen.h"
 #include "media/CodePages.h"
+#include "media/Colors.h"
+#include "model/ControlNames.h"
 #include "model/Racks.h"
 
 #include <string_view>
@@ -21,8 +21,7 @@ bool AnimatedAvatar(const Game& game, int player) {
 void DimPanel(Game& game, int player) {
   GameView& view = game.View();
   view.SetControlColor(names::Caption(player), colors::NoBrush);
-  view.SetControlColor(names::PlNum(player),
-                       view.SkinColor(skincolors::ParticipantNumber));
+  view.SetControlColor(names::PlNum(player), view.SkinColor(skincolors::ParticipantNumber));
   view.SetControlVisible(names::PlNum(player), true);
   view.SetControlVisible(names::Arrow(player), false);
   if (game.Settings.AnimActiveAvatarOnly && AnimatedAvatar(game, player))
@@ -31,10 +30,8 @@ void DimPanel(Game& game, int player) {
 
 void LightPanel(Game& game, int player) {
   GameView& view = game.View();
-  view.SetControlColor(names::Caption(player),
-                       view.SkinColor(skincolors::PanelOnTurn));
-  view.SetControlColor(names::PlNum(player),
-                       view.SkinColor(skincolors::ParticipantNumberOnTurn));
+  view.SetControlColor(names::Caption(player), view.SkinColor(skincolors::PanelOnTurn));
+  view.SetControlColor(names::PlNum(player), view.SkinColor(skincolors::ParticipantNumberOnTurn));
   if (AnimatedAvatar(game, player)) view.SetControlAnimated(names::PlIm(player), true);
 }
 
@@ -53,9 +50,9 @@ void ShowWhoMoves(Game& game, int player) {
   view.SetControlCaption(label,
                          PlayerName(game, player) + game.FixedText(FixedTextKey::PlayerMoves));
   view.SetControlColor(caption, view.SkinColor(odd ? skincolors::OddParticipantCaption
-                                                     : skincolors::EvenParticipantCaption));
-  view.SetControlColor(label, view.SkinColor(odd ? skincolors::OddParticipant
-                                                   : skincolors::EvenParticipantLabel));
+                                                   : skincolors::EvenParticipantCaption));
+  view.SetControlColor(
+      label, view.SkinColor(odd ? skincolors::OddParticipant : skincolors::EvenParticipantLabel));
 }
 
 void StartMoveLine(Game& game, int player) {
@@ -99,7 +96,8 @@ QString LimitsText(Game& game) {
     text.replace(text.indexOf(QStringLiteral("%s")), 2, amount);
   }
   if (limits.find("Move") != std::string::npos) {
-    const QStringList entries = game.Strings.ListItems(names::Options, names::LimitsComboboxListMoveTime);
+    const QStringList entries =
+        game.Strings.ListItems(names::Options, names::LimitsComboboxListMoveTime);
     const QString entry = entries.value(game.MoveMinutes() - 1);
     if (!text.isEmpty())
       text += QStringLiteral(". ") + entry + game.InterfaceText(u"InGameInfoLimitsSuffixMoveTime");
@@ -126,12 +124,12 @@ void ShowParticipantOnTurn(Game& game) {
   if (!game.DemoRunning) {
     // the turn begins with taking letters unless the rack is full or nothing is left to draw
     const bool drawing = MayDrawMore(game, player);
-    ShowStatus(game,
-               u' ' + PlayerName(game, player) + u' ' +
-                   game.InterfaceText(drawing ? u"StatusNetOrPCTakingLetters"
-                                              : u"StatusNetOrPCMoving") +
-                   u' ',
-               view.SkinColor(skincolors::OddParticipant));
+    ShowStatus(
+        game,
+        u' ' + PlayerName(game, player) + u' ' +
+            game.InterfaceText(drawing ? u"StatusNetOrPCTakingLetters" : u"StatusNetOrPCMoving") +
+            u' ',
+        view.SkinColor(skincolors::OddParticipant));
   }
   ShowWhoMoves(game, player);
   const QString arrow = names::Arrow(player);
@@ -162,12 +160,11 @@ void FillInfoPanel(Game& game) {
                                             : intellect == 3 ? u"InGameInfoIntellectHigh"
                                                              : u"InGameInfoIntellectNormal"));
   view.SetControlCaption(names::Comment2, LimitsText(game));
-  view.SetControlCaption(
-      names::Comment3,
-      DictionarySizeText(game) + QStringLiteral(", ") +
-          game.InterfaceText(u"TitleCaptionCurrentDictLanguage") + u' ' +
-          LanguageDisplayName(game.Locales, game.Settings.DictionaryLang,
-                              game.Settings.InterfaceLang));
+  view.SetControlCaption(names::Comment3,
+                         DictionarySizeText(game) + QStringLiteral(", ") +
+                             game.InterfaceText(u"TitleCaptionCurrentDictLanguage") + u' ' +
+                             LanguageDisplayName(game.Locales, game.Settings.DictionaryLang,
+                                                 game.Settings.InterfaceLang));
 }
 
 void ShowIntellectChoice(Game& game) {

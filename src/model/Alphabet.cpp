@@ -86,7 +86,8 @@ std::variant<Alphabet, DataFileError> ReadAlphabetFile(const QString& path, int 
   // A blank line left at the end by an editor is no letter.
   while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
   const int count = static_cast<int>(lines.size());
-  if (count < 2) return DataFileError::Malformed(path, 0, "fewer than two lines (a letter and the star)");
+  if (count < 2)
+    return DataFileError::Malformed(path, 0, "fewer than two lines (a letter and the star)");
   if (count > Alphabet::kMaxLines)
     return DataFileError::Malformed(path, Alphabet::kMaxLines + 1, "more than 50 lines");
 
@@ -111,7 +112,8 @@ std::variant<Alphabet, DataFileError> ReadAlphabetFile(const QString& path, int 
     alphabet.LetterQuantity[i] = 0;
   }
   // An empty bag could never be filled.
-  if (alphabet.AlphabetTotalQuantity() == 0) return DataFileError::Malformed(path, 0, "every quantity is 0");
+  if (alphabet.AlphabetTotalQuantity() == 0)
+    return DataFileError::Malformed(path, 0, "every quantity is 0");
   return alphabet;
 }
 
@@ -140,7 +142,7 @@ bool SaveAlphabet(const Alphabet& alphabet, const AlphabetSource& source) {
 }
 
 std::optional<DataFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
-                                                        const AlphabetSource& source) {
+                                                    const AlphabetSource& source) {
   auto read = ReadAlphabetFile(source.DefaultPath(), source.languageCodePage);
   if (auto* error = std::get_if<DataFileError>(&read)) return *error;
   const Alphabet& factory = std::get<Alphabet>(read);

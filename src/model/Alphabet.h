@@ -63,7 +63,7 @@ bool SaveAlphabet(const Alphabet& alphabet, const AlphabetSource& source);
 // A missing file changes nothing (FileNotFound, which needs no message); a malformed one, or one
 // with another number of letters, is refused. Writes no file.
 std::optional<DataFileError> RestoreDefaultAlphabet(Alphabet& alphabet,
-                                                        const AlphabetSource& source);
+                                                    const AlphabetSource& source);
 
 // The message the user sees for an error, in the interface language.
 QString AlphabetErrorMessage(const DataFileError& error, const InterfaceStrings& strings);

@@ -132,13 +132,13 @@ class Game {
   bool MoveAccepted = false;
   bool ComputerMoveRunning = false;
   bool AnimationBusy = false;
-  bool GameRunning = false;      // from the set-up until the game has been ended
-  int CommandsRunning = 0;       // commands on the stack, waiting while the screen stays alive
+  bool GameRunning = false;           // from the set-up until the game has been ended
+  int CommandsRunning = 0;            // commands on the stack, waiting while the screen stays alive
   bool MoveClockTickRunning = false;  // a move clock tick is on the stack
-  int HighlightedPlayer = 0;     // whose panel shows the turn; 0: none yet
-  int MoveClockPlayer = 0;       // whose move the move clock times
-  bool GameOverShown = false;    // the game-over window was shown for this game
-  bool PauseOnMinimazed = true;  // the options window's check box; not a stored setting
+  int HighlightedPlayer = 0;          // whose panel shows the turn; 0: none yet
+  int MoveClockPlayer = 0;            // whose move the move clock times
+  bool GameOverShown = false;         // the game-over window was shown for this game
+  bool PauseOnMinimazed = true;       // the options window's check box; not a stored setting
   std::array<bool, 4> TimersRunning{};  // by GameTimer
   std::array<std::uint8_t, kMaxPlayers + 1> DemoSavedKinds{};
   bool ContinuePending = false;  // the next load command takes the last game, without a window

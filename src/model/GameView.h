@@ -195,7 +195,9 @@ class GameView {
 
   // A colour of the skin's colour table (0x00BBGGRR), or the fallback when the table lacks it.
   virtual int SkinColor(const QString& key, int fallback) const = 0;
-  int SkinColor(SkinColorUse use) const { return SkinColor(QString::fromUtf16(use.key), use.fallback); }
+  int SkinColor(SkinColorUse use) const {
+    return SkinColor(QString::fromUtf16(use.key), use.fallback);
+  }
 
  protected:
   // One aspect of a control's state was set (also to the value it had): the view shows it.

@@ -31,7 +31,9 @@ constexpr std::array<Keyword, 9> kKeywords{{
 }};
 
 // ASCII only: the bytes of a cp1251 or cp1250 letter must not be folded by any locale.
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool KeywordAt(std::string_view text, std::size_t at, std::string_view keyword) {
   if (text.size() - at < keyword.size()) return false;
@@ -51,8 +53,9 @@ struct Segment {
 std::vector<Segment> Segments(std::string_view line, std::size_t from) {
   std::vector<Segment> found;
   for (std::size_t at = from; at < line.size();) {
-    const auto keyword = std::find_if(kKeywords.begin(), kKeywords.end(),
-                                      [&](const Keyword& k) { return KeywordAt(line, at, k.text); });
+    const auto keyword = std::find_if(kKeywords.begin(), kKeywords.end(), [&](const Keyword& k) {
+      return KeywordAt(line, at, k.text);
+    });
     if (keyword == kKeywords.end()) {
       ++at;
       continue;
@@ -153,8 +156,9 @@ std::optional<TRecordedClock> Clock(std::string_view fields) {
 }
 
 void AddWord(const Placed& placed, TMoveLine& line) {
-  line.Words.push_back({placed.word, placed.points, placed.number / 10000, placed.number / 100 % 100,
-                        placed.number % 100, placed.direction, placed.hinted});
+  line.Words.push_back({placed.word, placed.points, placed.number / 10000,
+                        placed.number / 100 % 100, placed.number % 100, placed.direction,
+                        placed.hinted});
 }
 
 void ReadTakeStar(std::string_view fields, TMoveLine& line) {
@@ -201,9 +205,8 @@ void ReadHelped(std::string_view fields, TMoveLine& line) {
   for (std::string_view entry : Entries(fields)) {
     const auto placed = PlacedWord(entry, false);
     if (!placed) continue;
-    line.Hints.push_back(
-        {placed->word, placed->points, placed->number / 100, placed->number % 100,
-         placed->direction});
+    line.Hints.push_back({placed->word, placed->points, placed->number / 100, placed->number % 100,
+                          placed->direction});
   }
 }
 

@@ -81,7 +81,7 @@ struct TMoveLine {
 
   bool HasSlot = false;
   std::array<TRecordedSlot, kRackSlots + 1> Rack{};  // slots 1..7
-  std::size_t SlotAt = std::string::npos;           // where "SLOT:" begins in Text
+  std::size_t SlotAt = std::string::npos;            // where "SLOT:" begins in Text
 
   bool HasPlayground = false;
   std::vector<TRecordedPending> Pending;

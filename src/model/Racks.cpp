@@ -44,7 +44,9 @@ StarRule DrawingRule(const Game& game, int player) {
 
 }  // namespace
 
-void EmptySlot(TRackSlot& slot) { slot = TRackSlot{' ', slot.Left, slot.Top, false, -1}; }
+void EmptySlot(TRackSlot& slot) {
+  slot = TRackSlot{' ', slot.Left, slot.Top, false, -1};
+}
 
 int FirstEmptySlot(const TRack& rack) {
   for (int slot = 1; slot <= kRackSlots; ++slot) {

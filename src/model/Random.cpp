@@ -5,8 +5,9 @@
 namespace quorim {
 
 RandomSource::RandomSource()
-    : engine_(static_cast<std::uint32_t>(
-          std::chrono::steady_clock::now().time_since_epoch().count())) {}
+    : engine_(
+          static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {
+}
 
 int RandomSource::Random(int n) {
   if (n < 1) return 0;

@@ -10,9 +10,9 @@ namespace quorim {
 constexpr int kMaxTiles = 900;
 
 // Owner tags of a tile.
-constexpr int kOwnerCommitted = -2;    // committed to the board
-constexpr int kOwnerBag = -1;          // face down in the choice field
-constexpr int kOwnerHand = 0;          // being dragged
+constexpr int kOwnerCommitted = -2;  // committed to the board
+constexpr int kOwnerBag = -1;        // face down in the choice field
+constexpr int kOwnerHand = 0;        // being dragged
 // 1..8: on that participant's rack, or laid by him in the current move.
 // A blinking tile carries this mark on top of its owner: the board blinks the laid tiles of a
 // refused word as owner + mark, and a star waiting for its letter as the mark alone.

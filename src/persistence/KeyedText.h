@@ -35,8 +35,7 @@ class KeyedTextReader {
   // A value that is no number keeps the field as it is.
   template <typename Field>
   void ReadNumber(QStringView key, Field& field, long long low, long long high) const {
-    if (const auto number = Number(key))
-      field = static_cast<Field>(std::clamp(*number, low, high));
+    if (const auto number = Number(key)) field = static_cast<Field>(std::clamp(*number, low, high));
   }
 
  private:

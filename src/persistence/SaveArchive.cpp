@@ -54,8 +54,9 @@ bool FinishedWell(QProcess& process, const QDeadlineTimer& deadline) {
 
 std::optional<QString> MissingArchiverMessage() {
   if (!ArchiverPath().isEmpty()) return std::nullopt;
-  return QStringLiteral("Could not run the archive program 7zz\r\n"
-                        "Perhaps 7zz is not installed (Debian package 7zip)");
+  return QStringLiteral(
+      "Could not run the archive program 7zz\r\n"
+      "Perhaps 7zz is not installed (Debian package 7zip)");
 }
 
 bool PackSavedText(const QString& path, const QByteArray& text) {
@@ -102,8 +103,12 @@ std::optional<QByteArray> UnpackSavedText(const QString& path) {
   QProcess process;
   // The entry comes on standard output: nothing is written beside the saves, and an entry that
   // is a link or a folder in a manipulated archive cannot reach anything.
-  const QStringList arguments{QStringLiteral("e"), QStringLiteral("-so"),  PasswordSwitch(),
-                              QStringLiteral("-bd"), QStringLiteral("--"), path,
+  const QStringList arguments{QStringLiteral("e"),
+                              QStringLiteral("-so"),
+                              PasswordSwitch(),
+                              QStringLiteral("-bd"),
+                              QStringLiteral("--"),
+                              path,
                               QString::fromLatin1(kEntryName)};
   process.setStandardErrorFile(QProcess::nullDevice());
   const QDeadlineTimer deadline(kArchiverMilliseconds);

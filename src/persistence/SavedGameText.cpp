@@ -46,8 +46,7 @@ std::optional<TPlayer> ParseParticipant(const std::string& entry) {
 }
 
 // Comma-ended entries of "/"-separated numbers; nothing when one is no number.
-std::optional<std::vector<std::vector<long long>>> NumberEntries(const QString& list,
-                                                                 int fields) {
+std::optional<std::vector<std::vector<long long>>> NumberEntries(const QString& list, int fields) {
   std::vector<std::vector<long long>> entries;
   for (const QString& entry : list.split(u',', Qt::SkipEmptyParts)) {
     const QStringList parts = entry.split(u'/');
@@ -110,12 +109,10 @@ std::optional<TSavedSelections> ParseSelections(const KeyedTextReader& text, int
       numbers[i] = *number;
     }
     if (numbers[3] != kHorizontal && numbers[3] != kVertical) return std::nullopt;
-    selections.shapes.push_back({static_cast<int>(numbers[0] / 10000),
-                                 static_cast<int>(numbers[0] % 10000),
-                                 static_cast<int>(numbers[1]),
-                                 static_cast<int>(numbers[2] / 1000),
-                                 static_cast<int>(numbers[2] % 1000),
-                                 static_cast<std::uint8_t>(numbers[3])});
+    selections.shapes.push_back(
+        {static_cast<int>(numbers[0] / 10000), static_cast<int>(numbers[0] % 10000),
+         static_cast<int>(numbers[1]), static_cast<int>(numbers[2] / 1000),
+         static_cast<int>(numbers[2] % 1000), static_cast<std::uint8_t>(numbers[3])});
   }
   if (static_cast<long long>(selections.shapes.size()) < *count) return std::nullopt;
   selections.shapes.resize(static_cast<std::size_t>(*count));
@@ -214,12 +211,11 @@ std::optional<TSavedGame> ParseSavedGame(const QStringList& lines, int nameCodeP
     long long low;
     long long high;
   };
-  for (const NumberKey& key :
-       {NumberKey{u"Opponent", &saved.opponent, kHuman, kNetwork},
-        NumberKey{u"Intellect", &saved.intellect, 1, 3},
-        NumberKey{u"PlayFieldDimX", &saved.dimX, 1, kMaxFieldDim},
-        NumberKey{u"PlayFieldDimY", &saved.dimY, 1, kMaxFieldDim},
-        NumberKey{u"HintLimit", &saved.hintLimit, 0, 11}}) {
+  for (const NumberKey& key : {NumberKey{u"Opponent", &saved.opponent, kHuman, kNetwork},
+                               NumberKey{u"Intellect", &saved.intellect, 1, 3},
+                               NumberKey{u"PlayFieldDimX", &saved.dimX, 1, kMaxFieldDim},
+                               NumberKey{u"PlayFieldDimY", &saved.dimY, 1, kMaxFieldDim},
+                               NumberKey{u"HintLimit", &saved.hintLimit, 0, 11}}) {
     const auto value = number(key.key, key.low, key.high);
     if (!value) return refuse(missing(key.key));
     *key.field = *value;
@@ -236,9 +232,8 @@ std::optional<TSavedGame> ParseSavedGame(const QStringList& lines, int nameCodeP
                       .arg(saved.dimY));
   saved.letters = ToGameText(text.Text(u"Letters"), letterCodePage);
   if (!IsBagString(saved.letters, cells))
-    return refuse(QStringLiteral("the bag string does not fit %1x%2 cells")
-                      .arg(saved.dimX)
-                      .arg(saved.dimY));
+    return refuse(
+        QStringLiteral("the bag string does not fit %1x%2 cells").arg(saved.dimX).arg(saved.dimY));
 
   if (const auto main = text.Number(u"MainFormXY")) saved.mainFormPlace = static_cast<int>(*main);
   saved.controlFormPlace = static_cast<int>(text.Number(u"ControlFormXY").value_or(0));
@@ -254,7 +249,8 @@ std::optional<TSavedGame> ParseSavedGame(const QStringList& lines, int nameCodeP
   for (int n = 1;; ++n) {
     const auto entry = text.Find(Numbered(u"Player", n));
     if (!entry) break;
-    if (n > kMaxPlayers) return refuse(QStringLiteral("more than %1 participants").arg(kMaxPlayers));
+    if (n > kMaxPlayers)
+      return refuse(QStringLiteral("more than %1 participants").arg(kMaxPlayers));
     const auto player = ParseParticipant(ToGameText(*entry, nameCodePage));
     if (!player) return refuse(QStringLiteral("participant %1 cannot be read").arg(n));
     saved.players.push_back(*player);
@@ -285,15 +281,16 @@ QString SavedGameSummary(const std::vector<int>& scores, int dimX, int dimY,
   const auto count = static_cast<int>(scores.size());
   QStringList scoreTexts;
   for (int score : scores) scoreTexts << QString::number(score);
-  const QString layout = templateName.isEmpty() ? QStringLiteral("произвольное")
-                         : templateName.compare(QLatin1String("classic.map"), Qt::CaseInsensitive) == 0
-                             ? QStringLiteral("классическое")
-                             : QStringLiteral("шаблон");
+  const QString layout =
+      templateName.isEmpty() ? QStringLiteral("произвольное")
+      : templateName.compare(QLatin1String("classic.map"), Qt::CaseInsensitive) == 0
+          ? QStringLiteral("классическое")
+          : QStringLiteral("шаблон");
   QString summary = QString::number(count) + QStringLiteral(" игрок") +
                     (count < 5 ? QStringLiteral("а. ") : QStringLiteral("ов. ")) +
                     QStringLiteral("Счет: ") + scoreTexts.join(QStringLiteral(" : ")) + u'#' +
-                    QStringLiteral("Поле:") + QString::number(dimX) + u'x' +
-                    QString::number(dimY) + QStringLiteral(", ") + layout;
+                    QStringLiteral("Поле:") + QString::number(dimX) + u'x' + QString::number(dimY) +
+                    QStringLiteral(", ") + layout;
   for (const QString& comment : comments) summary += u'#' + comment;
   // every line break, not only a carriage return: the summary is one line of the file
   summary.replace(QStringLiteral("\r\n"), QStringLiteral("#"));

@@ -47,9 +47,9 @@ struct TSavedGame {
   int intellect = 2;
   int dimX = 15;
   int dimY = 15;
-  QString templateName;  // empty: a random layout
-  std::string playField;  // the layout string
-  std::string letters;    // the bag string as filled at the start
+  QString templateName;              // empty: a random layout
+  std::string playField;             // the layout string
+  std::string letters;               // the bag string as filled at the start
   std::optional<int> mainFormPlace;  // absent while the main window is maximised
   int controlFormPlace = 0;
   QString language;

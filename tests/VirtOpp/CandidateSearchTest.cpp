@@ -126,7 +126,9 @@ TEST_F(CandidateSearchTest, AHintShowsEachPlacementWithTheRackTilesAndTakesThemB
   }
   EXPECT_EQ(game_.TileTable[game_.Racks[1][3].TileIndex].Letter(), Star());
   // the A went to the board and back for each of the two placements
-  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowTile).count(QString::number(game_.Racks[1][2].TileIndex)), 4);
+  EXPECT_EQ(
+      view_.FirstArgs(ViewCallName::ShowTile).count(QString::number(game_.Racks[1][2].TileIndex)),
+      4);
 }
 
 TEST_F(CandidateSearchTest, ACancelledHintKeepsWhatItFoundSoFar) {

@@ -149,7 +149,8 @@ TEST_F(ComputerMoveTest, NothingToLayExchangesInTheFirstPassOnly) {
   EXPECT_EQ(RackLetters(), "_______");
   EXPECT_EQ(game_.Players[1].ExchangeRun, 1);
   EXPECT_EQ(MoveLine(), "(1)Ann=");  // an exchange notes no tiles
-  EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect), ::testing::Contains(QStringLiteral("change2")));
+  EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect),
+              ::testing::Contains(QStringLiteral("change2")));
 }
 
 TEST_F(ComputerMoveTest, AnEmptyRackBeforeAnEmptyBagEndsTheGame) {
@@ -218,7 +219,8 @@ TEST_F(ComputerMoveTest, AHintThatFindsNothingSaysSoAndLaysNothing) {
   game_.HintUsedThisMove = true;
   ComputerMove(game_, 1, SearchPurpose::Hint);
   EXPECT_EQ(Messages(), QStringList{Text(u"InGameMessageHintNoVariants")});
-  EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect), ::testing::Contains(QStringLiteral("error")));
+  EXPECT_THAT(view_.FirstArgs(ViewCallName::PlaySoundEffect),
+              ::testing::Contains(QStringLiteral("error")));
   EXPECT_EQ(RackLetters(), "CAT____");
   EXPECT_FALSE(game_.ComputerMoveRunning);
   EXPECT_EQ(view_.Control(names::Screen).cursor, ControlCursor::Default);

@@ -385,16 +385,16 @@ TEST_F(Clocks, TheExitQuestionStopsTheMoveClockAndHidesTheBoardUntilItIsAnswered
 
   std::vector<QStringList> seen;
   for (const ViewCall& call : view_.Calls()) {
-    if (call.name == ViewCallName::SetBoardTilesVisible || call.name == ViewCallName::AskInGameQuestion ||
+    if (call.name == ViewCallName::SetBoardTilesVisible ||
+        call.name == ViewCallName::AskInGameQuestion ||
         (call.name == ViewCallName::SetTimerRunning && call.args.value(0) == "move")) {
-      seen.push_back(call.name == ViewCallName::AskInGameQuestion ? QStringList{QStringLiteral("question")} : call.args);
+      seen.push_back(call.name == ViewCallName::AskInGameQuestion
+                         ? QStringList{QStringLiteral("question")}
+                         : call.args);
     }
   }
-  const std::vector<QStringList> expected{{"move", "no"},
-                                          {"3", "no"},
-                                          {"question"},
-                                          {"3", "yes"},
-                                          {"move", "yes"}};
+  const std::vector<QStringList> expected{
+      {"move", "no"}, {"3", "no"}, {"question"}, {"3", "yes"}, {"move", "yes"}};
   EXPECT_EQ(seen, expected);
   EXPECT_TRUE(MoveTimer());
   EXPECT_EQ(ClockText(player), "02 .55");

@@ -58,7 +58,7 @@ TEST_F(GameEnd, TheGameOverWindowNamesTheWinnerOrShowsTheFirstTwoScores) {
   Scores({75, 75});
   EndGame(game_);
   EXPECT_EQ(GameOverWindow(), (QStringList{"0", game_.InterfaceText(u"InGameMessageNoWinner") +
-                                                     QStringLiteral("\n75 - 75")}));
+                                                    QStringLiteral("\n75 - 75")}));
   view_.ClearCalls();
   Scores({60, 60, 60});
   game_.GameOverShown = false;

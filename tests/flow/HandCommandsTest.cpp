@@ -15,7 +15,6 @@ namespace {
 
 class HandCommandsTest : public FlowGameFixture {
  protected:
-
   HandCommandsTest() {
     Start("");
     player_ = OnTurn();

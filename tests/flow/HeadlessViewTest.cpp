@@ -16,7 +16,8 @@ TEST(HeadlessView, QuestionsAreAnsweredFromTheScriptThenByTheDefault) {
   const auto asked = view.CallsNamed(ViewCallName::AskInGameQuestion);
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_EQ(asked[0].args, (QStringList{"Exchange again?", "no", "120,80"}));
-  EXPECT_EQ(view.CallsNamed(ViewCallName::AskConfirmation)[0].args, (QStringList{"Full screen?", "yes"}));
+  EXPECT_EQ(view.CallsNamed(ViewCallName::AskConfirmation)[0].args,
+            (QStringList{"Full screen?", "yes"}));
 }
 
 TEST(HeadlessView, ControlsKeepTheirLastStateAndEveryCallIsRecordedInOrder) {

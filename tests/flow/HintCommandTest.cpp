@@ -281,7 +281,8 @@ TEST_F(HintCommandTest, TheGameTimeRunningOutDuringAHintEndsTheGameOnce) {
   view_.DuringWaits(nullptr);
   ASSERT_TRUE(over);
   EXPECT_EQ(view_.CallsNamed(ViewCallName::ShowGameOverWindow).size(), 1u);
-  EXPECT_EQ(view_.CallsNamed(ViewCallName::MoveScanMarkers).size(), static_cast<std::size_t>(kMiddle));
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::MoveScanMarkers).size(),
+            static_cast<std::size_t>(kMiddle));
   EXPECT_TRUE(game_.GameOver());
   EXPECT_TRUE(view_.Control(names::MenuGameNew).enabled);
 }

@@ -125,9 +125,11 @@ struct Table {
     }
     for (const TTile& tile : game.TileTable) {
       state.append(tile.Hint).append(std::to_string(tile.Owner));
-      state.append({tile.Star ? 's' : '-', tile.FaceUp ? 'u' : '-', tile.StarTakenBack ? 't' : '-'});
+      state.append(
+          {tile.Star ? 's' : '-', tile.FaceUp ? 'u' : '-', tile.StarTakenBack ? 't' : '-'});
       const bool bagged = tile.Spot.area == TileSpot::Area::Bag;
-      if (bagged && game.PlayField(tile.Spot.a, tile.Spot.b).BagLetter != tile.Letter()) state += '!';
+      if (bagged && game.PlayField(tile.Spot.a, tile.Spot.b).BagLetter != tile.Letter())
+        state += '!';
       if (!bagged) state.append(std::to_string(tile.Spot.a)).append(std::to_string(tile.Spot.b));
     }
     return state;
@@ -191,8 +193,9 @@ TEST(MoveLineReplay, APersonsMoveIsLaidOnTheUsedTilesAndTheRackIsTakenFromTheBag
 
   // an exchange: the rack goes back face down and the new one comes out of the bag
   const std::vector<int> given = {t.game.Racks[1][1].TileIndex, t.game.Racks[1][3].TileIndex};
-  ReplayMoveLine(t.game, "(1)Ann=SLOT:" + t.New('H') + t.Kept(1, 2) + t.New('I') + t.Kept(1, 4) +
-                             t.Kept(1, 5) + t.Kept(1, 6) + t.Kept(1, 7),
+  ReplayMoveLine(t.game,
+                 "(1)Ann=SLOT:" + t.New('H') + t.Kept(1, 2) + t.New('I') + t.Kept(1, 4) +
+                     t.Kept(1, 5) + t.Kept(1, 6) + t.Kept(1, 7),
                  true);
   EXPECT_EQ(t.RackLetters(1), "HXIFQRS");
   for (int tile : given) {
@@ -211,7 +214,8 @@ TEST(MoveLineReplay, AMoveSavedHalfwayLiesAgainAsItWasLeft) {
   const int letterA = t.game.Racks[1][4].TileIndex;
   ReplayMoveLine(t.game, "(1)Ann=WORDS:CAT(4)81008H,(USED:123),", true);
   ASSERT_EQ(t.game.PlayField(9, 8).TileIndex, star);
-  const std::string trade = "TAKESTAR:" + std::to_string(letterA) + '/' + std::to_string(star) + ',';
+  const std::string trade =
+      "TAKESTAR:" + std::to_string(letterA) + '/' + std::to_string(star) + ',';
   const std::string saved = "(1)Ann=" + trade + "MTIME:1/12,PLAYGROUND:3004/" +
                             std::to_string(letterA) + ",9008/" +
                             std::to_string(t.game.Racks[1][5].TileIndex) + ",HELPED:KA(12)309V,";

@@ -382,9 +382,8 @@ TEST_F(SavedGames, AComputerStoppedBeforeTakingLettersTakesThemAfterTheLoad) {
   EXPECT_NE(game_.CurrentPlayer, mover);
   const auto& lines = game_.MoveLog.Lines();
   const std::string own = "(" + std::to_string(mover) + ")";
-  const auto last = std::find_if(lines.rbegin(), lines.rend(), [&own](const std::string& line) {
-    return line.starts_with(own);
-  });
+  const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                 [&own](const std::string& line) { return line.starts_with(own); });
   ASSERT_NE(last, lines.rend());
   EXPECT_NE(last->find("WORDS:"), std::string::npos) << *last;
   EXPECT_NE(last->find("SLOT:"), std::string::npos) << *last;
@@ -410,7 +409,8 @@ TEST_F(SavedGames, WindowPlacesComeBackOnlyInTheScreenModeTheyWereSavedIn) {
   RunNewGame(game_);
   const PanelPlace pinned{{1500, 40}, false, 666};
   const PanelPlace folded{{1500, 400}, true, 0};
-  view_.SetWindowPlaces({1920, 1080, ScreenPoint{100, 60}, ScreenPoint{1700, 300}, {pinned, folded}});
+  view_.SetWindowPlaces(
+      {1920, 1080, ScreenPoint{100, 60}, ScreenPoint{1700, 300}, {pinned, folded}});
   ASSERT_TRUE(WriteSavedGame(game_, File(QStringLiteral("w.sav"))));
   const auto lines = UnpackSavedGame(File(QStringLiteral("w.sav")));
   ASSERT_TRUE(lines);
@@ -431,7 +431,8 @@ TEST_F(SavedGames, WindowPlacesComeBackOnlyInTheScreenModeTheyWereSavedIn) {
   // saved maximised, the main window keeps its place; loaded in full screen, nothing moves
   view_.SetWindowPlaces({1920, 1080, std::nullopt, ScreenPoint{0, 0}, {}});
   ASSERT_TRUE(WriteSavedGame(game_, File(QStringLiteral("max.sav"))));
-  EXPECT_FALSE(UnpackSavedGame(File(QStringLiteral("max.sav")))->join(u'\n').contains(u"MainFormXY"));
+  EXPECT_FALSE(
+      UnpackSavedGame(File(QStringLiteral("max.sav")))->join(u'\n').contains(u"MainFormXY"));
   view_.ClearCalls();
   game_.Settings.FullScreen = true;
   RestoreSavedGame(game_, *Read(File(QStringLiteral("w.sav"))));
@@ -440,7 +441,8 @@ TEST_F(SavedGames, WindowPlacesComeBackOnlyInTheScreenModeTheyWereSavedIn) {
 
 TEST_F(SavedGames, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsParticipantOne) {
   Seat(2, kHuman, 2, 8);
-  game_.Settings.Members = {{.Name = "Anna", .SaveNumber = 100}, {.Name = "Ivan", .SaveNumber = 101}};
+  game_.Settings.Members = {{.Name = "Anna", .SaveNumber = 100},
+                            {.Name = "Ivan", .SaveNumber = 101}};
   RunNewGame(game_);
   const TPlayer first = game_.Players[1];
   view_.ChooseSaveSlot(std::nullopt);

@@ -42,7 +42,8 @@ class StartUp : public ::testing::Test {
 TEST_F(StartUp, AFirstStartAsksForFullScreenOnceAndPlaysTheCommonDictionary) {
   view_.AnswerQuestions({false});
   EXPECT_FALSE(LoadStartUpData(game_, choice_, 1, 90));
-  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskConfirmation), QStringList{QString::fromUtf8("Во весь экран?")});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskConfirmation),
+            QStringList{QString::fromUtf8("Во весь экран?")});
   EXPECT_TRUE(game_.Settings.StartMaximized);
   EXPECT_FALSE(game_.Settings.FullScreen);
   EXPECT_EQ(game_.Players[1].Name, G("Игрок"));

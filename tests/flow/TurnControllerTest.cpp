@@ -196,7 +196,8 @@ TEST_F(Controller, AnEndRequestAsksUnlessSomeoneOfTheFirstFourHasThreeHundred) {
   game_.Players[5].Score = 400;  // the fifth does not count
   view_.AnswerQuestions({false});
   EndRequest(game_);
-  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion), QStringList{Text(u"InGameQuestionBreakGame")});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::AskInGameQuestion),
+            QStringList{Text(u"InGameQuestionBreakGame")});
   EXPECT_TRUE(game_.GameRunning);
 
   game_.Players[4].Score = 300;
@@ -248,7 +249,8 @@ TEST_F(Controller, OnlyParticipantOneSeesThePressedButtonsAndARefusedGoStopsTheG
   EXPECT_TRUE(view_.TimerRunning(GameTimer::Elapsed));
   view_.ClearCalls();
   GoCommand(game_);  // nothing laid
-  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage), QStringList{Text(u"InGameMessageGoNoWords")});
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage),
+            QStringList{Text(u"InGameMessageGoNoWords")});
   EXPECT_FALSE(view_.TimerRunning(GameTimer::Elapsed));
   EXPECT_EQ(ButtonPictures(), (QStringList{"Go!_1p", "Go!_1"}));
 

@@ -41,8 +41,9 @@ std::vector<RecordedWord> WordsOf(std::string_view line) {
     }
     const int position = std::stoi(std::string(rest.substr(close + 1)));
     const std::string_view direction = rest.substr(close + 1, comma - close - 1);
-    words.push_back({std::string(rest.substr(0, open)), std::stoi(std::string(rest.substr(open + 1))),
-                     position / 10000, position / 100 % 100, position % 100,
+    words.push_back({std::string(rest.substr(0, open)),
+                     std::stoi(std::string(rest.substr(open + 1))), position / 10000,
+                     position / 100 % 100, position % 100,
                      direction.find('H') != std::string_view::npos});
     rest.remove_prefix(comma + 1);
   }
@@ -153,8 +154,7 @@ TEST_F(WholeGame, EightComputersAtEveryIntellectKeepTilesScoresAndRecordInStep) 
 }
 
 TEST_F(WholeGame, TheSameSeedPlaysTheSameGame) {
-  for (const auto& [players, intellect, seed] :
-       {std::tuple{2, 2, 1u}, std::tuple{4, 3, 7u}}) {
+  for (const auto& [players, intellect, seed] : {std::tuple{2, 2, 1u}, std::tuple{4, 3, 7u}}) {
     SCOPED_TRACE(seed);
     Prepare(players, intellect, seed);
     QString record;

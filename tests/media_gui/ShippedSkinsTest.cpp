@@ -21,7 +21,9 @@
 namespace quorim {
 namespace {
 
-DataDir Shipped() { return DataDir(QStringLiteral(QUORIM_SHIPPED_DATA)); }
+DataDir Shipped() {
+  return DataDir(QStringLiteral(QUORIM_SHIPPED_DATA));
+}
 
 // A GIF movie cannot jump back; the frames are read in turn from the start, as the movie plays.
 QImage Frame(QMovie& movie, int frame) {
@@ -72,8 +74,10 @@ TEST(NightSkin, ItsTextsStandOutFromTheirBackgrounds) {
     const int backgroundColor = colors.TableColor(background).value_or(-1);
     ASSERT_GE(textColor, 0);
     ASSERT_GE(backgroundColor, 0);
-    EXPECT_GT(ColorFromWindows(textColor).lightness() - ColorFromWindows(backgroundColor).lightness(), 90)
-        << QString::fromUtf16(text).toStdString() << " on " << QString::fromUtf16(background).toStdString();
+    EXPECT_GT(
+        ColorFromWindows(textColor).lightness() - ColorFromWindows(backgroundColor).lightness(), 90)
+        << QString::fromUtf16(text).toStdString() << " on "
+        << QString::fromUtf16(background).toStdString();
   }
 }
 
@@ -87,12 +91,16 @@ int PictureLightness(QStringView name, QPoint at) {
 TEST(NightSkin, LettersReadOnItsTilesAndScoresOnItsPlates) {
   const SkinColors colors = SkinColors::Load(Shipped(), u"night");
   const int tile = PictureLightness(u"cap", {13, 13});
-  for (const char16_t* key : {u"InGameNewLetters", u"InGameUsedLetters", u"InGamePlayerColor1", u"InGamePlayerColor2"})
+  for (const char16_t* key :
+       {u"InGameNewLetters", u"InGameUsedLetters", u"InGamePlayerColor1", u"InGamePlayerColor2"})
     EXPECT_GT(std::abs(ColorFromWindows(*colors.Color(key)).lightness() - tile), 90)
         << QString::fromUtf16(key).toStdString();
   // The score label stands centred 7 px below the plate's top.
-  for (const auto& [plate, key] : {std::pair{u"ScrG1", u"InGamePlayerColor1"}, std::pair{u"ScrM1", u"InGamePlayerColor2"}})
-    EXPECT_GT(std::abs(ColorFromWindows(*colors.Color(key)).lightness() - PictureLightness(plate, {55, 17})), 90)
+  for (const auto& [plate, key] :
+       {std::pair{u"ScrG1", u"InGamePlayerColor1"}, std::pair{u"ScrM1", u"InGamePlayerColor2"}})
+    EXPECT_GT(std::abs(ColorFromWindows(*colors.Color(key)).lightness() -
+                       PictureLightness(plate, {55, 17})),
+              90)
         << QString::fromUtf16(plate).toStdString();
 }
 
@@ -109,7 +117,8 @@ TEST(NightSkin, ItsTablesAreEightBitTextWithoutAByteOrderMark) {
 TEST(NightSkin, ItsFontTableNamesAFaceForEveryRole) {
   SkinFonts fonts;
   ASSERT_TRUE(fonts.ApplyFontTable(Shipped(), u"night"));
-  for (FontRole role : {FontRole::kMessage, FontRole::kPlayer, FontRole::kDigital, FontRole::kSplashes})
+  for (FontRole role :
+       {FontRole::kMessage, FontRole::kPlayer, FontRole::kDigital, FontRole::kSplashes})
     EXPECT_FALSE(fonts.Face(role).isEmpty()) << FontRoleKey(role).toStdString();
   // Not one face for everything: messages and names differ.
   EXPECT_NE(fonts.Face(FontRole::kMessage), fonts.Face(FontRole::kPlayer));
@@ -121,10 +130,11 @@ TEST(NightSkin, EveryFaceItNamesIsAShippedFont) {
   SkinFonts fonts;
   ASSERT_TRUE(fonts.ApplyFontTable(Shipped(), u"night"));
   const QStringList faces(shipped.Faces().begin(), shipped.Faces().end());
-  for (FontRole role : {FontRole::kMessage, FontRole::kPlayer, FontRole::kDigital, FontRole::kSplashes}) {
+  for (FontRole role :
+       {FontRole::kMessage, FontRole::kPlayer, FontRole::kDigital, FontRole::kSplashes}) {
     EXPECT_TRUE(faces.contains(fonts.Face(role)))
-        << FontRoleKey(role).toStdString() << "=" << fonts.Face(role).toStdString() << " is none of "
-        << faces.join(", ").toStdString();
+        << FontRoleKey(role).toStdString() << "=" << fonts.Face(role).toStdString()
+        << " is none of " << faces.join(", ").toStdString();
   }
 }
 
@@ -145,7 +155,8 @@ TEST(NightSkin, ThePicturesItHasAreItsOwnAtTheirWindowsSizes) {
     ASSERT_NE(format, kNoPicture) << text.toStdString();
     EXPECT_EQ(picture.size(), size) << text.toStdString();
     const QImage own(Shipped().Resolve(QStringLiteral("GRAFIX\\night\\") + text + u'.' + format));
-    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), own.convertToFormat(QImage::Format_RGB32))
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32),
+              own.convertToFormat(QImage::Format_RGB32))
         << text.toStdString();
   }
 }
@@ -154,7 +165,8 @@ TEST(NightSkin, ThePicturesItLacksComeFromTheClassicSkin) {
   const SkinPictures night(Shipped(), "night");
   const SkinPictures classic(Shipped(), "classic");
   const QDir nightFolder(Shipped().Resolve(u"GRAFIX\\night"));
-  for (const char16_t* name : {u"menubutt", u"Go!_1", u"timet1", u"slot7ch1", u"border", u"ErrorWin", u"gameover"}) {
+  for (const char16_t* name :
+       {u"menubutt", u"Go!_1", u"timet1", u"slot7ch1", u"border", u"ErrorWin", u"gameover"}) {
     EXPECT_TRUE(nightFolder.entryList({QString::fromUtf16(name) + ".*"}, QDir::Files).isEmpty());
     QImage fromClassic;
     ASSERT_NE(classic.LoadSkinPicture(fromClassic, name), kNoPicture)
@@ -170,7 +182,8 @@ TEST(NightSkin, HasNoAnimationsOfItsOwnSoTheClassicOnesPlay) {
   for (const char16_t* name : {u"V_Button", u"explosio", u"slslot2"}) {
     QMovie movie;
     ASSERT_TRUE(night.LoadSkinAnimation(movie, name)) << QString::fromUtf16(name).toStdString();
-    EXPECT_TRUE(movie.fileName().contains("/classic/", Qt::CaseInsensitive)) << movie.fileName().toStdString();
+    EXPECT_TRUE(movie.fileName().contains("/classic/", Qt::CaseInsensitive))
+        << movie.fileName().toStdString();
     EXPECT_TRUE(movie.isValid());
   }
 }
@@ -201,8 +214,8 @@ TEST(ClassicAnimations, OneShotAnimationsPlayOnceAndButtonsLoopForever) {
     EXPECT_GT(movie.frameCount(), 1) << QString::fromUtf16(name).toStdString();
     EXPECT_EQ(movie.loopCount(), 0) << QString::fromUtf16(name).toStdString();
   }
-  for (const char16_t* name : {u"E_Button", u"V_Button", u"X_Button", u"S_Button", u"s_button", u"Z_button",
-                               u"G_Button", u"x_button", u"Arrow_right", u"gowave"}) {
+  for (const char16_t* name : {u"E_Button", u"V_Button", u"X_Button", u"S_Button", u"s_button",
+                               u"Z_button", u"G_Button", u"x_button", u"Arrow_right", u"gowave"}) {
     QMovie movie;
     ASSERT_TRUE(classic.LoadSkinAnimation(movie, name));
     EXPECT_GT(movie.frameCount(), 1) << QString::fromUtf16(name).toStdString();
@@ -246,9 +259,11 @@ QStringList AvatarFiles() {
   QStringList files;
   const QString root = Shipped().Resolve(u"GRAFIX\\PLAYERS");
   QStringList folders{root};
-  for (const QString& sub : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) folders << root + '/' + sub;
+  for (const QString& sub : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    folders << root + '/' + sub;
   for (const QString& folder : folders)
-    for (const QFileInfo& file : QDir(folder).entryInfoList({"*.bmp", "*.jpg", "*.png", "*.gif"}, QDir::Files))
+    for (const QFileInfo& file :
+         QDir(folder).entryInfoList({"*.bmp", "*.jpg", "*.png", "*.gif"}, QDir::Files))
       files << file.fileName();
   return files;
 }

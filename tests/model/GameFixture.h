@@ -37,7 +37,8 @@ class GameFixture : public ::testing::Test {
   }
 
   // A new game on the given template with participants of the given kinds.
-  void SetUpGame(const QString& templateName, std::vector<std::uint8_t> kinds = {kHuman, kComputer}) {
+  void SetUpGame(const QString& templateName,
+                 std::vector<std::uint8_t> kinds = {kHuman, kComputer}) {
     game_.SetPlayerCount(static_cast<int>(kinds.size()));
     for (std::size_t i = 0; i < kinds.size(); ++i) {
       std::string name = "P";
@@ -53,7 +54,8 @@ class GameFixture : public ::testing::Test {
   int BagLetters(char letter) const {
     int count = 0;
     for (int y = 1; y <= game_.PlayField.DimY(); ++y) {
-      for (int x = 1; x <= game_.PlayField.DimX(); ++x) count += game_.PlayField(x, y).BagLetter == letter;
+      for (int x = 1; x <= game_.PlayField.DimX(); ++x)
+        count += game_.PlayField(x, y).BagLetter == letter;
     }
     return count;
   }

@@ -26,7 +26,8 @@ TEST(MoveRecordText, NamesAndWordsMustNotHoldTheRecordsDelimiters) {
   EXPECT_TRUE(FitsMoveRecord("Anna"));
   EXPECT_TRUE(FitsMoveRecord("\xC8\xE2\xE0\xED"));  // cp1251 bytes are letters, not delimiters
   EXPECT_TRUE(FitsMoveRecord(""));
-  for (const char* bad : {"An=na", "A,", "/x", "(1", "x)"}) EXPECT_FALSE(FitsMoveRecord(bad)) << bad;
+  for (const char* bad : {"An=na", "A,", "/x", "(1", "x)"})
+    EXPECT_FALSE(FitsMoveRecord(bad)) << bad;
 }
 
 TEST(MoveLineFormat, APersonsMoveGivesClockWordsUsedSlotsAndRack) {
@@ -96,7 +97,8 @@ TEST(MoveLineFormat, AMidMoveSaveKeepsOnlyTheHeaderAndTheStarsTakenBack) {
 }
 
 TEST(MoveLineFormat, ARackWithAGapIsKeptWithoutItsSlotToken) {
-  const TMoveLine line = Parsed("(2)Ivan=WORDS:AT(2)10101H,SLOT:E/17, /-1,O/44,H/9,M/66,I/70,G/95,");
+  const TMoveLine line =
+      Parsed("(2)Ivan=WORDS:AT(2)10101H,SLOT:E/17, /-1,O/44,H/9,M/66,I/70,G/95,");
   EXPECT_EQ(line.Rack[2].Letter, ' ');
   EXPECT_EQ(line.Rack[2].TileIndex, -1);
   EXPECT_EQ(KeptMoveLine(line, false), "(2)Ivan=WORDS:AT(2)10101H,");
@@ -122,8 +124,8 @@ TEST(MoveLineFormat, KeywordsIgnoreCaseButWordsAndNamesAreKeptByteForByte) {
 }
 
 TEST(MoveLineFormat, LinesWithoutAParticipantAreNotMoveLines) {
-  for (const char* text : {"", "[Selections]", "(1)Anna", "Anna=WORDS:", "(9)X=", "(0)X=", "(=",
-                           "(A)X=SLOT:A/1,"})
+  for (const char* text :
+       {"", "[Selections]", "(1)Anna", "Anna=WORDS:", "(9)X=", "(0)X=", "(=", "(A)X=SLOT:A/1,"})
     EXPECT_FALSE(ParseMoveLine(text).has_value()) << text;
   EXPECT_EQ(Parsed("(3=").Participant, 3);
 }

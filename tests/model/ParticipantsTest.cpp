@@ -48,7 +48,7 @@ TEST_F(Participants, AScoreGrowsByTheFullPointsAndAWordKeepsThemModulo256) {
   const auto counts = view_.CallsNamed(ViewCallName::CountScore);
   ASSERT_EQ(counts.size(), 1u);
   EXPECT_EQ(counts[0].args, (QStringList{"1", "0", "300", "0"}));  // no score limit
-  AddScore(game_, 9, 5);  // no such participant
+  AddScore(game_, 9, 5);                                           // no such participant
   EXPECT_EQ(view_.CallsNamed(ViewCallName::CountScore).size(), 1u);
 }
 

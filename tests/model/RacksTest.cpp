@@ -12,7 +12,8 @@ constexpr char kStar = 'C';  // after the letters A and B
 class Racks : public test::GameFixture {
  protected:
   // A game of two on a 6 x 5 field; the turn line of participant 1 is open.
-  void StartSmallGame(const std::vector<int>& quantities, std::vector<std::uint8_t> kinds = {kHuman, kComputer}) {
+  void StartSmallGame(const std::vector<int>& quantities,
+                      std::vector<std::uint8_t> kinds = {kHuman, kComputer}) {
     UseAlphabet("AB", quantities);
     WriteTemplate("small.map", {"Small", "111111", "111111", "116111", "111111", "111111"});
     SetUpGame("small.map", kinds);
@@ -277,7 +278,10 @@ TEST_F(Racks, AStarOnTheBoardIsTakenBackForTheLetterItStandsFor) {
   // A star laid by participant 2 on cell (3, 3), standing for A.
   const int starTile = TakeOutOfBag(1, 5);
   TTile& star = game_.TileTable[starTile];
-  star = {.Hint = "A2C", .Owner = kOwnerCommitted, .Star = true, .FaceUp = true,
+  star = {.Hint = "A2C",
+          .Owner = kOwnerCommitted,
+          .Star = true,
+          .FaceUp = true,
           .Spot = TileSpot::Board(3, 3)};
   game_.PlayField(3, 3).Letter = 'A';
   game_.PlayField(3, 3).TileIndex = static_cast<std::int16_t>(starTile);

@@ -21,7 +21,8 @@ TEST(ShippedTemplates, EachBuildsAndFillsItsBag) {
     view.ClearCalls();
     BuildPlayField(game, entry.fileName);
     EXPECT_TRUE(view.CallsNamed(ViewCallName::ShowInGameMessage).empty());
-    const QString dimensions = QStringLiteral(" (%1x%2)").arg(game.PlayField.DimX()).arg(game.PlayField.DimY());
+    const QString dimensions =
+        QStringLiteral(" (%1x%2)").arg(game.PlayField.DimX()).arg(game.PlayField.DimY());
     EXPECT_TRUE(entry.displayText.endsWith(dimensions)) << entry.displayText.toStdString();
     EXPECT_NE(LayoutString(game.PlayField).find('6'), std::string::npos);
     FillBag(game);

@@ -4,11 +4,11 @@
 #include "DemoCommand.h"
 
 #include "VirtOpp/ComputerMove.h"
-#include "flow/SaveLoadCommands.h"
-#include "flow/SavedGames.h"
 #include "dictionary/Explanations.h"
 #include "dictionary/WorkingWordList.h"
 #include "flow/HeadlessView.h"
+#include "flow/SaveLoadCommands.h"
+#include "flow/SavedGames.h"
 #include "media/CodePages.h"
 #include "media/DataDir.h"
 #include "media/InterfaceStrings.h"
@@ -227,8 +227,7 @@ bool BenchDemoGames(QTextStream& out, QTextStream& err, const LanguageOverrides&
   }
   out << "bench: demo games=" << kGames << " moves=" << moves
       << " games_per_s=" << QString::number(kGames * 1000.0 / milliseconds, 'f', 1)
-      << " ms_per_move=" << QString::number(milliseconds / std::max(moves, 1), 'f', 3)
-      << Qt::endl;
+      << " ms_per_move=" << QString::number(milliseconds / std::max(moves, 1), 'f', 3) << Qt::endl;
   return true;
 }
 
@@ -265,7 +264,8 @@ bool BenchSavedGames(QTextStream& out, QTextStream& err, const LanguageOverrides
   }
   const double loadMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kRounds;
   timer.start();
-  for (int i = 0; i < kRounds; ++i) WriteSavedGame(game, scratch.filePath(QStringLiteral("again.sav")));
+  for (int i = 0; i < kRounds; ++i)
+    WriteSavedGame(game, scratch.filePath(QStringLiteral("again.sav")));
   const double saveMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kRounds;
   out << "bench: saved game lines=" << game.MoveLog.Lines().size()
       << " save_ms=" << QString::number(saveMs, 'f', 2)

@@ -17,16 +17,16 @@ struct DemoOptions {
   int intellect = 2;
   std::uint32_t seed = 1;
   QString layout = QStringLiteral("classic.map");  // a file of MAPS, or "random"
-  QString limits;                                   // as the options window writes them
-  QString lang;                                     // the dictionary; empty: the settings'
-  int turns = 0;                                    // moves before the game is stopped; 0: all
-  QString save;  // a file the game is saved into where it stops
+  QString limits;                                  // as the options window writes them
+  QString lang;                                    // the dictionary; empty: the settings'
+  int turns = 0;                                   // moves before the game is stopped; 0: all
+  QString save;                                    // a file the game is saved into where it stops
 };
 
 // What a demonstration game came to.
 struct DemoResult {
   bool played = false;
-  int moves = 0;  // computer turns in which a participant moved or exchanged
+  int moves = 0;            // computer turns in which a participant moved or exchanged
   double milliseconds = 0;  // the game itself, without the start of the session
 };
 

@@ -84,10 +84,10 @@ class OptionValues {
       field = static_cast<Field>(n);
     } else {
       NoteRefusal(QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\"")
-                 .arg(name)
-                 .arg(low)
-                 .arg(high)
-                 .arg(value));
+                      .arg(name)
+                      .arg(low)
+                      .arg(high)
+                      .arg(value));
     }
   }
 
