@@ -1,0 +1,59 @@
+#include "ui/Skin.h"
+
+#include <QMovie>
+
+namespace quorim {
+
+QColor WindowsColor(int color) {
+  return ColorFromWindows(color);
+}
+
+Skin::Skin(const DataDir& data, const QString& skin) : pictures_(data, skin) {
+  LoadTables();
+}
+
+void Skin::Change(const QString& skin) {
+  pictures_.SetSkin(skin);
+  cache_.clear();
+  LoadTables();
+}
+
+void Skin::LoadTables() {
+  colors_ = SkinColors::Load(pictures_.Data(), pictures_.Skin());
+  fonts_ = baseFonts_;
+  fonts_.ApplyFontTable(pictures_.Data(), pictures_.Skin());
+}
+
+void Skin::SetBaseFonts(const SkinFonts& fonts) {
+  baseFonts_ = fonts;
+  LoadTables();
+}
+
+const QImage& Skin::Picture(const QString& name) const {
+  const QString key = name.toLower();
+  auto found = cache_.find(key);
+  if (found == cache_.end()) {
+    QImage picture;
+    pictures_.LoadSkinPicture(picture, name);
+    found = cache_.insert(key, picture);
+  }
+  return *found;
+}
+
+QImage Skin::ClassicPicture(const QString& fileName) const {
+  QImage picture;
+  pictures_.LoadClassicPicture(picture, fileName);
+  return picture;
+}
+
+std::unique_ptr<QMovie> Skin::Animation(const QString& name) const {
+  auto movie = std::make_unique<QMovie>();
+  if (!pictures_.LoadSkinAnimation(*movie, name)) return nullptr;
+  return movie;
+}
+
+QColor Skin::Color(const QString& key, int fallback) const {
+  return WindowsColor(colors_.Color(key, fallback));
+}
+
+}  // namespace quorim
