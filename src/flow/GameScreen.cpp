@@ -2,6 +2,7 @@
 
 #include "flow/SavedGames.h"
 #include "media/CodePages.h"
+#include "media/Locales.h"
 #include "model/ControlNames.h"
 
 #include <initializer_list>
@@ -56,6 +57,14 @@ void ShowTitleScreen(Game& game, bool visible) {
         names::ScreenButtonTitleNewGame, names::ScreenButtonTitleLoadGame,
         names::ScreenButtonTitleExit, names::ScreenButtonTitleLastPlayer}) {
     view.SetControlVisible(name, visible);
+  }
+  if (visible) {
+    const Settings& settings = game.Settings;
+    view.SetControlCaption(
+        names::ScreenButtonTitleLastPlayer,
+        game.InterfaceText(u"TitleCaptionCurrentPlayer") + u' ' + PlayerName(game, 1) + u'\n' +
+            game.InterfaceText(u"TitleCaptionCurrentDictLanguage") + u' ' +
+            LanguageDisplayName(game.Locales, settings.DictionaryLang, settings.InterfaceLang));
   }
   // Continue is offered only for a last game that can be read.
   const auto lastGame = visible ? SlotSummary(game, kLastGameSlot) : std::nullopt;

@@ -17,7 +17,7 @@ void SetSaveLoadButtonsCursor(Game& game, ControlCursor cursor);
 void SetGameMenusEnabled(Game& game, bool enabled);
 void SetScreenCursor(Game& game, ControlCursor cursor);
 bool ScreenBusy(const Game& game);
-// The title screen's background and buttons.
+// The title screen's background and buttons, with the current player and dictionary language.
 void ShowTitleScreen(Game& game, bool visible);
 // A status text in the status line (tag 666 makes it flash as a status); empty clears it.
 void ShowStatus(Game& game, const QString& text, int color);

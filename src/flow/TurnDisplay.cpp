@@ -13,9 +13,9 @@ namespace quorim {
 
 namespace {
 
-// An animated avatar ("A…") plays while its participant is on turn.
+// An animated avatar ("Im…A") plays while its participant is on turn.
 bool AnimatedAvatar(const Game& game, int player) {
-  return game.IsPlayer(player) && game.Players[player].Avatar.starts_with('A');
+  return game.IsPlayer(player) && game.Players[player].Avatar.ends_with('A');
 }
 
 void DimPanel(Game& game, int player) {

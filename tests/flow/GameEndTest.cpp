@@ -82,6 +82,10 @@ TEST_F(GameEnd, OnlyTheFirstCallEndsTheGameAndEveryCallReturnsToTheTitleScreen) 
   EXPECT_TRUE(game_.TileTable.empty());
   EXPECT_EQ(game_.PlayField.DimX(), 15);  // laid out again for the title screen
   EXPECT_TRUE(view_.Control(names::ScreenButtonTitleNewGame).visible);
+  // who plays and in which dictionary language, on two lines
+  EXPECT_TRUE(view_.Control(names::ScreenButtonTitleLastPlayer)
+                  .caption.startsWith(game_.InterfaceText(u"TitleCaptionCurrentPlayer") + " Ann\n" +
+                                      game_.InterfaceText(u"TitleCaptionCurrentDictLanguage")));
   EXPECT_FALSE(view_.Control(names::InGameButtongGo).visible);
   EXPECT_FALSE(view_.Control(names::MenuGameSave).enabled);
   EXPECT_TRUE(view_.Control(names::MenuGameDemo).enabled);

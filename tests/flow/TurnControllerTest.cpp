@@ -105,6 +105,20 @@ TEST_F(Controller, TheDealGoesOnceRoundTheTableBeforeTheFirstParticipantMoves) {
   EXPECT_EQ(game_.BagCount, 225 - 21);
 }
 
+TEST_F(Controller, AnAnimatedAvatarPlaysWhileItsParticipantIsOnTurn) {
+  Seat({kHuman, kHuman});
+  game_.Players[1].Avatar = "Im2A";  // the chooser names animations with a final "A"
+  game_.Settings.AnimActiveAvatarOnly = true;
+  StartWithParticipantOneFirst();
+  EXPECT_TRUE(view_.Control(names::PlIm(1)).animated);
+  Lay(1, 8, 8);
+  ReturnLaidLetters(game_);
+  ToggleExchangeMark(game_, 1);
+  ExchangeCommand(game_);
+  ASSERT_EQ(game_.CurrentPlayer, 2);
+  EXPECT_FALSE(view_.Control(names::PlIm(1)).animated);
+}
+
 TEST_F(Controller, WithManualDrawingEveryPersonClicksHisOwnSevenLetters) {
   Seat({kHuman, kHuman});
   game_.Settings.LettersAutoSelect = false;

@@ -1,0 +1,151 @@
+#pragma once
+// The main window: the menu, the start menu between games, the timers, and the view the engine
+// shows its game on. Its start-up loads the whole program and its closing is the program's exit.
+// Companion files: MainMenus.cpp (the menu), MainView.cpp (what the engine asks of the screen).
+
+#include "media/LanguageChoice.h"
+#include "media/MusicPlayer.h"
+#include "media/SkinFonts.h"
+#include "media/SoundEffects.h"
+#include "media/SoundLibrary.h"
+#include "model/Game.h"
+#include "ui/ControlRegistry.h"
+#include "ui/Skin.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QEventLoop;
+class QMenu;
+
+namespace quorim {
+
+class TAbout;
+class TBonusInfo;
+class TErrorWindow;
+class TShadowWindow;
+class TSplashScreen;
+
+class TMainScreen : public QMainWindow, public GameView {
+ public:
+  explicit TMainScreen(DataDir data);
+  ~TMainScreen() override;
+
+  // The start-up proper, reporting to the splash screen. False when the program cannot start (no
+  // language, an unreadable alphabet); the reason has been shown.
+  bool StartUp(TSplashScreen& splash);
+
+  Game& GameState() { return game_; }
+  const Skin& SkinInUse() const { return *skin_; }
+  TErrorWindow& MessageWindow() { return *messageWindow_; }
+
+  // The start menu, laid out for the client area's size and for whether the last game can be
+  // continued.
+  void ShowStartMenu();
+
+  // GameView
+  void Pause(int milliseconds) override;
+  void InterruptWaits() override;
+  void WaitForTileFlight() override;
+  void KeepScreenAlive() override;
+  void WaitForClickOrKey() override;
+  void PlaySoundEffect(const QString& sample) override;
+  void ShowInGameMessage(const QString& text, ScreenPoint at) override;
+  bool AskInGameQuestion(const QString& text, ScreenPoint at) override;
+  bool AskConfirmation(const QString& text) override;
+  void ShowMessageBox(const QString& text) override;
+  void OpenUserDictionaryOptions(UserListField field, const QString& word) override;
+  bool ShowNewGameWindow() override;
+  void ShowGameOverWindow(const GameOverText& result) override;
+  void ShowHallOfFame(int highlightedEntry) override;
+  bool MessageWindowOpen() const override;
+  void CloseModalWindows() override;
+  std::optional<int> ShowSaveGameWindow(SaveWindowMode mode,
+                                        const std::function<void(int)>& saveInto) override;
+  bool Minimized() const override;
+  void Minimize() override;
+  void CloseMainWindow() override;
+  void SetTimerRunning(GameTimer timer, bool running) override;
+  void BackgroundMusic(MusicCue cue) override;
+  void BuildGameScreen() override;
+  void ReleaseGameScreen() override;
+  void ShowPanelOnTurn(int previous, int current, bool arrange) override;
+  WindowPlaces CurrentWindowPlaces() const override;
+  void RestoreWindowPlaces(const WindowPlaces& places) override;
+  void SetBoardTilesVisible(const std::vector<int>& tiles, bool visible) override;
+  void DrawPlayField() override;
+  void PlaceTiles() override;
+  void ShowTile(int tile) override;
+  void FlyTile(int tile, const TileSpot& from, const TileSpot& to) override;
+  void ShowExplosion(const std::vector<int>& tiles) override;
+  void ClearSelectionFrames() override;
+  void CountScore(int player, int from, int to, int scoreLimit) override;
+  ScreenRect BoardPicture() const override;
+  std::optional<char> AskStarLetter(ScreenPoint at, int x, int y) override;
+  void ShowFloatingMessage(const FloatingText& text) override;
+  void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) override;
+  void AddSelectionFrame(const TSelectionFrame& frame) override;
+  void MoveScanMarkers(std::uint8_t direction, int line) override;
+  void ShowPreviewLabels(const std::vector<PreviewLabel>& labels, int changes,
+                         int milliseconds) override;
+  int SkinColor(const QString& key, int fallback) const override;
+
+ protected:
+  void ShowControl(const QString& name, ControlAspect aspect, const ControlState& state) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // MainMenus.cpp
+  void BuildMenus();
+  void BuildLoadMenu();
+  QAction* AddItem(QMenu& menu, const QString& name, const QKeySequence& shortcut,
+                   const std::function<void()>& command);
+  void OpenHelpPage(const QString& page);
+  void OpenGameSite();
+
+  void BuildStartMenu();
+  void BuildTimers();
+  void ApplyFonts();
+  void UpdateWindowTitle();
+  bool LastGameCanContinue(QString& description) const;
+  // Runs a command of the engine unless another one is waiting on the screen.
+  void Command(const std::function<void()>& command);
+  void ShowMessageWindow(int mode, const QString& text, ScreenPoint at);
+  // The start-up's fatal messages, in a real message box, before the program ends.
+  void ShowFatalMessages(const QStringList& messages);
+
+  Game game_;
+  std::unique_ptr<Skin> skin_;
+  ControlRegistry registry_{*skin_};
+  std::unique_ptr<PrivateFonts> fonts_;
+  std::unique_ptr<SoundLibrary> sound_;
+  std::unique_ptr<SoundEffects> effects_;
+  std::unique_ptr<MusicPlayer> music_;
+  LanguageChoice languages_;
+
+  std::unique_ptr<TShadowWindow> shadow_;
+  std::unique_ptr<TErrorWindow> messageWindow_;
+  std::unique_ptr<TAbout> about_;
+  std::unique_ptr<TBonusInfo> bonusInfo_;
+
+  QWidget* client_ = nullptr;
+  QLabel* menuBgr_ = nullptr;
+  std::array<QLabel*, 4> menuButtons_{};  // MenuButton1, 2, 3, 6
+  std::array<QLabel*, 4> menuCaptions_{};
+  QLabel* lastPlayer_ = nullptr;
+  QMenu* loadMenu_ = nullptr;
+
+  std::array<QTimer, 4> timers_;  // by GameTimer
+  std::vector<QEventLoop*> waits_;
+  bool closing_ = false;
+};
+
+}  // namespace quorim
