@@ -25,8 +25,6 @@ class QMenu;
 
 namespace quorim {
 
-class TAbout;
-class TBonusInfo;
 class TErrorWindow;
 class TShadowWindow;
 class TSplashScreen;
@@ -101,6 +99,7 @@ class TMainScreen : public QMainWindow, public GameView {
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // MainMenus.cpp
@@ -110,6 +109,7 @@ class TMainScreen : public QMainWindow, public GameView {
                    const std::function<void()>& command);
   void OpenHelpPage(const QString& page);
   void OpenGameSite();
+  void ShowAbout();
 
   void BuildStartMenu();
   void BuildTimers();
@@ -133,8 +133,6 @@ class TMainScreen : public QMainWindow, public GameView {
 
   std::unique_ptr<TShadowWindow> shadow_;
   std::unique_ptr<TErrorWindow> messageWindow_;
-  std::unique_ptr<TAbout> about_;
-  std::unique_ptr<TBonusInfo> bonusInfo_;
 
   QWidget* client_ = nullptr;
   QLabel* menuBgr_ = nullptr;
@@ -145,6 +143,7 @@ class TMainScreen : public QMainWindow, public GameView {
 
   std::array<QTimer, 4> timers_;  // by GameTimer
   std::vector<QEventLoop*> waits_;
+  QEventLoop* waitingForInput_ = nullptr;
   bool closing_ = false;
 };
 

@@ -1,0 +1,323 @@
+#include "ui/Main.h"
+
+#include "flow/Clocks.h"
+#include "flow/GameScreen.h"
+#include "flow/SaveLoadCommands.h"
+#include "flow/SavedGames.h"
+#include "flow/StartUp.h"
+#include "flow/TurnCommands.h"
+#include "flow/TurnController.h"
+#include "flow/TurnDisplay.h"
+#include "media/CodePages.h"
+#include "media/Locales.h"
+#include "model/ControlNames.h"
+#include "ui/ClickLabel.h"
+#include "ui/Errormes.h"
+#include "ui/Splash.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+
+namespace quorim {
+
+namespace {
+
+constexpr int kClientWidth = 841;
+constexpr int kClientHeight = 604;
+constexpr int kBackgroundColor = 8404992;
+constexpr char16_t kVersion[] = u" 1.6.1 beta";
+
+// The client area paints the skin's background picture.
+class ClientArea : public QWidget {
+ public:
+  ClientArea(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(skin) {
+    setObjectName(QStringLiteral("ClientArea"));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), WindowsColor(kBackgroundColor));
+    const QImage& background = skin_.Picture(QStringLiteral("background"));
+    if (background.isNull()) return;
+    // unscaled from the top-left corner, stretched only when the picture is too small
+    if (background.width() < width() || background.height() < height()) {
+      painter.drawImage(rect(), background);
+    } else {
+      painter.drawImage(0, 0, background);
+    }
+  }
+
+ private:
+  const Skin& skin_;
+};
+
+}  // namespace
+
+TMainScreen::TMainScreen(DataDir data)
+    : game_(*this, data), skin_(std::make_unique<Skin>(data, QString::fromUtf16(kClassicSkin))) {
+  setObjectName(names::MainScreen);
+  client_ = new ClientArea(this, *skin_);
+  setCentralWidget(client_);
+  shadow_ = std::make_unique<TShadowWindow>();
+  messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
+  BuildMenus();
+  BuildStartMenu();
+  BuildTimers();
+  qApp->installEventFilter(this);
+}
+
+TMainScreen::~TMainScreen() = default;
+
+void TMainScreen::BuildTimers() {
+  const std::array<std::pair<GameTimer, int>, 4> intervals{{{GameTimer::System, 50},
+                                                            {GameTimer::Flash, 500},
+                                                            {GameTimer::Elapsed, 1000},
+                                                            {GameTimer::Move, 1000}}};
+  const std::array<const char*, 4> timerNames{"SystemTimer", "FlashTimer", "ElaspedTimer",
+                                              "MoveTimer"};
+  for (const auto& [timer, interval] : intervals) {
+    QTimer& qtimer = timers_[static_cast<std::size_t>(timer)];
+    qtimer.setObjectName(QString::fromLatin1(timerNames[static_cast<std::size_t>(timer)]));
+    qtimer.setInterval(interval);
+  }
+  connect(&timers_[static_cast<std::size_t>(GameTimer::System)], &QTimer::timeout, this, [this] {
+    SystemTick(game_);
+    if (music_) music_->Tick();
+  });
+  connect(&timers_[static_cast<std::size_t>(GameTimer::Elapsed)], &QTimer::timeout, this,
+          [this] { GameClockTick(game_); });
+  connect(&timers_[static_cast<std::size_t>(GameTimer::Move)], &QTimer::timeout, this,
+          [this] { MoveClockTick(game_); });
+}
+
+bool TMainScreen::StartUp(TSplashScreen& splash) {
+  game_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+
+  QStringList problems;
+  game_.Locales = LocaleTable::Load(game_.Data, &problems);
+  languages_ = ChooseLanguages(game_.Data, HostInterfaceLanguage(), game_.Strings);
+  if (!languages_.CanStart()) {
+    ShowFatalMessages(languages_.messages);
+    return false;
+  }
+  ApplyInterfaceLanguage(game_.Data, languages_.interfaceLang, game_.Strings, registry_);
+
+  splash.SetStatusText(game_.InterfaceText(u"LoadStatusFonts"));
+  fonts_ = std::make_unique<PrivateFonts>(game_.Data);
+  for (std::size_t i = 0; i < fonts_->Faces().size(); ++i) splash.ProgressStep();
+
+  sound_ = std::make_unique<SoundLibrary>();
+  effects_ = std::make_unique<SoundEffects>(*sound_);
+  music_ = std::make_unique<MusicPlayer>(game_, *sound_);
+  splash.ProgressStep();
+  splash.ProgressStep();
+
+  if (const auto error =
+          LoadStartUpData(game_, languages_, sound_->OutputDevices(), sound_->OutputVolume())) {
+    ShowFatalMessages({AlphabetErrorMessage(*error, game_.Strings)});
+    return false;
+  }
+  if (game_.Settings.InterfaceLang != languages_.interfaceLang)
+    ApplyInterfaceLanguage(game_.Data, game_.Settings.InterfaceLang, game_.Strings, registry_);
+
+  splash.SetStatusText(game_.InterfaceText(u"LoadStatusGfx"));
+  skin_->SetBaseFonts(fonts_->RoleFaces());
+  skin_->Change(game_.Settings.Skin);
+  for (const char* picture :
+       {"HintBut1", "HintBut2", "PrevBut1", "PrevBut2", "spot-0",   "spot-wt",  "spot-gr",
+        "spot-bl",  "spot-yl",  "spot-rd",  "spot-bk",  "Marker1",  "Go!_1",    "Cng!_1",
+        "logo_hl",  "logo_sh",  "i-button", "o-button", "s-button", "l-button", "ErrorWin",
+        "QuestWin", "savegame", "starwin",  "gameover", "HallFame", "epanbgr"}) {
+    skin_->Picture(QString::fromLatin1(picture));
+    splash.ProgressStep();
+  }
+  ApplyFonts();
+  ShowStartMenu();
+
+  splash.SetStatusText(game_.InterfaceText(u"LoadStatusSound"));
+  effects_->LoadSamples(game_.Data, [&splash] { splash.ProgressStep(); });
+  effects_->SetVolume(game_.Settings.SoundVolume);
+  music_->SetMusicVolume(game_.Settings.MusicVolume);
+  music_->CreateSongListIfMissing();
+
+  game_.HintsLeft = game_.Settings.HintCount;
+  game_.Intellect = game_.Settings.LastIntellect;
+  ShowIntellectChoice(game_);
+  BuildLoadMenu();
+  UpdateWindowTitle();
+  ShowTitleScreen(game_, true);
+  splash.ProgressStep();
+
+  if (game_.Settings.FullScreen) {
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    showFullScreen();
+  } else if (game_.Settings.StartMaximized) {
+    showMaximized();
+  } else {
+    setFixedSize(QSize());
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move(screen->availableGeometry().center() - rect().center());
+    show();
+  }
+  splash.hide();
+  return true;
+}
+
+void TMainScreen::ShowFatalMessages(const QStringList& messages) {
+  for (const QString& message : messages) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorim"), message, QMessageBox::Ok);
+    box.exec();
+  }
+}
+
+void TMainScreen::ApplyFonts() {
+  QPalette palette = client_->palette();
+  const QFont captions = skin_->Font(FontRole::kPlayer, 12);
+  for (QLabel* caption : menuCaptions_) {
+    caption->setFont(captions);
+    caption->setStyleSheet(
+        QStringLiteral("color: %1")
+            .arg(skin_->Color(QStringLiteral("InGameMessageWait"), colors::White).name()));
+  }
+  lastPlayer_->setFont(skin_->Font(FontRole::kPlayer, 10));
+  lastPlayer_->setStyleSheet(
+      QStringLiteral("color: %1")
+          .arg(skin_->Color(QStringLiteral("InGameMessageWait"), colors::White).name()));
+}
+
+void TMainScreen::UpdateWindowTitle() {
+  QString title = game_.InterfaceText(u"Title") + QString::fromUtf16(kVersion);
+  if (!game_.Settings.ExplanatoryLang.isEmpty())
+    title += u' ' + game_.InterfaceText(u"TitleSuffixWithExplanatoryDictionary");
+  setWindowTitle(title);
+  QApplication::setApplicationDisplayName(QString());
+}
+
+void TMainScreen::BuildStartMenu() {
+  menuBgr_ = new QLabel(client_);
+  menuBgr_->setObjectName(names::MenuBgr);
+  const std::array<const QString*, 4> faces{&names::MenuButton1, &names::MenuButton2,
+                                            &names::MenuButton3, &names::MenuButton6};
+  const std::array<const QString*, 4> captions{
+      &names::ScreenButtonTitleNewGame, &names::ScreenButtonTitleLoadGame,
+      &names::ScreenButtonTitleExit, &names::ScreenButtonTitleContinue};
+  const std::array<std::function<void()>, 4> clicks{
+      [this] { NewGameCommand(game_); }, [this] { LoadCommand(game_); }, [this] { close(); },
+      [this] { ContinueCommand(game_); }};
+  for (std::size_t i = 0; i < faces.size(); ++i) {
+    auto* face = new TClickLabel(client_, *faces[i]);
+    auto* caption = new TClickLabel(client_, *captions[i]);
+    face->OnClick(clicks[i]);
+    caption->OnClick(clicks[i]);
+    face->setCursor(Qt::PointingHandCursor);
+    caption->setCursor(Qt::PointingHandCursor);
+    menuButtons_[i] = face;
+    menuCaptions_[i] = caption;
+  }
+  lastPlayer_ = new QLabel(client_);
+  lastPlayer_->setObjectName(names::ScreenButtonTitleLastPlayer);
+  lastPlayer_->setWordWrap(true);
+}
+
+bool TMainScreen::LastGameCanContinue(QString& description) const {
+  const auto summary = SlotSummary(game_, kLastGameSlot);
+  if (!summary) return false;
+  description = summary->summary;
+  return true;
+}
+
+void TMainScreen::closeEvent(QCloseEvent* event) {
+  if (closing_) return;
+  unsetCursor();
+  game_.HintsLeft = game_.Settings.HintCount;
+  if (!ExitRequest(game_)) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  ReleaseGameScreen();
+  messageWindow_->hide();
+  shadow_->hide();
+  hide();
+  if (sound_) {
+    music_.reset();
+    effects_.reset();
+    sound_.reset();
+  }
+  event->accept();
+  QApplication::quit();
+}
+
+void TMainScreen::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    KeyPressed(game_, GameKey::Escape);
+    return;
+  }
+  const QString text = event->text();
+  if (!text.isEmpty() && music_ && music_->MusicKey(text.front())) return;
+  KeyPressed(game_, GameKey::Other);
+  QMainWindow::keyPressEvent(event);
+}
+
+void TMainScreen::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!game_.GameRunning) ShowStartMenu();
+}
+
+bool TMainScreen::eventFilter(QObject* watched, QEvent* event) {
+  // a click or key anywhere in the game ends a wait for one
+  if (waitingForInput_ != nullptr &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress))
+    waitingForInput_->quit();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainScreen::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && messageWindow_ && !isMinimized())
+    messageWindow_->ProgramRestored();
+  QMainWindow::changeEvent(event);
+}
+
+}  // namespace quorim
+
+namespace quorim {
+
+void TMainScreen::ShowStartMenu() {
+  if (menuBgr_ == nullptr) return;
+  const bool continues = Control(names::MenuButton6).visible;
+  const QImage& background = skin_->Picture(QStringLiteral("menu"));
+  const QImage& face = skin_->Picture(QStringLiteral("menubutt"));
+  menuBgr_->setPixmap(QPixmap::fromImage(background));
+  QSize bgrSize = background.size();
+  QPoint bgrAt((client_->width() - bgrSize.width()) / 2 + 5,
+               (client_->height() - bgrSize.height()) / 2 - 5);
+  if (!continues) {
+    bgrSize.rheight() -= 58;
+    bgrAt.ry() += 28;
+  }
+  menuBgr_->setGeometry(QRect(bgrAt, bgrSize));
+  menuBgr_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  const int faceLeft = bgrAt.x() + (bgrSize.width() - face.width()) / 2 - 5;
+  const std::array<int, 4> faceTops{bgrAt.y() + 120, bgrAt.y() + 155, bgrAt.y() + 190,
+                                    bgrAt.y() + 249};
+  for (std::size_t i = 0; i < menuButtons_.size(); ++i) {
+    menuButtons_[i]->setPixmap(QPixmap::fromImage(face));
+    menuButtons_[i]->setGeometry(faceLeft, faceTops[i], face.width(), face.height());
+    menuCaptions_[i]->setGeometry(faceLeft + 11, faceTops[i] + 6, face.width() - 11,
+                                  face.height() - 6);
+  }
+  lastPlayer_->setGeometry(bgrAt.x() + 10, bgrAt.y() + 73, bgrSize.width() - 30, 50);
+  for (QWidget* widget : client_->findChildren<QWidget*>()) widget->raise();
+}
+
+}  // namespace quorim

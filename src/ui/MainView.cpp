@@ -1,0 +1,203 @@
+// What the engine asks of the screen, answered by the main window. The board, its animations and
+// the windows of later work (new game, save and load, game over, hall of fame, star window) are
+// answered as the headless view answers them until they exist.
+#include "ui/Main.h"
+
+#include "flow/Clocks.h"
+#include "ui/Errormes.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+namespace quorim {
+
+namespace {
+
+// Controls whose windows do not exist yet stay disabled whatever the engine sets: a button that
+// does nothing would be worse than none.
+bool WindowMissing(const QString& name) {
+  static const QStringList missing{names::MenuGameSave,
+                                   names::MenuGameLoad,
+                                   names::InGameButtongSaveGame,
+                                   names::InGameButtongLoadGame,
+                                   names::InGameButtongConfig,
+                                   names::MenuButton2,
+                                   names::ScreenButtonTitleLoadGame};
+  return missing.contains(name);
+}
+
+}  // namespace
+
+void TMainScreen::Pause(int milliseconds) {
+  if (game_.GameOver() || game_.HintCancel()) return;
+  QEventLoop loop;
+  waits_.push_back(&loop);
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+  waits_.pop_back();
+}
+
+void TMainScreen::InterruptWaits() {
+  for (auto wait = waits_.rbegin(); wait != waits_.rend(); ++wait) (*wait)->quit();
+}
+
+void TMainScreen::WaitForTileFlight() {}
+
+void TMainScreen::KeepScreenAlive() {
+  QApplication::processEvents();
+}
+
+void TMainScreen::WaitForClickOrKey() {
+  if (game_.GameOver() || game_.HintCancel()) return;
+  QEventLoop loop;
+  waits_.push_back(&loop);
+  waitingForInput_ = &loop;
+  loop.exec();
+  waitingForInput_ = nullptr;
+  waits_.pop_back();
+}
+
+void TMainScreen::PlaySoundEffect(const QString& sample) {
+  if (effects_) effects_->Play(sample);
+}
+
+void TMainScreen::ShowInGameMessage(const QString& text, ScreenPoint at) {
+  unsetCursor();
+  messageWindow_->ShowMessage(text, at, isMinimized());
+}
+
+bool TMainScreen::AskInGameQuestion(const QString& text, ScreenPoint at) {
+  return messageWindow_->AskQuestion(text, at);
+}
+
+bool TMainScreen::AskConfirmation(const QString& text) {
+  return QMessageBox::question(nullptr, windowTitle(), text) == QMessageBox::Yes;
+}
+
+void TMainScreen::ShowMessageBox(const QString& text) {
+  QMessageBox::information(QApplication::activeWindow(), windowTitle(), text);
+}
+
+void TMainScreen::OpenUserDictionaryOptions(UserListField, const QString&) {}
+
+bool TMainScreen::ShowNewGameWindow() {
+  // Until the new game window exists a new game takes the participants of the settings.
+  return true;
+}
+
+void TMainScreen::ShowGameOverWindow(const GameOverText&) {}
+
+void TMainScreen::ShowHallOfFame(int) {}
+
+bool TMainScreen::MessageWindowOpen() const {
+  return messageWindow_->isVisible();
+}
+
+void TMainScreen::CloseModalWindows() {
+  if (messageWindow_->isVisible()) messageWindow_->reject();
+}
+
+std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode,
+                                                   const std::function<void(int)>&) {
+  return std::nullopt;
+}
+
+bool TMainScreen::Minimized() const {
+  return isMinimized();
+}
+
+void TMainScreen::Minimize() {
+  showMinimized();
+}
+
+void TMainScreen::CloseMainWindow() {
+  close();
+}
+
+void TMainScreen::SetTimerRunning(GameTimer timer, bool running) {
+  QTimer& qtimer = timers_[static_cast<std::size_t>(timer)];
+  if (running) {
+    if (!qtimer.isActive()) qtimer.start();
+  } else {
+    qtimer.stop();
+  }
+}
+
+void TMainScreen::BackgroundMusic(MusicCue cue) {
+  if (!music_) return;
+  switch (cue) {
+    case MusicCue::Start:
+      music_->StartMusic();
+      break;
+    case MusicCue::Stop:
+      music_->EndOfGame();
+      break;
+    case MusicCue::NextIfFinished:
+      music_->Tick();
+      break;
+  }
+}
+
+void TMainScreen::BuildGameScreen() {
+  ShowStartMenu();
+}
+
+void TMainScreen::ReleaseGameScreen() {
+  ShowStartMenu();
+}
+
+void TMainScreen::ShowPanelOnTurn(int, int, bool) {}
+
+WindowPlaces TMainScreen::CurrentWindowPlaces() const {
+  WindowPlaces places;
+  if (const QScreen* screen = this->screen()) {
+    places.screenWidth = screen->geometry().width();
+    places.screenHeight = screen->geometry().height();
+  }
+  if (!isMaximized() && !isFullScreen()) places.mainWindow = ScreenPoint{x(), y()};
+  return places;
+}
+
+void TMainScreen::RestoreWindowPlaces(const WindowPlaces& places) {
+  if (places.mainWindow && !isMaximized() && !isFullScreen())
+    move(places.mainWindow->left, places.mainWindow->top);
+}
+
+void TMainScreen::SetBoardTilesVisible(const std::vector<int>&, bool) {}
+void TMainScreen::DrawPlayField() {}
+void TMainScreen::PlaceTiles() {}
+void TMainScreen::ShowTile(int) {}
+void TMainScreen::FlyTile(int, const TileSpot&, const TileSpot&) {}
+void TMainScreen::ShowExplosion(const std::vector<int>&) {}
+void TMainScreen::ClearSelectionFrames() {}
+void TMainScreen::CountScore(int, int, int, int) {}
+
+ScreenRect TMainScreen::BoardPicture() const {
+  const QPoint origin = client_->mapToGlobal(QPoint(0, 0));
+  return {origin.x(), origin.y(), client_->width(), client_->height()};
+}
+
+std::optional<char> TMainScreen::AskStarLetter(ScreenPoint, int, int) {
+  return std::nullopt;
+}
+
+void TMainScreen::ShowFloatingMessage(const FloatingText&) {}
+void TMainScreen::BlinkTiles(const std::vector<int>&, int, int) {}
+void TMainScreen::AddSelectionFrame(const TSelectionFrame&) {}
+void TMainScreen::MoveScanMarkers(std::uint8_t, int) {}
+void TMainScreen::ShowPreviewLabels(const std::vector<PreviewLabel>&, int, int) {}
+
+int TMainScreen::SkinColor(const QString& key, int fallback) const {
+  return skin_->ColorValue(key, fallback);
+}
+
+void TMainScreen::ShowControl(const QString& name, ControlAspect aspect,
+                              const ControlState& state) {
+  if (aspect == ControlAspect::Enabled && WindowMissing(name)) return;
+  registry_.Show(name, aspect, state);
+}
+
+}  // namespace quorim
