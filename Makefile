@@ -13,9 +13,10 @@ build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(WERROR)
 	cmake --build build -j $(JOBS)
 
-# Until the game window exists the program to start is the headless front end.
+# The game plays in the user's own data directory (~/.local/share/quorim), made from data/, so
+# that the checkout stays as it is.
 run: build
-	cd data && ../build/tools/cli/quorim-cli info
+	cd build && ./src/ui/quorim
 
 build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORIM_SANITIZE=ON $(WERROR)

@@ -67,10 +67,11 @@ struct GameOverText {
 
 // Where the windows of a game stand, for a saved game: the screen's size, the main window (none
 // while it is maximised), the play form and the participant panels in panel order.
+inline constexpr int kPinnedPanel = 666;  // a panel's help context while it is locked
 struct PanelPlace {
   ScreenPoint at;
   bool folded = false;
-  int helpContext = 0;  // 666: pinned
+  int helpContext = 0;  // kPinnedPanel or 0
 };
 struct WindowPlaces {
   int screenWidth = 0;

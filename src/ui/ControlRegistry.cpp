@@ -1,6 +1,7 @@
 #include "ui/ControlRegistry.h"
 
 #include "ui/Skin.h"
+#include "ui/Widgets.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -110,7 +111,12 @@ void ControlRegistry::Show(const QString& name, ControlAspect aspect,
       widget->setCursor(CursorShape(state.cursor));
       break;
     case ControlAspect::Color:
-      SetTextColor(*widget, state.color);
+      if (auto* shape = dynamic_cast<TShape*>(widget)) {
+        shape->SetBrush(state.color < 0 ? std::nullopt
+                                        : std::optional<QColor>(WindowsColor(state.color)));
+      } else {
+        SetTextColor(*widget, state.color);
+      }
       break;
     case ControlAspect::Picture:
       if (label != nullptr) {

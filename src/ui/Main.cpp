@@ -11,8 +11,9 @@
 #include "media/CodePages.h"
 #include "media/Locales.h"
 #include "model/ControlNames.h"
-#include "ui/ClickLabel.h"
+#include "ui/Widgets.h"
 #include "ui/Errormes.h"
+#include "ui/playfrm.h"
 #include "ui/Splash.h"
 
 #include <QApplication>
@@ -71,6 +72,7 @@ TMainScreen::TMainScreen(DataDir data)
   messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
   BuildMenus();
   BuildStartMenu();
+  BuildInGameControls();
   BuildTimers();
   qApp->installEventFilter(this);
 }

@@ -26,7 +26,11 @@ class QMenu;
 namespace quorim {
 
 class TErrorWindow;
+class TPlayForm;
 class TShadowWindow;
+
+// Our project's page, opened by the help menu and the logos.
+inline constexpr char kGameSite[] = "https://github.com/quorim/quorim";
 class TSplashScreen;
 
 class TMainScreen : public QMainWindow, public GameView {
@@ -111,6 +115,18 @@ class TMainScreen : public QMainWindow, public GameView {
   void OpenGameSite();
   void ShowAbout();
 
+  // MainPanels.cpp
+  void BuildInGameControls();
+  void ShowInGamePictures();
+  void PlacePanels();
+  // The move buttons stand on the control panel during a game and hidden in the main window
+  // between games (panel nullptr).
+  void MoveInGameControlsOnto(QWidget* panel);
+  void ReleasePanels();
+  void ToggleInfoPanel();
+  void InfoPanelTick();
+  void CloseInfoPanel();
+
   void BuildStartMenu();
   void BuildTimers();
   void ApplyFonts();
@@ -140,6 +156,16 @@ class TMainScreen : public QMainWindow, public GameView {
   std::array<QLabel*, 4> menuCaptions_{};
   QLabel* lastPlayer_ = nullptr;
   QMenu* loadMenu_ = nullptr;
+
+  std::vector<std::unique_ptr<TPlayForm>> panels_;  // participant 1 first
+  std::unique_ptr<TPlayForm> controlPanel_;
+  std::vector<QLabel*> inGameControls_;
+  std::vector<QLabel*> comments_;  // Comment1 … Comment4
+  std::unique_ptr<QWidget> infoPanel_;
+  QTimer infoTimer_;
+  int infoTicks_ = 0;
+  int infoHeight_ = 0;
+  int infoBottom_ = 0;
 
   std::array<QTimer, 4> timers_;  // by GameTimer
   std::vector<QEventLoop*> waits_;

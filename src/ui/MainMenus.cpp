@@ -102,6 +102,10 @@ void TMainScreen::BuildMenus() {
   bar->setCornerWidget(lens, Qt::TopRightCorner);
 }
 
+void TMainScreen::OpenHelpPage(const QString&) {}
+
+void TMainScreen::ShowAbout() {}
+
 void TMainScreen::BuildLoadMenu() {
   loadMenu_->clear();
   const std::vector<TPlayer>& known = game_.Settings.Members;

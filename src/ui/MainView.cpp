@@ -141,31 +141,6 @@ void TMainScreen::BackgroundMusic(MusicCue cue) {
   }
 }
 
-void TMainScreen::BuildGameScreen() {
-  ShowStartMenu();
-}
-
-void TMainScreen::ReleaseGameScreen() {
-  ShowStartMenu();
-}
-
-void TMainScreen::ShowPanelOnTurn(int, int, bool) {}
-
-WindowPlaces TMainScreen::CurrentWindowPlaces() const {
-  WindowPlaces places;
-  if (const QScreen* screen = this->screen()) {
-    places.screenWidth = screen->geometry().width();
-    places.screenHeight = screen->geometry().height();
-  }
-  if (!isMaximized() && !isFullScreen()) places.mainWindow = ScreenPoint{x(), y()};
-  return places;
-}
-
-void TMainScreen::RestoreWindowPlaces(const WindowPlaces& places) {
-  if (places.mainWindow && !isMaximized() && !isFullScreen())
-    move(places.mainWindow->left, places.mainWindow->top);
-}
-
 void TMainScreen::SetBoardTilesVisible(const std::vector<int>&, bool) {}
 void TMainScreen::DrawPlayField() {}
 void TMainScreen::PlaceTiles() {}

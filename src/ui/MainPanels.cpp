@@ -1,0 +1,338 @@
+// The main window's in-game controls, the participant panels and the control panel that carry
+// them during a game, and the information panel.
+#include "ui/Main.h"
+
+#include "flow/HintCommand.h"
+#include "flow/ScreenLayout.h"
+#include "flow/TurnCommands.h"
+#include "media/Avatars.h"
+#include "media/CodePages.h"
+#include "model/ControlNames.h"
+#include "ui/Widgets.h"
+#include "ui/playfrm.h"
+
+#include <QDesktopServices>
+#include <QScreen>
+#include <QUrl>
+
+namespace quorim {
+
+namespace {
+
+constexpr int kInfoWidth = 406;
+constexpr int kInfoTicks = 1000;
+
+ScreenRect RectOf(const QRect& rect) {
+  return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QRect QRectOf(const ScreenRect& rect) {
+  return {rect.left, rect.top, rect.width, rect.height};
+}
+
+}  // namespace
+
+void TMainScreen::BuildInGameControls() {
+  struct Button {
+    const QString& name;
+    const char* picture;
+    std::function<void()> click;
+  };
+  const std::vector<Button> buttons{
+      {names::InGameButtongGo, "Go!_1", [this] { GoCommand(game_); }},
+      {names::InGameButtongChangeLetters, "Cng!_1", [this] { ExchangeCommand(game_); }},
+      {names::InGameButtongHint, "HintBut1", [this] { HintButtonClick(game_); }},
+      {names::InGameButtongPreview, "PrevBut1", [this] { PreviewCommand(game_); }},
+      {names::InGameButtongConfig, "o-button", {}},
+      {names::InGameButtongSaveGame, "s-button", {}},
+      {names::InGameButtongLoadGame, "l-button", {}},
+      {names::InGameButtongInfo, "i-button", [this] { ToggleInfoPanel(); }},
+      {names::MenuButton4, "menubutt", [this] { EndRequest(game_); }},
+      {QStringLiteral("InGameTagSponsorLogo"), "logo_sh", [this] { OpenGameSite(); }},
+  };
+  for (const Button& button : buttons) {
+    auto* control = new TClickLabel(client_, button.name);
+    control->setProperty("skinPicture", QString::fromLatin1(button.picture));
+    if (button.click) {
+      control->OnClick(button.click);
+      control->setCursor(Qt::PointingHandCursor);
+    } else {
+      control->setEnabled(false);  // its window comes later
+    }
+    control->hide();
+    inGameControls_.push_back(control);
+  }
+  auto* endLabel = new TClickLabel(client_, names::InGameLabel);
+  endLabel->OnClick([this] { EndRequest(game_); });
+  endLabel->setCursor(Qt::PointingHandCursor);
+  endLabel->hide();
+  inGameControls_.push_back(endLabel);
+
+  for (const QString* name : {&names::Comment1, &names::Comment2, &names::Comment3,
+                              &names::Comment4}) {
+    auto* comment = new TClickLabel(client_, *name);
+    comment->OnClick([this] { CloseInfoPanel(); });
+    comment->hide();
+    comments_.push_back(comment);
+  }
+  infoTimer_.setObjectName(QStringLiteral("InfoTimer"));
+  infoTimer_.setInterval(5);
+  connect(&infoTimer_, &QTimer::timeout, this, [this] { InfoPanelTick(); });
+}
+
+void TMainScreen::ShowInGamePictures() {
+  for (QLabel* control : inGameControls_) {
+    const QString picture = control->property("skinPicture").toString();
+    if (picture.isEmpty()) continue;
+    QPixmap pixmap = skin_->Pixmap(picture);
+    // the end button's face is the start menu's, narrowed to the panel
+    if (control->objectName() == names::MenuButton4) pixmap = pixmap.scaled(150, pixmap.height());
+    control->setPixmap(pixmap);
+    control->resize(pixmap.size());
+  }
+  QLabel* endLabel = findChild<QLabel*>(names::InGameLabel);
+  endLabel->setFont(skin_->Font(FontRole::kPlayer, 12));
+  endLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+}
+
+void TMainScreen::BuildGameScreen() {
+  ReleasePanels();
+  const int count = game_.PlayerCount();
+  const bool clock = game_.GameClockOn() || game_.MoveClockOn();
+  const int height = PlayerPanelHeight(clock);
+  const std::vector<Avatar> avatars = AvatarCatalogue(game_.Data);
+  const QImage backdrop = skin_->Picture(QStringLiteral("quorim"));
+  for (int n = 1; n <= count; ++n) {
+    PanelContent content;
+    content.number = n;
+    content.name = FromGameText(game_.Players[n].Name, game_.InterfaceCodePage());
+    const Avatar* avatar =
+        FindAvatar(avatars, QString::fromLatin1(game_.Players[n].Avatar.c_str()));
+    if (avatar != nullptr) {
+      content.avatarPath = avatar->path;
+      content.animatedAvatar = avatar->animated;
+    }
+    content.score = game_.Players[n].Score;
+    content.clock = clock;
+    content.scoreHint = game_.InterfaceText(u"InGameTagPlayerScore") + u' ' + content.name;
+    content.clockHint = game_.MoveClockOn()
+                            ? game_.InterfaceText(u"InGameTagPlayerMoveTime") + u' ' + content.name
+                            : game_.InterfaceText(u"InGameTagGameTime");
+    auto panel = std::make_unique<TPlayForm>(*this, *skin_, backdrop, content, height);
+    panel->SetButtonHints(game_.InterfaceText(u"UserWindowTagButtonMinimaze"),
+                          game_.InterfaceText(u"UserWindowTagButtonMaximaze"),
+                          game_.InterfaceText(u"UserWindowTagButtonLock"),
+                          game_.InterfaceText(u"UserWindowTagButtonUnLock"));
+    panel->foldClicked = [](TPlayForm& form) { form.SetCollapsed(!form.Collapsed()); };
+    panel->keepInside = [this](const TPlayForm& form, QPoint to) {
+      const ScreenPoint kept =
+          KeepPanelInMainWindow({to.x(), to.y(), form.width(), form.height()},
+                                RectOf(frameGeometry()), mapToGlobal(QPoint(0, 0)).y());
+      return QPoint(kept.left, kept.top);
+    };
+    panels_.push_back(std::move(panel));
+  }
+  controlPanel_ = std::make_unique<TPlayForm>(*this, *skin_, backdrop);
+  MoveInGameControlsOnto(controlPanel_.get());
+  for (const auto& panel : panels_) registry_.ShowAll(*panel, Controls());
+  registry_.ShowAll(*controlPanel_, Controls());
+  registry_.ApplyWindowTexts(game_.Strings, names::MainScreen);
+  PlacePanels();
+  for (const auto& panel : panels_) panel->show();
+  controlPanel_->show();
+  ShowStartMenu();
+}
+
+void TMainScreen::PlacePanels() {
+  if (panels_.empty()) return;
+  const QScreen* screen = this->screen();
+  PanelLayoutInput in;
+  in.participants = static_cast<int>(panels_.size());
+  in.timeLimit = game_.GameClockOn() || game_.MoveClockOn();
+  in.autoSpread = game_.Settings.AutoSpreadPlayers;
+  in.maximized = isMaximized() || isFullScreen();
+  in.mainWindow = RectOf(frameGeometry());
+  in.playfield = BoardPicture();
+  in.screen = {screen->geometry().width(), screen->geometry().height()};
+  in.workArea = RectOf(screen->availableGeometry());
+  const PanelLayout layout = PlacePlayerPanels(in);
+  for (std::size_t i = 0; i < panels_.size(); ++i) {
+    TPlayForm& panel = *panels_[i];
+    panel.SetCollapsed(layout.panels[i].collapsed);
+    panel.move(layout.panels[i].place.left, layout.panels[i].place.top);
+  }
+  controlPanel_->move(layout.controlPanel.left, layout.controlPanel.top);
+  if (!in.maximized && QRectOf(layout.mainWindow) != frameGeometry()) {
+    move(layout.mainWindow.left, layout.mainWindow.top);
+    resize(size() + QSize(layout.mainWindow.width - frameGeometry().width(),
+                          layout.mainWindow.height - frameGeometry().height()));
+  }
+}
+
+void TMainScreen::MoveInGameControlsOnto(QWidget* panel) {
+  QWidget* parent = panel != nullptr ? panel : client_;
+  for (QLabel* control : inGameControls_) control->setParent(parent);
+  if (panel == nullptr) {
+    for (QLabel* control : inGameControls_) control->hide();
+    return;
+  }
+  ShowInGamePictures();
+  const auto place = [this](const QString& name, int left, int top) {
+    if (auto* control = controlPanel_->findChild<QLabel*>(name)) control->move(left, top);
+  };
+  QLabel* exchange = controlPanel_->findChild<QLabel*>(names::InGameButtongChangeLetters);
+  place(names::InGameButtongChangeLetters, 23, 50);
+  place(names::InGameButtongGo, 23 + exchange->width(), 50);
+  place(names::InGameButtongHint, 45, 120);
+  place(names::InGameButtongPreview, 95, 120);
+  place(names::InGameButtongConfig, 15, 180);
+  place(names::InGameButtongSaveGame, 52, 180);
+  place(names::InGameButtongLoadGame, 90, 180);
+  place(names::InGameButtongInfo, 126, 180);
+  place(names::MenuButton4, 10, 225);
+  place(names::InGameLabel, 10 + 11, 225 + 5);
+  place(QStringLiteral("InGameTagSponsorLogo"), 15, 280);
+  for (QLabel* control : inGameControls_) {
+    control->adjustSize();
+    if (Control(control->objectName()).visible) control->show();
+  }
+}
+
+void TMainScreen::ReleasePanels() {
+  CloseInfoPanel();
+  MoveInGameControlsOnto(nullptr);
+  panels_.clear();
+  controlPanel_.reset();
+}
+
+void TMainScreen::ReleaseGameScreen() {
+  ReleasePanels();
+  ShowStartMenu();
+}
+
+void TMainScreen::ShowPanelOnTurn(int previous, int current, bool arrange) {
+  const int count = static_cast<int>(panels_.size());
+  const auto panel = [this, count](int n) -> TPlayForm* {
+    return n >= 1 && n <= count ? panels_[static_cast<std::size_t>(n - 1)].get() : nullptr;
+  };
+  if (TPlayForm* now = panel(current)) {
+    if (FoldActs({.panel = current, .participants = count, .collapse = false,
+                  .locked = now->Locked(), .demo = game_.DemoRunning}))
+      now->SetCollapsed(false);
+    now->raise();
+  }
+  TPlayForm* before = panel(previous);
+  if (arrange && before != nullptr && previous != current &&
+      FoldActs({.panel = previous, .participants = count, .collapse = true,
+                .locked = before->Locked(), .demo = game_.DemoRunning}))
+    before->SetCollapsed(true);
+  if (count > 3 && !game_.DemoRunning) {
+    RestackInput in;
+    for (const auto& form : panels_) {
+      in.panels.push_back(RectOf(form->geometry()));
+      in.locked.push_back(form->Locked());
+    }
+    in.currentPlayer = current;
+    in.screenHeight = screen()->geometry().height();
+    in.workArea = RectOf(screen()->availableGeometry());
+    in.mainWindow = RectOf(frameGeometry());
+    const std::vector<ScreenRect> places = RestackPlayerPanels(in);
+    for (int i = 0; i < count; ++i)
+      panels_[static_cast<std::size_t>(i)]->move(places[static_cast<std::size_t>(i)].left,
+                                                 places[static_cast<std::size_t>(i)].top);
+  }
+}
+
+WindowPlaces TMainScreen::CurrentWindowPlaces() const {
+  WindowPlaces places;
+  if (const QScreen* screen = this->screen()) {
+    places.screenWidth = screen->geometry().width();
+    places.screenHeight = screen->geometry().height();
+  }
+  if (!isMaximized() && !isFullScreen()) places.mainWindow = ScreenPoint{x(), y()};
+  if (controlPanel_) places.playForm = ScreenPoint{controlPanel_->x(), controlPanel_->y()};
+  for (const auto& panel : panels_) {
+    places.panels.push_back(
+        {{panel->x(), panel->y()}, panel->Collapsed(), panel->Locked() ? kPinnedPanel : 0});
+  }
+  return places;
+}
+
+void TMainScreen::RestoreWindowPlaces(const WindowPlaces& places) {
+  const QRect screen = this->screen()->availableGeometry();
+  const auto onScreen = [&screen](ScreenPoint at, QSize size) {
+    QRect place(QPoint(at.left, at.top), size);
+    // a place off every screen (another monitor, another resolution) is pulled back
+    place.moveLeft(std::clamp(place.left(), screen.left(), screen.right() - size.width()));
+    place.moveTop(std::clamp(place.top(), screen.top(), screen.bottom() - size.height()));
+    return place.topLeft();
+  };
+  if (places.mainWindow && !isMaximized() && !isFullScreen())
+    move(onScreen(*places.mainWindow, frameGeometry().size()));
+  if (places.playForm && controlPanel_)
+    controlPanel_->move(onScreen(*places.playForm, controlPanel_->size()));
+  for (std::size_t i = 0; i < places.panels.size() && i < panels_.size(); ++i) {
+    TPlayForm& panel = *panels_[i];
+    panel.SetCollapsed(places.panels[i].folded);
+    panel.SetLocked(places.panels[i].helpContext == kPinnedPanel);
+    panel.move(onScreen(places.panels[i].at, panel.size()));
+  }
+}
+
+void TMainScreen::ToggleInfoPanel() {
+  if (infoPanel_) {
+    CloseInfoPanel();
+    return;
+  }
+  infoPanel_ = std::make_unique<QWidget>(this, Qt::Tool | Qt::FramelessWindowHint |
+                                                   Qt::WindowStaysOnTopHint);
+  infoPanel_->setObjectName(QStringLiteral("Infoform"));
+  infoPanel_->setStyleSheet(
+      QStringLiteral("#Infoform { background: %1; border: 1px solid %2; }")
+          .arg(skin_->Color(QStringLiteral("InGameInfoCommentBgr"), 8388608).name(),
+               skin_->Color(QStringLiteral("InGameInfoCommentBord"), colors::Yellow).name()));
+  const bool music = !Control(names::Comment4).caption.isEmpty();
+  const std::array<int, 4> tops{5, 20, 35, 65};
+  for (std::size_t i = 0; i < comments_.size(); ++i) {
+    QLabel* comment = comments_[i];
+    comment->setParent(infoPanel_.get());
+    comment->setGeometry(0, tops[i], kInfoWidth, i == 3 ? 20 : 15);
+    comment->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    comment->setVisible(i < 3 || music);
+  }
+  infoHeight_ = music ? 85 : 70;
+  const ScreenRect board = BoardPicture();
+  infoBottom_ = board.top + game_.PlayField.DimY() * 28 + 102;
+  infoPanel_->setGeometry(board.left + (board.width - kInfoWidth) / 2, infoBottom_ - 1, kInfoWidth,
+                          1);
+  infoTicks_ = 0;
+  infoPanel_->show();
+  infoTimer_.start();
+}
+
+void TMainScreen::InfoPanelTick() {
+  if (!infoPanel_) return;
+  if (++infoTicks_ >= kInfoTicks) {
+    CloseInfoPanel();
+    return;
+  }
+  if (infoPanel_->height() < infoHeight_)
+    infoPanel_->setGeometry(infoPanel_->x(), infoPanel_->y() - 1, kInfoWidth,
+                            infoPanel_->height() + 1);
+}
+
+void TMainScreen::CloseInfoPanel() {
+  infoTimer_.stop();
+  if (!infoPanel_) return;
+  for (QLabel* comment : comments_) {
+    comment->setParent(client_);
+    comment->hide();
+  }
+  infoPanel_.reset();
+}
+
+void TMainScreen::OpenGameSite() {
+  QDesktopServices::openUrl(QUrl(QString::fromLatin1(kGameSite)));
+}
+
+}  // namespace quorim
