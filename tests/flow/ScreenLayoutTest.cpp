@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quorim {
 namespace {
@@ -12,6 +13,32 @@ std::string At(const ScreenRect& r) {
 }
 std::string Size(const ScreenRect& r) {
   return std::to_string(r.width) + 'x' + std::to_string(r.height);
+}
+// "panel corners (* collapsed) | control panel | main window"
+std::string Places(const PanelLayout& layout) {
+  std::string text;
+  for (const PanelStart& panel : layout.panels)
+    text += At(panel.place) + (panel.collapsed ? "* " : " ");
+  return text + "| " + At(layout.controlPanel) + " | " + At(layout.mainWindow) + ' ' +
+         Size(layout.mainWindow);
+}
+
+// A window of the design size centred on the screen, over a task bar 40 px high.
+PanelLayoutInput Screen1024(int participants) {
+  return {.participants = participants,
+          .autoSpread = true,
+          .mainWindow = {88, 59, 847, 650},
+          .playfield = {100, 110, 440, 440},
+          .screen = {1024, 768},
+          .workArea = {0, 0, 1024, 728}};
+}
+PanelLayoutInput Screen1920(int participants) {
+  return {.participants = participants,
+          .autoSpread = true,
+          .mainWindow = {536, 215, 847, 650},
+          .playfield = {568, 286, 440, 440},
+          .screen = {1920, 1080},
+          .workArea = {0, 0, 1920, 1040}};
 }
 
 TEST(StartMenu, ButtonsAndCaptionsStandUnderTheCentredBackground) {
@@ -29,6 +56,133 @@ TEST(StartMenu, ButtonsAndCaptionsStandUnderTheCentredBackground) {
   EXPECT_FALSE(three.backgroundAutoSize);
   EXPECT_EQ(At(three.background) + ' ' + Size(three.background), "275,125 300x342");
   EXPECT_EQ(At(three.exit) + ' ' + At(three.lastPlayerTitle), "320,287 285,170");
+}
+
+TEST(PanelLayout, OnA1024ScreenTheColumnsMoveIntoTheWorkArea) {
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1024(2))), "0,59 854,59 | 0,380 | 88,59 936x650");
+  // Three with AutoSpreadPlayers stay stacked and none collapsed.
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1024(3))),
+            "0,59 854,59 854,381 | 0,380 | 88,59 936x650");
+  // Spread off the screen's right edge and 9 px into the task bar.
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1024(4))),
+            "0,87 684,88 854,88 684,408 | 0,408 | 88,59 847x679");
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1024(8))),
+            "0,59 854,59* 854,136* 854,213* 854,290* 854,367* 854,444* 854,521* "
+            "| 0,380 | 88,59 936x650");
+}
+
+TEST(PanelLayout, OnA1920ScreenPanelsStandBesideTheWindowAndStretchIt) {
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1920(2))),
+            "361,215 1388,215 | 361,536 | 536,215 1022x650");
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1920(3))),
+            "361,215 1388,215 1388,537 | 361,536 | 536,215 1022x650");
+  // Two rows centred 32 px below the screen's middle; three rows centred.
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1920(4))),
+            "361,252 1388,252 1558,252 1388,572 | 361,573 | 536,215 847x687");
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1920(5))),
+            "361,252 1388,252 1558,252 1388,572 1558,572 | 361,573 | 536,215 847x687");
+  EXPECT_EQ(Places(PlacePlayerPanels(Screen1920(8))),
+            "361,60 361,382 1388,60 1558,60 1388,380 1558,380 1388,700 1558,700 "
+            "| 361,703 | 536,215 847x815");
+  PanelLayoutInput shorter = Screen1920(2);
+  shorter.mainWindow.height = 600;  // the control panel reaches 41 px below it
+  EXPECT_EQ(PlacePlayerPanels(shorter).mainWindow.height, 861 - 215);
+}
+
+TEST(PanelLayout, EightOnANarrowScreenStackBesideThePlayfieldCollapsedButTheCurrent) {
+  PanelLayoutInput in = Screen1024(8);
+  in.maximized = true;
+  in.mainWindow = {0, 0, 1024, 728};
+  in.playfield = {292, 80, 440, 440};
+  // Too low to start at the playfield's top; the control panel then rises into the work area.
+  EXPECT_EQ(Places(PlacePlayerPanels(in)),
+            "117,87 737,106* 737,183* 737,260* 737,337* 737,414* 737,491* 737,568* "
+            "| 117,408 | 0,0 1024x728");
+  in.playfield.top = 70;  // room enough, by no more than a pixel
+  EXPECT_EQ(At(PlacePlayerPanels(in).panels[1].place), "737,70");
+
+  // The turn passes from 5 to 6: only those two fold, never participant 1 nor a locked panel.
+  const auto acts = [](int panel, bool collapse, bool locked = false) {
+    return FoldActs({.panel = panel, .participants = 8, .collapse = collapse, .locked = locked});
+  };
+  EXPECT_TRUE(acts(5, true));
+  EXPECT_TRUE(acts(6, false));
+  EXPECT_FALSE(acts(1, true));
+  EXPECT_FALSE(acts(6, false, true));
+}
+
+TEST(PanelLayout, ArrangementFollowsScreenSizeAndTimeLimit) {
+  const auto arrangement = [](PanelLayoutInput in) { return PlacePlayerPanels(in).arrangement; };
+  PanelLayoutInput in = Screen1920(5);
+  in.autoSpread = false;
+  EXPECT_EQ(Places(PlacePlayerPanels(in)),
+            "361,215 1388,215* 1388,292* 1388,369* 1388,446* | 361,536 | 536,215 1022x650");
+
+  in = Screen1920(6);  // three rows do not fit 900 px, nor beside a window that tall
+  in.screen.height = 900;
+  EXPECT_EQ(arrangement(in), PanelArrangement::Stacked);
+  in.mainWindow.height = 550;
+  EXPECT_EQ(arrangement(in), PanelArrangement::Spread);
+
+  in = Screen1920(8);
+  in.screen = {1280, 1024};
+  in.mainWindow.left = 200;
+  EXPECT_EQ(arrangement(in), PanelArrangement::Spread);
+  in.screen.width = 1279;
+  EXPECT_EQ(arrangement(in), PanelArrangement::Stacked);
+
+  in = Screen1920(6);
+  in.screen = {1280, 1024};
+  in.mainWindow.left = 200;
+  in.timeLimit = true;
+  EXPECT_EQ(arrangement(in), PanelArrangement::Stacked);
+  EXPECT_EQ(PlacePlayerPanels(in).panelHeight, 360);
+  in.screen.width = 1281;
+  EXPECT_EQ(arrangement(in), PanelArrangement::Spread);
+}
+
+TEST(PanelLayout, WithoutRoomOnTheRightTheWindowRisesAndPanelsLineUpUnderIt) {
+  PanelLayoutInput in{4,
+                      false,
+                      true,
+                      false,
+                      {200, 100, 847, 650},
+                      {230, 170, 800, 600},
+                      {1280, 1024},
+                      {0, 0, 1280, 984}};
+  EXPECT_EQ(PlacePlayerPanels(in).arrangement, PanelArrangement::Raised);
+  EXPECT_EQ(Places(PlacePlayerPanels(in)),
+            "25,330 195,650 365,650 535,650 | 25,651 | 200,0 847x980");
+  in.playfield.height = 740;  // no room under it either
+  EXPECT_EQ(PlacePlayerPanels(in).arrangement, PanelArrangement::Stacked);
+  in.playfield.height = 600;
+  in.timeLimit = true;
+  EXPECT_EQ(PlacePlayerPanels(in).arrangement, PanelArrangement::Stacked);
+  EXPECT_EQ(PlacePlayerPanels(in).mainWindow.top, 100);
+}
+
+TEST(PanelFolding, FaceAndWhenAFoldActs) {
+  const PanelFace small = PlayerPanelFace(360, true);
+  const PanelFace big = PlayerPanelFace(360, false);
+  // height, number label, score plate, score label, arrow
+  const auto face = [](const PanelFace& f) {
+    return std::to_string(f.height) + ' ' + At({f.numberLabel.left, f.numberLabel.top}) + ' ' +
+           std::to_string(f.scorePlateTop) + ' ' + std::to_string(f.scoreLabelTop) + ' ' +
+           std::to_string(f.arrowTop) + (f.avatarShown ? " avatar" : "");
+  };
+  EXPECT_EQ(face(small), "75 147,44 27 34 5");
+  EXPECT_EQ(face(big), "360 147,325 159 166 125 avatar");
+
+  // A turn change folds in games of four or more, and collapses in a demo game too.
+  EXPECT_FALSE(FoldActs({.panel = 2, .participants = 3}));
+  EXPECT_TRUE(FoldActs({.panel = 2, .participants = 3, .demo = true}));
+  EXPECT_FALSE(FoldActs({.panel = 2, .participants = 3, .collapse = false, .demo = true}));
+  EXPECT_TRUE(FoldActs({.panel = 2, .participants = 4, .collapse = false}));
+  EXPECT_FALSE(FoldActs({.panel = 4, .participants = 6, .locked = true}));
+  // A click always acts.
+  EXPECT_TRUE(FoldActs({.panel = 2, .participants = 3, .byClick = true}));
+  EXPECT_TRUE(FoldActs({.panel = 4, .participants = 6, .byClick = true, .locked = true}));
+  EXPECT_TRUE(FoldActs({.panel = 1, .participants = 6, .collapse = false, .byClick = true}));
 }
 
 }  // namespace
