@@ -191,4 +191,34 @@ bool FoldActs(const FoldRequest& request) {
   return request.participants > 3 || (request.collapse && request.demo);
 }
 
+std::vector<ScreenRect> RestackPlayerPanels(const RestackInput& in) {
+  std::vector<ScreenRect> places = in.panels;
+  const int n = static_cast<int>(places.size());
+  if (n <= 3 || in.demo) return places;
+  const auto locked = [&](int k) {
+    return k <= static_cast<int>(in.locked.size()) && in.locked[k - 1];
+  };
+
+  const ScreenRect& first = places[0];
+  int top = first.top;
+  // When the column cannot reach down from participant 1's level, it starts mid-window.
+  if (in.screenHeight < n * kCollapsedPanelHeight + first.height + first.top - 150 &&
+      in.currentPlayer != 1)
+    top = in.mainWindow.top + in.mainWindow.height / 2 + 20;
+  for (int k = 2; k <= n; ++k) {
+    if (k > 2) top = places[k - 2].Bottom() + kStackGap;
+    top = std::max(top, in.workArea.top);
+    ScreenRect& panel = places[k - 1];
+    if (!locked(k) && top + panel.height <= in.workArea.Bottom()) panel.top = top;
+  }
+  return places;
+}
+
+ScreenPoint KeepPanelInMainWindow(ScreenRect panel, ScreenRect mainWindow, int clientTop) {
+  const int left =
+      std::max(std::min(panel.left, mainWindow.Right() - 2 - panel.width), mainWindow.left + 2);
+  const int top = std::max(std::min(panel.top, mainWindow.Bottom() - 2 - panel.height), clientTop);
+  return {left, top};
+}
+
 }  // namespace quorim

@@ -93,4 +93,22 @@ struct FoldRequest {
 // Whether collapsing or expanding a panel takes place.
 bool FoldActs(const FoldRequest& request);
 
+struct RestackInput {
+  std::vector<ScreenRect> panels;  // current places and heights, participant 1 first
+  std::vector<bool> locked;
+  int currentPlayer = 1;
+  bool demo = false;
+  int screenHeight = 0;
+  ScreenRect workArea;
+  ScreenRect mainWindow;
+};
+
+// The panels' places after a turn change; unchanged with three participants or fewer, in a demo
+// game, and for participant 1's and every locked panel.
+std::vector<ScreenRect> RestackPlayerPanels(const RestackInput& in);
+
+// The top-left corner a dragged panel may take: 2 px inside the main window's frame, below the
+// top of its client area.
+ScreenPoint KeepPanelInMainWindow(ScreenRect panel, ScreenRect mainWindow, int clientTop);
+
 }  // namespace quorim

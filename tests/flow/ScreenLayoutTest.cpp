@@ -185,5 +185,65 @@ TEST(PanelFolding, FaceAndWhenAFoldActs) {
   EXPECT_TRUE(FoldActs({.panel = 1, .participants = 6, .collapse = false, .byClick = true}));
 }
 
+class Restack : public ::testing::Test {
+ protected:
+  // Participant 4 is on turn and expanded.
+  RestackInput in_{.panels = {{361, 215, 170, 320},
+                              {1388, 215, 170, 75},
+                              {1388, 292, 170, 75},
+                              {1388, 614, 170, 320}},
+                   .locked = {false, false, false, false},
+                   .currentPlayer = 4,
+                   .screenHeight = 1080,
+                   .workArea = {0, 0, 1920, 1040},
+                   .mainWindow = {536, 215, 847, 650}};
+  std::string Tops() const {
+    std::string tops;
+    for (const ScreenRect& place : RestackPlayerPanels(in_))
+      tops += std::to_string(place.top) + ' ';
+    return tops;
+  }
+};
+
+TEST_F(Restack, TheColumnClosesUpUnderParticipantOnesLevelExceptLockedPanels) {
+  EXPECT_EQ(Tops(), "215 215 292 369 ");
+  in_.locked[2] = true;
+  in_.panels[2].top = 600;
+  EXPECT_EQ(Tops(), "215 215 600 677 ");
+  in_.demo = true;
+  EXPECT_EQ(Tops(), "215 215 600 614 ");
+  in_.demo = false;
+  in_.panels.pop_back();
+  EXPECT_EQ(Tops(), "215 215 600 ");
+}
+
+TEST_F(Restack, ALowFirstPanelSendsTheColumnToMidWindowWhileItFits) {
+  in_.panels = {{0, 300, 170, 320}, {854, 0, 170, 320}, {854, 0, 170, 75}, {854, 0, 170, 75}};
+  in_.currentPlayer = 2;
+  in_.screenHeight = 768;
+  in_.workArea = {0, 0, 1024, 768};
+  in_.mainWindow = {88, 40, 847, 400};
+  EXPECT_EQ(Tops(), "300 260 582 659 ");
+  in_.workArea = {0, 0, 1024, 700};  // the last no longer fits and stays
+  EXPECT_EQ(Tops(), "300 260 582 0 ");
+  in_.mainWindow.top = -300;  // never above the work area
+  EXPECT_EQ(Tops(), "300 0 322 399 ");
+  in_.currentPlayer = 1;
+  in_.mainWindow.top = 40;
+  in_.panels[1].height = 75;
+  EXPECT_EQ(Tops(), "300 300 377 454 ");
+}
+
+TEST(PanelDragging, APanelStaysTwoPixelsInsideTheMainWindowBelowItsTitle) {
+  const ScreenRect main{100, 50, 800, 600};
+  const auto drag = [&](ScreenRect panel) {
+    const ScreenPoint at = KeepPanelInMainWindow(panel, main, 80);
+    return At({at.left, at.top});
+  };
+  EXPECT_EQ(drag({0, 0, 170, 320}), "102,80");
+  EXPECT_EQ(drag({900, 500, 170, 320}), "728,328");
+  EXPECT_EQ(drag({300, 200, 170, 75}), "300,200");
+}
+
 }  // namespace
 }  // namespace quorim
