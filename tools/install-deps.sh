@@ -8,7 +8,7 @@ packages=(
   libsdl2-mixer-dev timgm6mb-soundfont
   7zip
   googletest libgtest-dev libgmock-dev
-  xvfb
+  xvfb xauth x11-utils xdotool imagemagick
   python3
 )
 missing=()

@@ -4,6 +4,7 @@
 #include "flow/GameScreen.h"
 #include "flow/SaveLoadCommands.h"
 #include "flow/SavedGames.h"
+#include "flow/ScreenLayout.h"
 #include "flow/StartUp.h"
 #include "flow/TurnCommands.h"
 #include "flow/TurnController.h"
@@ -296,30 +297,28 @@ namespace quorim {
 
 void TMainScreen::ShowStartMenu() {
   if (menuBgr_ == nullptr) return;
-  const bool continues = Control(names::MenuButton6).visible;
   const QImage& background = skin_->Picture(QStringLiteral("menu"));
   const QImage& face = skin_->Picture(QStringLiteral("menubutt"));
+  const StartMenuLayout layout =
+      LayOutStartMenu({client_->width(), client_->height()},
+                      {background.width(), background.height()}, {face.width(), face.height()},
+                      Control(names::MenuButton6).visible);
+  const auto rect = [](const ScreenRect& r) { return QRect(r.left, r.top, r.width, r.height); };
   menuBgr_->setPixmap(QPixmap::fromImage(background));
-  QSize bgrSize = background.size();
-  QPoint bgrAt((client_->width() - bgrSize.width()) / 2 + 5,
-               (client_->height() - bgrSize.height()) / 2 - 5);
-  if (!continues) {
-    bgrSize.rheight() -= 58;
-    bgrAt.ry() += 28;
-  }
-  menuBgr_->setGeometry(QRect(bgrAt, bgrSize));
   menuBgr_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  const int faceLeft = bgrAt.x() + (bgrSize.width() - face.width()) / 2 - 5;
-  const std::array<int, 4> faceTops{bgrAt.y() + 120, bgrAt.y() + 155, bgrAt.y() + 190,
-                                    bgrAt.y() + 249};
-  for (std::size_t i = 0; i < menuButtons_.size(); ++i) {
+  menuBgr_->setGeometry(rect(layout.background));
+  const std::array<const ScreenRect*, 4> faces{&layout.newGame, &layout.loadGame, &layout.exit,
+                                               &layout.continueGame};
+  const std::array<const ScreenPoint*, 4> titles{&layout.newGameTitle, &layout.loadGameTitle,
+                                                 &layout.exitTitle, &layout.continueTitle};
+  for (std::size_t i = 0; i < faces.size(); ++i) {
     menuButtons_[i]->setPixmap(QPixmap::fromImage(face));
-    menuButtons_[i]->setGeometry(faceLeft, faceTops[i], face.width(), face.height());
-    menuCaptions_[i]->setGeometry(faceLeft + 11, faceTops[i] + 6, face.width() - 11,
-                                  face.height() - 6);
+    menuButtons_[i]->setGeometry(rect(*faces[i]));
+    menuCaptions_[i]->adjustSize();
+    menuCaptions_[i]->move(titles[i]->left, titles[i]->top);
   }
-  lastPlayer_->setGeometry(bgrAt.x() + 10, bgrAt.y() + 73, bgrSize.width() - 30, 50);
-  for (QWidget* widget : client_->findChildren<QWidget*>()) widget->raise();
+  lastPlayer_->setGeometry(rect(layout.lastPlayerTitle));
+  menuBgr_->lower();
 }
 
 }  // namespace quorim

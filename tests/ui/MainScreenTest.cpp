@@ -1,0 +1,170 @@
+// The main window started on a data directory of its own, made from the shipped data, as a
+// player's first start makes it.
+
+#include "flow/SavedGames.h"
+#include "model/ControlNames.h"
+#include "persistence/UserDataDir.h"
+#include "ui/Errormes.h"
+#include "ui/Main.h"
+#include "ui/Splash.h"
+#include "ui/playfrm.h"
+
+#include "TestFiles.h"
+#include "UiTestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace quorim {
+namespace {
+
+class MainScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QString error;
+    ASSERT_TRUE(PrepareUserDataDir(QStringLiteral(QUORIM_SHIPPED_DATA), dir_.path(), error))
+        << error.toStdString();
+    // Ann plays in Russian, in a normal window
+    Settings({});
+    test::WriteFile(dir_.path(), "ann.ini",
+                    test::GameFile({"InterfaceLang=rus", "DictionaryLang=rus"}));
+  }
+
+  void Settings(std::initializer_list<std::string_view> more) {
+    std::vector<std::string> lines{"Player1=Ann", "FullScreen=1"};
+    lines.insert(lines.end(), more.begin(), more.end());
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const std::string& line : lines) bytes.append(line.c_str()).append("\r\n");
+    test::WriteFile(dir_.path(), "quorim.ini", bytes);
+  }
+
+  // The start-up as the program runs it, on this data directory.
+  TMainScreen& Start() {
+    splash_ = std::make_unique<TSplashScreen>(DataDir(dir_.path()));
+    main_ = std::make_unique<TMainScreen>(DataDir(dir_.path()));
+    EXPECT_TRUE(main_->StartUp(*splash_));
+    return *main_;
+  }
+
+  // Closes the main window, answering the exit question with Yes.
+  void Exit() {
+    test::Watchdog watchdog;
+    test::Later([] { test::PressKey(Qt::Key_Return); }, 50);
+    main_->close();
+    EXPECT_FALSE(main_->isVisible());
+  }
+
+  template <typename Widget = QWidget>
+  Widget* Find(const QString& name) const {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* found = window->findChild<Widget*>(name)) return found;
+    }
+    return nullptr;
+  }
+
+  QAction* Item(const QString& name) const { return main_->findChild<QAction*>(name); }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<TSplashScreen> splash_;
+  std::unique_ptr<TMainScreen> main_;
+};
+
+TEST_F(MainScreen, StartsInRussianWithTheMenuAndTheStartMenuAndWritesTheSettingsOnExit) {
+  TMainScreen& main = Start();
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(splash_->isVisible());
+  EXPECT_EQ(splash_->ProgressWidth(), 135);
+  EXPECT_EQ(main.findChild<QMenu*>(names::MenuGame)->title(), "Игра");
+  EXPECT_EQ(Item(names::MenuGameNew)->text(), "Новая игра");
+  EXPECT_EQ(Item(names::MenuGameSave)->shortcut(), QKeySequence(Qt::Key_F5));
+  EXPECT_FALSE(Item(names::MenuGameSave)->isEnabled());
+  EXPECT_FALSE(Item(names::MenuHelpHInt)->isEnabled());
+  EXPECT_TRUE(Item(names::MenuIntellectNormal)->isChecked() ||
+              Item(names::MenuIntellectLow)->isChecked() ||
+              Item(names::MenuIntellectHigh)->isChecked());
+  EXPECT_EQ(Find<QLabel>(names::ScreenButtonTitleNewGame)->text(), "Новая игра");
+  EXPECT_TRUE(Find<QLabel>(names::ScreenButtonTitleLastPlayer)->text().contains(u'\n'));
+  // no last game yet: three buttons
+  EXPECT_FALSE(Find<QLabel>(names::MenuButton6)->isVisible());
+  EXPECT_TRUE(Find<QLabel>(names::MenuButton3)->isVisible());
+
+  QFile::remove(dir_.filePath("quorim.ini"));
+  Exit();
+  EXPECT_TRUE(QFile::exists(dir_.filePath("quorim.ini")));
+}
+
+TEST_F(MainScreen, AGameShowsItsPanelsAndLeavesALastGameThatTheNextStartOffers) {
+  TMainScreen& main = Start();
+  Game& game = main.GameState();
+  game.SetPlayerCount(2);
+  game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
+  game.Players[2] = {.Name = "Bob", .Avatar = "Im1", .Kind = kHuman};
+  Item(names::MenuGameNew)->trigger();
+  ASSERT_TRUE(game.GameRunning);
+  auto* first = Find<TPlayForm>(QStringLiteral("Pl1form"));
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->findChild<QLabel*>(names::PlLabel(1))->text(), "Ann");
+  EXPECT_NE(Find<TPlayForm>(QStringLiteral("Pl2form")), nullptr);
+  auto* control = Find<TPlayForm>(QStringLiteral("RC_form"));
+  ASSERT_NE(control, nullptr);
+  EXPECT_NE(control->findChild<QLabel*>(names::InGameButtongGo), nullptr);
+  EXPECT_TRUE(Item(names::MenuGameEnd)->isEnabled());
+  // the start menu has gone
+  EXPECT_FALSE(Find<QLabel>(names::MenuBgr)->isVisible());
+  Exit();
+
+  main_.reset();
+  TMainScreen& again = Start();
+  EXPECT_TRUE(Find<QLabel>(names::MenuButton6)->isVisible());
+  EXPECT_FALSE(Find<QLabel>(names::ScreenButtonTitleContinue)->toolTip().isEmpty());
+  (void)again;
+  Exit();
+}
+
+TEST_F(MainScreen, ALockedPanelKeepsItsSizeWhenTheTurnPassesAmongFour) {
+  TMainScreen& main = Start();
+  Game& game = main.GameState();
+  game.SetPlayerCount(4);
+  for (int n = 1; n <= 4; ++n)
+    game.Players[n] = {.Name = "P" + std::to_string(n), .Avatar = "Im0", .Kind = kHuman};
+  Item(names::MenuGameNew)->trigger();
+  ASSERT_TRUE(game.GameRunning);
+  auto* panel = Find<TPlayForm>(QStringLiteral("Pl3form"));
+  ASSERT_NE(panel, nullptr);
+  QTest::mouseClick(panel->findChild<QToolButton*>(QStringLiteral("FixButt3")), Qt::LeftButton);
+  ASSERT_TRUE(panel->Locked());
+  const bool collapsed = panel->Collapsed();
+  main.ShowPanelOnTurn(2, 3, true);
+  main.ShowPanelOnTurn(3, 4, true);
+  EXPECT_EQ(panel->Collapsed(), collapsed);
+  // an unlocked panel other than the first folds when its turn is over
+  main.ShowPanelOnTurn(4, 2, true);
+  EXPECT_TRUE(Find<TPlayForm>(QStringLiteral("Pl4form"))->Collapsed());
+  EXPECT_FALSE(Find<TPlayForm>(QStringLiteral("Pl2form"))->Collapsed());
+  Exit();
+}
+
+TEST_F(MainScreen, TheLoadSubmenuNamesTheKnownPlayersInTheirOwnCase) {
+  TMainScreen& main = Start();
+  QMenu* load = main.findChild<QMenu*>(names::MenuGameLoad);
+  EXPECT_TRUE(load->actions().isEmpty());
+  EXPECT_FALSE(load->menuAction()->isEnabled());
+  Exit();
+  Settings({"Member1=ANNA/Im0/Human/100", "Member2=bob/Im1/Human/101"});
+  main_.reset();
+  TMainScreen& again = Start();
+  load = again.findChild<QMenu*>(names::MenuGameLoad);
+  QStringList captions;
+  for (QAction* item : load->actions()) captions << item->text();
+  EXPECT_EQ(captions, (QStringList{"Anna...", "bob..."}));
+  EXPECT_EQ(load->actions().front()->objectName(), "Load0");
+  Exit();
+}
+
+}  // namespace
+}  // namespace quorim
