@@ -286,9 +286,13 @@ bool TMainScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainScreen::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange && messageWindow_ && !isMinimized())
-    messageWindow_->ProgramRestored();
   QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || isMinimized()) return;
+  if (messageWindow_) messageWindow_->ProgramRestored();
+  // maximised or restored: the panels follow the new size once it has been taken
+  QTimer::singleShot(0, this, [this] {
+    if (game_.GameRunning) PlacePanels();
+  });
 }
 
 }  // namespace quorim
