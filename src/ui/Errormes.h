@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QEventLoop;
 class QLabel;
 class QMovie;
 
@@ -15,12 +16,15 @@ namespace quorim {
 
 class Skin;
 
-// Black, 100 of 255 opaque, 7 px right of and below the window it shadows.
+// Black, 100 of 255 opaque, 7 px right of and below the window it shadows. It never takes a click
+// or the focus.
 class TShadowWindow : public QWidget {
  public:
   TShadowWindow();
   // Takes the window's size and stands offset px right of and below it, then shows itself.
   void ShowBehind(const QWidget& window, int offset = 7);
+  // The same without showing itself.
+  void PlaceBehind(const QWidget& window, int offset = 7);
 };
 
 class TErrorWindow : public QDialog {
@@ -41,16 +45,24 @@ class TErrorWindow : public QDialog {
   int Mode() const { return mode_; }
   // The label of the message being shown; none between messages.
   QLabel* MessageLabel() const { return label_; }
+  // A message or question is waiting for its answer, shown or hidden.
+  bool Waiting() const { return loop_ != nullptr; }
   // The program was restored: a hidden message closes now.
   void ProgramRestored();
+  // Closes the open message or question with that answer; nothing when none is open.
+  void Answer(bool yes);
+
+  void done(int result) override;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   bool Run(int mode, const QString& text, ScreenPoint at, bool showShadow);
+  void PlaceWindow(ScreenPoint at);
   void SetButtonAnimation(QLabel& button, QPointer<QMovie>& movie, const QString& name);
 
   const Skin& skin_;
@@ -62,6 +74,8 @@ class TErrorWindow : public QDialog {
   QPointer<QMovie> noMovie_;
   QLabel* label_ = nullptr;
   int mode_ = kMessage;
+  QEventLoop* loop_ = nullptr;
+  bool answer_ = false;
 };
 
 }  // namespace quorim
