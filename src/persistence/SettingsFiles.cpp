@@ -224,7 +224,9 @@ bool ReadMainSettings(Game& game) {
   Settings& settings = game.Settings;
 
   if (found) {
-    game.Players[1].Name = FitField(reader.GameText(u"Player1"), kNameWidth);
+    // a file without the last player keeps the default name
+    const std::string lastPlayer = FitField(reader.GameText(u"Player1"), kNameWidth);
+    if (!lastPlayer.empty()) game.Players[1].Name = lastPlayer;
     settings.ShowAdvancedHallFame = reader.Bool(u"ShowAdvancedHallFame");
     settings.Skin = Cut(reader.Text(u"Skin"), kSkinWidth);
     settings.ShowShadows = reader.Bool(u"ShowShadows");

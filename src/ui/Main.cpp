@@ -12,10 +12,12 @@
 #include "media/CodePages.h"
 #include "media/Locales.h"
 #include "model/ControlNames.h"
-#include "ui/Widgets.h"
 #include "ui/Errormes.h"
-#include "ui/playfrm.h"
+#include "ui/HelpViewer.h"
 #include "ui/Splash.h"
+#include "ui/Widgets.h"
+#include "ui/binfo.h"
+#include "ui/playfrm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,6 +73,7 @@ TMainScreen::TMainScreen(DataDir data)
   setCentralWidget(client_);
   shadow_ = std::make_unique<TShadowWindow>();
   messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
+  bonusInfo_ = std::make_unique<TBonusInfo>(*skin_, *this);
   BuildMenus();
   BuildStartMenu();
   BuildInGameControls();
@@ -157,6 +160,8 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
   ShowIntellectChoice(game_);
   BuildLoadMenu();
   UpdateWindowTitle();
+  findChild<QAction*>(QStringLiteral("MenuLens"))
+      ->setText(game_.FixedText(FixedTextKey::LensCaption));
   ShowTitleScreen(game_, true);
   splash.ProgressStep();
 
@@ -166,7 +171,6 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
   } else if (game_.Settings.StartMaximized) {
     showMaximized();
   } else {
-    setFixedSize(QSize());
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       move(screen->availableGeometry().center() - rect().center());
@@ -230,6 +234,7 @@ void TMainScreen::BuildStartMenu() {
   lastPlayer_ = new QLabel(client_);
   lastPlayer_->setObjectName(names::ScreenButtonTitleLastPlayer);
   lastPlayer_->setWordWrap(true);
+  lastPlayer_->setAlignment(Qt::AlignCenter);
 }
 
 bool TMainScreen::LastGameCanContinue(QString& description) const {
@@ -251,6 +256,8 @@ void TMainScreen::closeEvent(QCloseEvent* event) {
   ReleaseGameScreen();
   messageWindow_->hide();
   shadow_->hide();
+  bonusInfo_->close();
+  if (helpViewer_) helpViewer_->close();
   hide();
   if (sound_) {
     music_.reset();
@@ -303,10 +310,9 @@ void TMainScreen::ShowStartMenu() {
   if (menuBgr_ == nullptr) return;
   const QImage& background = skin_->Picture(QStringLiteral("menu"));
   const QImage& face = skin_->Picture(QStringLiteral("menubutt"));
-  const StartMenuLayout layout =
-      LayOutStartMenu({client_->width(), client_->height()},
-                      {background.width(), background.height()}, {face.width(), face.height()},
-                      Control(names::MenuButton6).visible);
+  const StartMenuLayout layout = LayOutStartMenu(
+      {client_->width(), client_->height()}, {background.width(), background.height()},
+      {face.width(), face.height()}, Control(names::MenuButton6).visible);
   const auto rect = [](const ScreenRect& r) { return QRect(r.left, r.top, r.width, r.height); };
   menuBgr_->setPixmap(QPixmap::fromImage(background));
   menuBgr_->setAlignment(Qt::AlignTop | Qt::AlignLeft);

@@ -26,11 +26,12 @@ class QMenu;
 namespace quorim {
 
 class TErrorWindow;
+class TAbout;
+class TBonusInfo;
+class THelpViewer;
 class TPlayForm;
 class TShadowWindow;
 
-// Our project's page, opened by the help menu and the logos.
-inline constexpr char kGameSite[] = "https://github.com/quorim/quorim";
 class TSplashScreen;
 
 class TMainScreen : public QMainWindow, public GameView {
@@ -112,7 +113,6 @@ class TMainScreen : public QMainWindow, public GameView {
   QAction* AddItem(QMenu& menu, const QString& name, const QKeySequence& shortcut,
                    const std::function<void()>& command);
   void OpenHelpPage(const QString& page);
-  void OpenGameSite();
   void ShowAbout();
 
   // MainPanels.cpp
@@ -149,6 +149,8 @@ class TMainScreen : public QMainWindow, public GameView {
 
   std::unique_ptr<TShadowWindow> shadow_;
   std::unique_ptr<TErrorWindow> messageWindow_;
+  std::unique_ptr<TBonusInfo> bonusInfo_;
+  std::unique_ptr<THelpViewer> helpViewer_;
 
   QWidget* client_ = nullptr;
   QLabel* menuBgr_ = nullptr;

@@ -7,6 +7,8 @@
 #include "flow/TurnController.h"
 #include "media/CodePages.h"
 #include "model/ControlNames.h"
+#include "ui/HelpViewer.h"
+#include "ui/_about.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -88,7 +90,7 @@ void TMainScreen::BuildMenus() {
     PreviewCommand(game_);
   })->setEnabled(false);
   helpMenu->addSeparator();
-  AddItem(*helpMenu, QStringLiteral("MenuHelpGameSite"), {}, [this] { OpenGameSite(); });
+  AddItem(*helpMenu, QStringLiteral("MenuHelpGameSite"), {}, [] { OpenGameSite(); });
 
   // The lens stands at the right end of the menu bar.
   auto* lens = new QToolButton(bar);
@@ -102,9 +104,26 @@ void TMainScreen::BuildMenus() {
   bar->setCornerWidget(lens, Qt::TopRightCorner);
 }
 
-void TMainScreen::OpenHelpPage(const QString&) {}
+void TMainScreen::OpenHelpPage(const QString& page) {
+  if (!helpViewer_) helpViewer_ = std::make_unique<THelpViewer>(game_.Data);
+  helpViewer_->ShowPage(game_.Settings.InterfaceLang, page);
+}
 
-void TMainScreen::ShowAbout() {}
+void TMainScreen::ShowAbout() {
+  // the window stands over the start menu's picture, which goes while it is open
+  const bool menuShown = menuBgr_->isVisible();
+  TAbout about(
+      *skin_, game_.FixedText(FixedTextKey::AboutSponsor),
+      [this, menuShown] {
+        if (menuShown) menuBgr_->hide();
+      },
+      [this, menuShown] {
+        if (menuShown) menuBgr_->show();
+      },
+      this);
+  registry_.ApplyWindowTexts(game_.Strings, QStringLiteral("About"));
+  about.exec();
+}
 
 void TMainScreen::BuildLoadMenu() {
   loadMenu_->clear();

@@ -9,11 +9,11 @@
 #include "media/CodePages.h"
 #include "model/ControlNames.h"
 #include "ui/Widgets.h"
+#include "ui/_about.h"
+#include "ui/binfo.h"
 #include "ui/playfrm.h"
 
-#include <QDesktopServices>
 #include <QScreen>
-#include <QUrl>
 
 namespace quorim {
 
@@ -34,7 +34,7 @@ QRect QRectOf(const ScreenRect& rect) {
 
 void TMainScreen::BuildInGameControls() {
   struct Button {
-    const QString& name;
+    QString name;
     const char* picture;
     std::function<void()> click;
   };
@@ -48,7 +48,7 @@ void TMainScreen::BuildInGameControls() {
       {names::InGameButtongLoadGame, "l-button", {}},
       {names::InGameButtongInfo, "i-button", [this] { ToggleInfoPanel(); }},
       {names::MenuButton4, "menubutt", [this] { EndRequest(game_); }},
-      {QStringLiteral("InGameTagSponsorLogo"), "logo_sh", [this] { OpenGameSite(); }},
+      {QStringLiteral("InGameTagSponsorLogo"), "logo_sh", [] { OpenGameSite(); }},
   };
   for (const Button& button : buttons) {
     auto* control = new TClickLabel(client_, button.name);
@@ -68,8 +68,8 @@ void TMainScreen::BuildInGameControls() {
   endLabel->hide();
   inGameControls_.push_back(endLabel);
 
-  for (const QString* name : {&names::Comment1, &names::Comment2, &names::Comment3,
-                              &names::Comment4}) {
+  for (const QString* name :
+       {&names::Comment1, &names::Comment2, &names::Comment3, &names::Comment4}) {
     auto* comment = new TClickLabel(client_, *name);
     comment->OnClick([this] { CloseInfoPanel(); });
     comment->hide();
@@ -130,9 +130,11 @@ void TMainScreen::BuildGameScreen() {
                                 RectOf(frameGeometry()), mapToGlobal(QPoint(0, 0)).y());
       return QPoint(kept.left, kept.top);
     };
+    KeepTitleBarActive(*panel, *this);
     panels_.push_back(std::move(panel));
   }
   controlPanel_ = std::make_unique<TPlayForm>(*this, *skin_, backdrop);
+  KeepTitleBarActive(*controlPanel_, *this);
   MoveInGameControlsOnto(controlPanel_.get());
   for (const auto& panel : panels_) registry_.ShowAll(*panel, Controls());
   registry_.ShowAll(*controlPanel_, Controls());
@@ -210,21 +212,29 @@ void TMainScreen::ReleaseGameScreen() {
   ShowStartMenu();
 }
 
-void TMainScreen::ShowPanelOnTurn(int previous, int current, bool arrange) {
+void TMainScreen::ShowPanelOnTurn(int previous, int current, bool) {
   const int count = static_cast<int>(panels_.size());
   const auto panel = [this, count](int n) -> TPlayForm* {
     return n >= 1 && n <= count ? panels_[static_cast<std::size_t>(n - 1)].get() : nullptr;
   };
   if (TPlayForm* now = panel(current)) {
-    if (FoldActs({.panel = current, .participants = count, .collapse = false,
-                  .locked = now->Locked(), .demo = game_.DemoRunning}))
+    if (FoldActs({.panel = current,
+                  .participants = count,
+                  .collapse = false,
+                  .locked = now->Locked(),
+                  .demo = game_.DemoRunning}))
       now->SetCollapsed(false);
     now->raise();
   }
+  // Folding follows the panels' own rule (many participants, or a demonstration), with or without
+  // the automatic arrangement: a column of eight unfolded panels would not fit any screen.
   TPlayForm* before = panel(previous);
-  if (arrange && before != nullptr && previous != current &&
-      FoldActs({.panel = previous, .participants = count, .collapse = true,
-                .locked = before->Locked(), .demo = game_.DemoRunning}))
+  if (before != nullptr && previous != current &&
+      FoldActs({.panel = previous,
+                .participants = count,
+                .collapse = true,
+                .locked = before->Locked(),
+                .demo = game_.DemoRunning}))
     before->SetCollapsed(true);
   if (count > 3 && !game_.DemoRunning) {
     RestackInput in;
@@ -284,9 +294,10 @@ void TMainScreen::ToggleInfoPanel() {
     CloseInfoPanel();
     return;
   }
-  infoPanel_ = std::make_unique<QWidget>(this, Qt::Tool | Qt::FramelessWindowHint |
-                                                   Qt::WindowStaysOnTopHint);
+  infoPanel_ = std::make_unique<QWidget>(
+      this, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   infoPanel_->setObjectName(QStringLiteral("Infoform"));
+  KeepTitleBarActive(*infoPanel_, *this);
   infoPanel_->setStyleSheet(
       QStringLiteral("#Infoform { background: %1; border: 1px solid %2; }")
           .arg(skin_->Color(QStringLiteral("InGameInfoCommentBgr"), 8388608).name(),
@@ -329,10 +340,6 @@ void TMainScreen::CloseInfoPanel() {
     comment->hide();
   }
   infoPanel_.reset();
-}
-
-void TMainScreen::OpenGameSite() {
-  QDesktopServices::openUrl(QUrl(QString::fromLatin1(kGameSite)));
 }
 
 }  // namespace quorim

@@ -93,11 +93,11 @@ void TMainScreen::ShowGameOverWindow(const GameOverText&) {}
 void TMainScreen::ShowHallOfFame(int) {}
 
 bool TMainScreen::MessageWindowOpen() const {
-  return messageWindow_->isVisible();
+  return messageWindow_->Waiting();
 }
 
 void TMainScreen::CloseModalWindows() {
-  if (messageWindow_->isVisible()) messageWindow_->reject();
+  messageWindow_->Answer(false);
 }
 
 std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode,

@@ -8,6 +8,19 @@ QColor WindowsColor(int color) {
   return ColorFromWindows(color);
 }
 
+QImage WithTransparentMagenta(const QImage& picture) {
+  if (picture.isNull() || picture.hasAlphaChannel()) return picture;
+  QImage clear = picture.convertToFormat(QImage::Format_ARGB32);
+  const QRgb magenta = ColorFromWindows(kTransparentColor).rgb();
+  for (int y = 0; y < clear.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(clear.scanLine(y));
+    for (int x = 0; x < clear.width(); ++x) {
+      if ((line[x] & 0xFFFFFF) == (magenta & 0xFFFFFF)) line[x] = 0;
+    }
+  }
+  return clear;
+}
+
 Skin::Skin(const DataDir& data, const QString& skin) : pictures_(data, skin) {
   LoadTables();
 }
@@ -35,7 +48,7 @@ const QImage& Skin::Picture(const QString& name) const {
   if (found == cache_.end()) {
     QImage picture;
     pictures_.LoadSkinPicture(picture, name);
-    found = cache_.insert(key, picture);
+    found = cache_.insert(key, WithTransparentMagenta(picture));
   }
   return *found;
 }

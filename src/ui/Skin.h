@@ -58,6 +58,9 @@ class Skin {
   mutable QHash<QString, QImage> cache_;
 };
 
+// Magenta stands for "transparent" in the skins' pictures without an alpha channel.
+QImage WithTransparentMagenta(const QImage& picture);
+
 // The game's colours are 0x00BBGGRR.
 QColor WindowsColor(int color);
 

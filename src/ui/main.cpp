@@ -15,8 +15,8 @@ namespace {
 
 // The data that ships: beside an installed program in ../share/quorim, else the checkout's.
 QString ShippedDataDir() {
-  const QString installed =
-      QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/quorim"));
+  const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                .absoluteFilePath(QStringLiteral("../share/quorim"));
   if (quorim::HoldsGameData(installed)) return QDir::cleanPath(installed);
   return QStringLiteral(QUORIM_SOURCE_DATA);
 }

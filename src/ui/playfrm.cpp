@@ -33,11 +33,14 @@ QString ColorStyle(const QColor& color) {
   return QStringLiteral("color: %1; background: transparent;").arg(color.name());
 }
 
+// The colour goes into the palette, where the engine's colour changes reach it too.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QFont& font, const QColor& color) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setFont(font);
-  label->setStyleSheet(ColorStyle(color));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
   label->setAlignment(Qt::AlignCenter);
   return label;
 }
@@ -97,8 +100,9 @@ TPlayForm::TPlayForm(QWidget& mainWindow, const Skin& skin, const QImage& backdr
     avatar_->setMovie(movie);
     movie->jumpToFrame(0);
   } else if (!content.avatarPath.isEmpty()) {
-    avatar_->setPixmap(QPixmap(content.avatarPath)
-                           .scaled(avatarPlace.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    avatar_->setPixmap(
+        QPixmap(content.avatarPath)
+            .scaled(avatarPlace.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   }
 
   const bool odd = n % 2 == 1;

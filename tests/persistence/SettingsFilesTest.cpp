@@ -127,6 +127,13 @@ TEST_F(SettingsFiles, TwentyMembersAreKeptAndATwentyFirstIsIgnored) {
   EXPECT_FALSE(Read("quorim.ini").contains("Member21"));
 }
 
+TEST_F(SettingsFiles, AMainFileWithoutTheLastPlayerKeepsTheDefaultName) {
+  game_.Players[1].Name = "Player";
+  Write("quorim.ini", "FullScreen=1\r\n");
+  ASSERT_TRUE(ReadMainSettings(game_));
+  EXPECT_EQ(game_.Players[1].Name, "Player");
+}
+
 TEST_F(SettingsFiles, AHandEditedFileIsReadLeniently) {
   game_.Settings.LensSize = 77;
   // No mark, LF and lone CR endings, keys in any case, the first of two lines wins.

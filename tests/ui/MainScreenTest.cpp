@@ -53,7 +53,7 @@ class MainScreen : public ::testing::Test {
   // Closes the main window, answering the exit question with Yes.
   void Exit() {
     test::Watchdog watchdog;
-    test::Later([] { test::PressKey(Qt::Key_Return); }, 50);
+    test::Later([this] { main_->MessageWindow().Answer(true); }, 50);
     main_->close();
     EXPECT_FALSE(main_->isVisible());
   }
@@ -130,8 +130,11 @@ TEST_F(MainScreen, ALockedPanelKeepsItsSizeWhenTheTurnPassesAmongFour) {
   TMainScreen& main = Start();
   Game& game = main.GameState();
   game.SetPlayerCount(4);
-  for (int n = 1; n <= 4; ++n)
-    game.Players[n] = {.Name = "P" + std::to_string(n), .Avatar = "Im0", .Kind = kHuman};
+  for (int n = 1; n <= 4; ++n) {
+    std::string name(1, 'P');
+    name += std::to_string(n);
+    game.Players[n] = {.Name = name, .Avatar = "Im0", .Kind = kHuman};
+  }
   Item(names::MenuGameNew)->trigger();
   ASSERT_TRUE(game.GameRunning);
   auto* panel = Find<TPlayForm>(QStringLiteral("Pl3form"));

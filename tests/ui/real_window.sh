@@ -13,10 +13,11 @@ cd "$home"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$0" & pid=$!
   for i in $(seq 1 120); do
-    if xwininfo -root -tree 2>/dev/null | grep -q "1.6.1 beta"; then
-      kill $pid; wait $pid 2>/dev/null; exit 0
+    # the main window, not the splash screen: its title and its width of at least 841 px
+    if xwininfo -root -tree 2>/dev/null | grep -Eq "1\.6\.1 beta.*\(\"quorim\" \"quorim\"\) +(8[4-9][0-9]|9[0-9][0-9]|[1-9][0-9]{3})x"; then
+      kill -9 $pid; exit 0
     fi
     kill -0 $pid 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
     sleep 0.5
   done
-  echo "no main window within 60 s"; kill $pid; exit 1' "$quorim"
+  echo "no main window within 60 s"; kill -9 $pid; exit 1' "$quorim"
