@@ -13,6 +13,7 @@
 #include "ui/binfo.h"
 #include "ui/playfrm.h"
 
+#include <QMoveEvent>
 #include <QScreen>
 
 namespace quorim {
@@ -158,17 +159,18 @@ void TMainScreen::PlacePanels() {
   in.screen = {screen->geometry().width(), screen->geometry().height()};
   in.workArea = RectOf(screen->availableGeometry());
   const PanelLayout layout = PlacePlayerPanels(in);
+  // the window first: moving it carries the panels along, which then take their own places
+  if (!in.maximized && QRectOf(layout.mainWindow) != frameGeometry()) {
+    move(layout.mainWindow.left, layout.mainWindow.top);
+    resize(size() + QSize(layout.mainWindow.width - frameGeometry().width(),
+                          layout.mainWindow.height - frameGeometry().height()));
+  }
   for (std::size_t i = 0; i < panels_.size(); ++i) {
     TPlayForm& panel = *panels_[i];
     panel.SetCollapsed(layout.panels[i].collapsed);
     panel.move(layout.panels[i].place.left, layout.panels[i].place.top);
   }
   controlPanel_->move(layout.controlPanel.left, layout.controlPanel.top);
-  if (!in.maximized && QRectOf(layout.mainWindow) != frameGeometry()) {
-    move(layout.mainWindow.left, layout.mainWindow.top);
-    resize(size() + QSize(layout.mainWindow.width - frameGeometry().width(),
-                          layout.mainWindow.height - frameGeometry().height()));
-  }
 }
 
 void TMainScreen::MoveInGameControlsOnto(QWidget* panel) {
@@ -287,6 +289,16 @@ void TMainScreen::RestoreWindowPlaces(const WindowPlaces& places) {
     panel.SetLocked(places.panels[i].helpContext == kPinnedPanel);
     panel.move(onScreen(places.panels[i].at, panel.size()));
   }
+}
+
+void TMainScreen::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // the panels travel with the main window
+  const QPoint by = event->pos() - event->oldPos();
+  if (by.isNull() || event->oldPos() == QPoint(0, 0)) return;
+  for (const auto& panel : panels_) panel->move(panel->pos() + by);
+  if (controlPanel_) controlPanel_->move(controlPanel_->pos() + by);
+  if (infoPanel_) infoPanel_->move(infoPanel_->pos() + by);
 }
 
 void TMainScreen::ToggleInfoPanel() {

@@ -114,6 +114,11 @@ TEST_F(MainScreen, AGameShowsItsPanelsAndLeavesALastGameThatTheNextStartOffers) 
   ASSERT_NE(control, nullptr);
   EXPECT_NE(control->findChild<QLabel*>(names::InGameButtongGo), nullptr);
   EXPECT_TRUE(Item(names::MenuGameEnd)->isEnabled());
+  // the panels travel with the main window
+  const QPoint besideMain = first->pos() - main.pos();
+  main.move(main.pos() + QPoint(200, 5));
+  QApplication::processEvents();
+  EXPECT_EQ(first->pos() - main.pos(), besideMain);
   // the start menu has gone
   EXPECT_FALSE(Find<QLabel>(names::MenuBgr)->isVisible());
   Exit();
