@@ -276,9 +276,18 @@ bool ReadPlayerSettings(Game& game, const std::string& playerName) {
   reader.ReadNumber(u"LastPlayersNumber", settings.LastPlayersNumber, kMinPlayers, kMaxPlayers);
   game.SetPlayerCount(settings.LastPlayersNumber);
   for (int n = 1; n <= game.PlayerCount(); ++n) {
+    TPlayer& player = game.Players[static_cast<std::size_t>(n)];
     const std::string entry = reader.GameText(Numbered(u"Player", n));
-    if (entry.empty()) break;
-    game.Players[static_cast<std::size_t>(n)] = ParseParticipantEntry(entry);
+    if (!entry.empty()) {
+      player = ParseParticipantEntry(entry);
+    } else if (player.Name.empty()) {
+      // a count larger than the entries written: the others join as the new game window adds them
+      player = {.Name = FitField(
+                    ToGameText(game.InterfaceText(u"DefaultNamePlayer"), game.InterfaceCodePage()),
+                    kNameWidth),
+                .Avatar = "Im0",
+                .Kind = kHuman};
+    }
   }
 
   ReadOptions(reader, settings, kCommonOptions);

@@ -134,6 +134,21 @@ TEST_F(SettingsFiles, AMainFileWithoutTheLastPlayerKeepsTheDefaultName) {
   EXPECT_EQ(game_.Players[1].Name, "Player");
 }
 
+TEST_F(SettingsFiles, ParticipantsWithoutAnEntryJoinAsPersonsWithTheDefaultName) {
+  game_.Strings.LoadRaw(QStringLiteral(QUORIM_SHIPPED_DATA "/lang/eng/strings.txt"));
+  game_.Strings.Prepare();
+  game_.SetPlayerCount(2);
+  game_.Players[1].Name = "Anna";
+  Write("anna.ini", "LastPlayersNumber=4\r\nPlayer2=Bob/Im1/PC/0\r\n");
+  ASSERT_TRUE(ReadPlayerSettings(game_, "Anna"));
+  ASSERT_EQ(game_.PlayerCount(), 4);
+  EXPECT_EQ(Record(game_.Players[2]), Record({.Name = "Bob", .Avatar = "Im1", .Kind = kComputer}));
+  EXPECT_EQ(game_.Players[1].Name, "Anna");  // a record without an entry stays as it was
+  EXPECT_EQ(game_.Players[4].Avatar, "Im0");
+  EXPECT_EQ(game_.Players[4].Kind, kHuman);
+  EXPECT_EQ(game_.Players[4].Name, "Player");
+}
+
 TEST_F(SettingsFiles, AHandEditedFileIsReadLeniently) {
   game_.Settings.LensSize = 77;
   // No mark, LF and lone CR endings, keys in any case, the first of two lines wins.
