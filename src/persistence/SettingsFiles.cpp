@@ -275,19 +275,22 @@ bool ReadPlayerSettings(Game& game, const std::string& playerName) {
   reader.ReadNumber(u"LastWordLengthLimit", settings.LastWordLengthLimit, 0, 255);
   reader.ReadNumber(u"LastPlayersNumber", settings.LastPlayersNumber, kMinPlayers, kMaxPlayers);
   game.SetPlayerCount(settings.LastPlayersNumber);
-  for (int n = 1; n <= game.PlayerCount(); ++n) {
-    TPlayer& player = game.Players[static_cast<std::size_t>(n)];
+  int n = 1;
+  for (; n <= game.PlayerCount(); ++n) {
     const std::string entry = reader.GameText(Numbered(u"Player", n));
-    if (!entry.empty()) {
-      player = ParseParticipantEntry(entry);
-    } else if (player.Name.empty()) {
-      // a count larger than the entries written: the others join as the new game window adds them
-      player = {.Name = FitField(
-                    ToGameText(game.InterfaceText(u"DefaultNamePlayer"), game.InterfaceCodePage()),
-                    kNameWidth),
-                .Avatar = "Im0",
-                .Kind = kHuman};
-    }
+    if (entry.empty()) break;
+    game.Players[static_cast<std::size_t>(n)] = ParseParticipantEntry(entry);
+  }
+  // A count larger than the entries written: the others join as the new game window adds them,
+  // never as nameless records.
+  for (; n <= game.PlayerCount(); ++n) {
+    TPlayer& player = game.Players[static_cast<std::size_t>(n)];
+    if (!player.Name.empty()) continue;
+    player = {.Name = FitField(
+                  ToGameText(game.InterfaceText(u"DefaultNamePlayer"), game.InterfaceCodePage()),
+                  kNameWidth),
+              .Avatar = "Im0",
+              .Kind = kHuman};
   }
 
   ReadOptions(reader, settings, kCommonOptions);

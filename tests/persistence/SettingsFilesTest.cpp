@@ -137,13 +137,11 @@ TEST_F(SettingsFiles, AMainFileWithoutTheLastPlayerKeepsTheDefaultName) {
 TEST_F(SettingsFiles, ParticipantsWithoutAnEntryJoinAsPersonsWithTheDefaultName) {
   game_.Strings.LoadRaw(QStringLiteral(QUORIM_SHIPPED_DATA "/lang/eng/strings.txt"));
   game_.Strings.Prepare();
-  game_.SetPlayerCount(2);
-  game_.Players[1].Name = "Anna";
-  Write("anna.ini", "LastPlayersNumber=4\r\nPlayer2=Bob/Im1/PC/0\r\n");
+  Write("anna.ini", "LastPlayersNumber=4\r\nPlayer1=Anna/Im1/Human/0\r\nPlayer2=Bob/Im1/PC/0\r\n");
   ASSERT_TRUE(ReadPlayerSettings(game_, "Anna"));
   ASSERT_EQ(game_.PlayerCount(), 4);
   EXPECT_EQ(Record(game_.Players[2]), Record({.Name = "Bob", .Avatar = "Im1", .Kind = kComputer}));
-  EXPECT_EQ(game_.Players[1].Name, "Anna");  // a record without an entry stays as it was
+  EXPECT_EQ(game_.Players[3].Name, "Player");
   EXPECT_EQ(game_.Players[4].Avatar, "Im0");
   EXPECT_EQ(game_.Players[4].Kind, kHuman);
   EXPECT_EQ(game_.Players[4].Name, "Player");
@@ -172,7 +170,8 @@ TEST_F(SettingsFiles, AHandEditedFileIsReadLeniently) {
   EXPECT_EQ(Record(game_.Players[1]),
             Record({.Name = "Anna", .Avatar = "Im1", .SaveNumber = 255, .Kind = kComputer}));
   EXPECT_EQ(Record(game_.Players[2]), Record({.Name = "Bob"}));
-  EXPECT_EQ(game_.Players[4].Name, "");  // reading stops at the absent Player3
+  // reading stops at the absent Player3; the participants after it join as new persons
+  EXPECT_EQ(Record(game_.Players[4]), Record({.Avatar = "Im0"}));
 }
 
 TEST_F(SettingsFiles, ParticipantEntriesAreCutToTheirFields) {
