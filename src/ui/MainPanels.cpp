@@ -115,6 +115,7 @@ void TMainScreen::BuildGameScreen() {
     }
     content.score = game_.Players[n].Score;
     content.clock = clock;
+    content.shadows = game_.Settings.ShowShadows;
     content.scoreHint = game_.InterfaceText(u"InGameTagPlayerScore") + u' ' + content.name;
     content.clockHint = game_.MoveClockOn()
                             ? game_.InterfaceText(u"InGameTagPlayerMoveTime") + u' ' + content.name

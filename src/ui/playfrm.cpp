@@ -2,6 +2,7 @@
 
 #include "flow/ScreenLayout.h"
 #include "media/Colors.h"
+#include "media/Shadows.h"
 #include "model/ControlNames.h"
 #include "ui/Skin.h"
 #include "ui/Widgets.h"
@@ -61,6 +62,8 @@ TPlayForm::TPlayForm(QWidget& mainWindow, const Skin& skin, const QImage& backdr
       mainWindow_(mainWindow),
       skin_(skin),
       backdrop_(backdrop),
+      shadowed_(backdrop),
+      shadows_(content.shadows),
       number_(content.number),
       fullHeight_(height) {
   const int n = content.number;
@@ -121,12 +124,18 @@ TPlayForm::TPlayForm(QWidget& mainWindow, const Skin& skin, const QImage& backdr
   const int plateTop = kAvatarTop + kAvatarHeight + 7;
   const QImage& rack = skin.Picture(odd ? QStringLiteral("slot7ch1") : QStringLiteral("slot7ch2"));
   const int rackTop = plateTop + plate.height() + 5;
-  MakePicture(this, QStringLiteral("Slt%1Im").arg(n), rack,
-              {(kPanelWidth - rack.width()) / 2, rackTop});
+  casters_.emplace_back(MakePicture(this, QStringLiteral("Slt%1Im").arg(n), rack,
+                                    {(kPanelWidth - rack.width()) / 2, rackTop}),
+                        rack);
+  casters_.emplace_back(scorePlate_, plate);
+  QImage frame(avatarFrame_->size(), QImage::Format_ARGB32);
+  frame.fill(Qt::black);
+  casters_.emplace_back(avatarFrame_, frame);
   if (content.clock) {
     const QImage& clockPicture = skin.Picture(QStringLiteral("timet1"));
     const QPoint clockAt((kPanelWidth - clockPicture.width()) / 2, rackTop + rack.height() + 5);
-    MakePicture(this, QStringLiteral("Dp%1Im").arg(n), clockPicture, clockAt);
+    casters_.emplace_back(MakePicture(this, QStringLiteral("Dp%1Im").arg(n), clockPicture, clockAt),
+                          clockPicture);
     QFont clockFont = skin.Font(FontRole::kDigital, 15);
     clockFont.setBold(true);
     clockFont.setItalic(true);
@@ -157,6 +166,7 @@ TPlayForm::TPlayForm(QWidget& mainWindow, const Skin& skin, const QImage& backdr
       mainWindow_(mainWindow),
       skin_(skin),
       backdrop_(backdrop),
+      shadowed_(backdrop),
       fullHeight_(kControlPanelHeight) {
   setObjectName(QStringLiteral("RC_form"));
   setFixedSize(kPanelWidth, kControlPanelHeight);
@@ -220,7 +230,19 @@ void TPlayForm::SetCollapsed(bool collapsed) {
   arrow_->setGeometry(avatar_->geometry().right() - 5, face.arrowTop, 30, 30);
   setFixedHeight(face.height);
   ShowButtonGlyphs();
+  DrawShadows();
   update();
+}
+
+void TPlayForm::DrawShadows() {
+  shadowed_ = backdrop_;
+  if (!shadows_) return;
+  for (const auto& [caster, picture] : casters_) {
+    if (caster->isHidden() && caster->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
+    for (const ShadowPass& pass : kPanelShadow)
+      DrawShadow(shadowed_, backdrop_, picture, caster->x() + pass.offset.x(),
+                 caster->y() + pass.offset.y(), true, pass.strength);
+  }
 }
 
 void TPlayForm::SetLocked(bool locked) {
@@ -233,7 +255,7 @@ void TPlayForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), WindowsColor(kNavy));
   // the top-left part of the play-area picture
-  if (!backdrop_.isNull()) painter.drawImage(0, 0, backdrop_);
+  if (!shadowed_.isNull()) painter.drawImage(0, 0, shadowed_);
   painter.setPen(skin_.Color(QStringLiteral("InGamePlayerBorder"), colors::White));
   painter.drawRect(2, 2, width() - 5, 20);
   painter.drawRect(0, 0, width() - 1, height() - 1);

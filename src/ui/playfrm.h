@@ -11,6 +11,8 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QToolButton;
 
@@ -28,6 +30,7 @@ struct PanelContent {
   bool clock = false;  // a game time or move time is set
   QString scoreHint;
   QString clockHint;
+  bool shadows = true;  // ShowShadows: the pictures cast shadows on the backdrop
 };
 
 class TPlayForm : public QWidget {
@@ -66,10 +69,16 @@ class TPlayForm : public QWidget {
   void MakeFrame(const QString& captionName);
   QToolButton* GlyphButton(const QString& name, int left);
   void ShowButtonGlyphs();
+  // The backdrop with the shadows of the pictures where they stand now.
+  void DrawShadows();
 
   QWidget& mainWindow_;
   const Skin& skin_;
   QImage backdrop_;
+  QImage shadowed_;
+  bool shadows_ = false;
+  // The pictures that cast shadows, with their images.
+  std::vector<std::pair<QWidget*, QImage>> casters_;
   int number_ = 0;
   int fullHeight_ = 0;
   bool collapsed_ = false;

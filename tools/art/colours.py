@@ -1,10 +1,11 @@
 """The classic skin's colour table: the letters on its ivory tiles, the scores and the clocks.
 
 The game's built-in colours are light (yellow and white letters), made for dark tiles; on ours they
-would not read. Only these keys are given; every other colour keeps its built-in default.
+would not read. The names on the control panel's caption bar take the same dark colours, so the bar
+is light. Only these keys are given; every other colour keeps its built-in default.
 """
 
-from palette import CELL_BLUE, CELL_GREEN, CELL_RED, GLOW, INK, mix, shade
+from palette import CELL_BLUE, CELL_GREEN, CELL_RED, GLOW, INK, IVORY, mix, shade
 
 PLUM = mix(CELL_RED, CELL_BLUE, 0.35)
 
@@ -13,6 +14,9 @@ COLOURS = {
     "InGameUsedLetters": INK,
     "InGamePlayerColor1": shade(CELL_GREEN, 0.42),
     "InGamePlayerColor2": shade(PLUM, 0.6),
+    # the control panel's caption bar behind those dark names
+    "InGamePlayerColor1Bgr": mix(CELL_GREEN, IVORY, 0.55),
+    "InGamePlayerColor2Bgr": mix(PLUM, IVORY, 0.55),
     "InGameTimeActive": GLOW,
     "InGameTimeInActive": shade(GLOW, 0.55),
 }
