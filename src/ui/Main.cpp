@@ -11,6 +11,7 @@
 #include "flow/TurnDisplay.h"
 #include "media/CodePages.h"
 #include "media/Locales.h"
+#include "media/Shadows.h"
 #include "model/ControlNames.h"
 #include "ui/Errormes.h"
 #include "ui/HelpViewer.h"
@@ -39,11 +40,18 @@ constexpr int kClientHeight = 604;
 constexpr int kBackgroundColor = 8404992;
 constexpr char16_t kVersion[] = u" 1.6.1 beta";
 
-// The client area paints the skin's background picture.
+// The client area paints the skin's background picture, and the start menu's shadow on it.
 class ClientArea : public QWidget {
  public:
   ClientArea(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(skin) {
     setObjectName(QStringLiteral("ClientArea"));
+  }
+
+  // The start menu's picture casts its shadow from there; nothing when it is hidden or shadows
+  // are off.
+  void SetMenuShadow(std::optional<QRect> menu) {
+    menuShadow_ = menu;
+    update();
   }
 
  protected:
@@ -51,17 +59,36 @@ class ClientArea : public QWidget {
     QPainter painter(this);
     painter.fillRect(rect(), WindowsColor(kBackgroundColor));
     const QImage& background = skin_.Picture(QStringLiteral("background"));
-    if (background.isNull()) return;
-    // unscaled from the top-left corner, stretched only when the picture is too small
-    if (background.width() < width() || background.height() < height()) {
-      painter.drawImage(rect(), background);
-    } else {
-      painter.drawImage(0, 0, background);
+    if (!background.isNull()) {
+      // unscaled from the top-left corner, stretched only when the picture is too small
+      if (background.width() < width() || background.height() < height()) {
+        painter.drawImage(rect(), background);
+      } else {
+        painter.drawImage(0, 0, background);
+      }
     }
+    if (menuShadow_) PaintShadow(painter, *menuShadow_);
   }
 
  private:
+  // Each pass darkens what lies under the picture's opaque pixels by 100 / strength.
+  void PaintShadow(QPainter& painter, const QRect& menu) {
+    QImage shape = skin_.Picture(QStringLiteral("menu")).copy(0, 0, menu.width(), menu.height());
+    if (shape.isNull()) return;
+    shape = shape.convertToFormat(QImage::Format_ARGB32);
+    QPainter fill(&shape);
+    fill.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    fill.fillRect(shape.rect(), Qt::black);
+    fill.end();
+    for (const ShadowPass& pass : kStartMenuShadow) {
+      painter.setOpacity(100.0 / pass.strength);
+      painter.drawImage(menu.topLeft() + pass.offset, shape);
+    }
+    painter.setOpacity(1.0);
+  }
+
   const Skin& skin_;
+  std::optional<QRect> menuShadow_;
 };
 
 }  // namespace
@@ -237,11 +264,13 @@ void TMainScreen::BuildStartMenu() {
   lastPlayer_->setAlignment(Qt::AlignCenter);
 }
 
-bool TMainScreen::LastGameCanContinue(QString& description) const {
-  const auto summary = SlotSummary(game_, kLastGameSlot);
-  if (!summary) return false;
-  description = summary->summary;
-  return true;
+void TMainScreen::ShowMenuPicture(bool shown) {
+  menuBgr_->setVisible(shown);
+  if (shown) {
+    ShowStartMenu();
+  } else {
+    static_cast<ClientArea*>(client_)->SetMenuShadow(std::nullopt);
+  }
 }
 
 void TMainScreen::closeEvent(QCloseEvent* event) {
@@ -329,6 +358,10 @@ void TMainScreen::ShowStartMenu() {
   }
   lastPlayer_->setGeometry(rect(layout.lastPlayerTitle));
   menuBgr_->lower();
+  const bool menuShown = Control(names::MenuBgr).visible && !game_.GameRunning;
+  static_cast<ClientArea*>(client_)->SetMenuShadow(menuShown && game_.Settings.ShowShadows
+                                                       ? std::optional<QRect>(menuBgr_->geometry())
+                                                       : std::nullopt);
 }
 
 }  // namespace quorim

@@ -129,10 +129,11 @@ class TMainScreen : public QMainWindow, public GameView {
   void CloseInfoPanel();
 
   void BuildStartMenu();
+  // The start menu's picture and its shadow go while the about window stands over them.
+  void ShowMenuPicture(bool shown);
   void BuildTimers();
   void ApplyFonts();
   void UpdateWindowTitle();
-  bool LastGameCanContinue(QString& description) const;
   // Runs a command of the engine unless another one is waiting on the screen.
   void Command(const std::function<void()>& command);
   void ShowMessageWindow(int mode, const QString& text, ScreenPoint at);

@@ -115,10 +115,10 @@ void TMainScreen::ShowAbout() {
   TAbout about(
       *skin_, game_.FixedText(FixedTextKey::AboutSponsor),
       [this, menuShown] {
-        if (menuShown) menuBgr_->hide();
+        if (menuShown) ShowMenuPicture(false);
       },
       [this, menuShown] {
-        if (menuShown) menuBgr_->show();
+        if (menuShown) ShowMenuPicture(true);
       },
       this);
   registry_.ApplyWindowTexts(game_.Strings, QStringLiteral("About"));
