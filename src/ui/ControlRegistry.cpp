@@ -57,7 +57,7 @@ void SetTextColor(QWidget& widget, int color) {
     palette.setColor(QPalette::Window, Qt::transparent);
     widget.setAutoFillBackground(false);
   } else {
-    palette.setColor(QPalette::WindowText, WindowsColor(color));
+    palette.setColor(QPalette::WindowText, ColorFromWindows(color));
   }
   widget.setPalette(palette);
 }
@@ -113,7 +113,7 @@ void ControlRegistry::Show(const QString& name, ControlAspect aspect,
     case ControlAspect::Color:
       if (auto* shape = dynamic_cast<TShape*>(widget)) {
         shape->SetBrush(state.color < 0 ? std::nullopt
-                                        : std::optional<QColor>(WindowsColor(state.color)));
+                                        : std::optional<QColor>(ColorFromWindows(state.color)));
       } else {
         SetTextColor(*widget, state.color);
       }

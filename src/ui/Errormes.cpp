@@ -32,7 +32,7 @@ QLabel* MakeButton(QWidget& window, const char* name, QRect place) {
 }
 
 QColor LabelColor(const Skin& skin, QStringView key) {
-  return WindowsColor(skin.Colors().Color(key).value_or(colors::White));
+  return ColorFromWindows(skin.Colors().Color(key).value_or(colors::White));
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ class ClientArea : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), WindowsColor(kBackgroundColor));
+    painter.fillRect(rect(), ColorFromWindows(kBackgroundColor));
     const QImage& background = skin_.Picture(QStringLiteral("background"));
     if (!background.isNull()) {
       // unscaled from the top-left corner, stretched only when the picture is too small
@@ -215,7 +215,6 @@ void TMainScreen::ShowFatalMessages(const QStringList& messages) {
 }
 
 void TMainScreen::ApplyFonts() {
-  QPalette palette = client_->palette();
   const QFont captions = skin_->Font(FontRole::kPlayer, 12);
   for (QLabel* caption : menuCaptions_) {
     caption->setFont(captions);

@@ -44,7 +44,6 @@ class TMainScreen : public QMainWindow, public GameView {
   bool StartUp(TSplashScreen& splash);
 
   Game& GameState() { return game_; }
-  const Skin& SkinInUse() const { return *skin_; }
   TErrorWindow& MessageWindow() { return *messageWindow_; }
 
   // The start menu, laid out for the client area's size and for whether the last game can be
@@ -134,9 +133,6 @@ class TMainScreen : public QMainWindow, public GameView {
   void BuildTimers();
   void ApplyFonts();
   void UpdateWindowTitle();
-  // Runs a command of the engine unless another one is waiting on the screen.
-  void Command(const std::function<void()>& command);
-  void ShowMessageWindow(int mode, const QString& text, ScreenPoint at);
   // The start-up's fatal messages, in a real message box, before the program ends.
   void ShowFatalMessages(const QStringList& messages);
 
@@ -169,7 +165,6 @@ class TMainScreen : public QMainWindow, public GameView {
   QTimer infoTimer_;
   int infoTicks_ = 0;
   int infoHeight_ = 0;
-  int infoBottom_ = 0;
 
   std::array<QTimer, 4> timers_;  // by GameTimer
   std::vector<QEventLoop*> waits_;

@@ -326,9 +326,8 @@ void TMainScreen::ToggleInfoPanel() {
   }
   infoHeight_ = music ? 85 : 70;
   const ScreenRect board = BoardPicture();
-  infoBottom_ = board.top + game_.PlayField.DimY() * 28 + 102;
-  infoPanel_->setGeometry(board.left + (board.width - kInfoWidth) / 2, infoBottom_ - 1, kInfoWidth,
-                          1);
+  const int bottom = board.top + game_.PlayField.DimY() * 28 + 102;
+  infoPanel_->setGeometry(board.left + (board.width - kInfoWidth) / 2, bottom - 1, kInfoWidth, 1);
   infoTicks_ = 0;
   infoPanel_->show();
   infoTimer_.start();

@@ -4,10 +4,6 @@
 
 namespace quorim {
 
-QColor WindowsColor(int color) {
-  return ColorFromWindows(color);
-}
-
 QImage WithTransparentMagenta(const QImage& picture) {
   if (picture.isNull() || picture.hasAlphaChannel()) return picture;
   QImage clear = picture.convertToFormat(QImage::Format_ARGB32);
@@ -66,7 +62,7 @@ std::unique_ptr<QMovie> Skin::Animation(const QString& name) const {
 }
 
 QColor Skin::Color(const QString& key, int fallback) const {
-  return WindowsColor(colors_.Color(key, fallback));
+  return ColorFromWindows(colors_.Color(key, fallback));
 }
 
 }  // namespace quorim

@@ -24,8 +24,6 @@ class Skin {
  public:
   Skin(const DataDir& data, const QString& skin);
 
-  const DataDir& Data() const { return pictures_.Data(); }
-  const QString& Name() const { return pictures_.Skin(); }
   // Another skin: its pictures, colours and font table; fonts of FONTS\ stay as registered.
   void Change(const QString& skin);
 
@@ -60,8 +58,5 @@ class Skin {
 
 // Magenta stands for "transparent" in the skins' pictures without an alpha channel.
 QImage WithTransparentMagenta(const QImage& picture);
-
-// The game's colours are 0x00BBGGRR.
-QColor WindowsColor(int color);
 
 }  // namespace quorim

@@ -214,7 +214,7 @@ void TPlayForm::ShowButtonGlyphs() {
   foldButton_->setStyleSheet(ColorStyle(glyph));
   lockButton_->setText(QString::fromUtf16(locked_ ? kLockedGlyph : kUnlockedGlyph));
   lockButton_->setToolTip(locked_ ? unlockHint_ : lockHint_);
-  lockButton_->setStyleSheet(ColorStyle(locked_ ? WindowsColor(colors::Red) : glyph));
+  lockButton_->setStyleSheet(ColorStyle(locked_ ? ColorFromWindows(colors::Red) : glyph));
 }
 
 void TPlayForm::SetCollapsed(bool collapsed) {
@@ -253,7 +253,7 @@ void TPlayForm::SetLocked(bool locked) {
 
 void TPlayForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), WindowsColor(kNavy));
+  painter.fillRect(rect(), ColorFromWindows(kNavy));
   // the top-left part of the play-area picture
   if (!shadowed_.isNull()) painter.drawImage(0, 0, shadowed_);
   painter.setPen(skin_.Color(QStringLiteral("InGamePlayerBorder"), colors::White));
