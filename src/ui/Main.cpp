@@ -216,16 +216,15 @@ void TMainScreen::ShowFatalMessages(const QStringList& messages) {
 
 void TMainScreen::ApplyFonts() {
   const QFont captions = skin_->Font(FontRole::kPlayer, 12);
+  // the start menu's labels take the skin colours of their own names
   for (QLabel* caption : menuCaptions_) {
     caption->setFont(captions);
-    caption->setStyleSheet(
-        QStringLiteral("color: %1")
-            .arg(skin_->Color(QStringLiteral("InGameMessageWait"), colors::White).name()));
+    skin_->ColourText(*caption, caption->objectName());
   }
   lastPlayer_->setFont(skin_->Font(FontRole::kPlayer, 10));
-  lastPlayer_->setStyleSheet(
-      QStringLiteral("color: %1")
-          .arg(skin_->Color(QStringLiteral("InGameMessageWait"), colors::White).name()));
+  skin_->ColourText(*lastPlayer_, lastPlayer_->objectName());
+  for (QLabel* comment : comments_)
+    skin_->ColourText(*comment, QStringLiteral("InGameInfoComment"));
 }
 
 void TMainScreen::UpdateWindowTitle() {

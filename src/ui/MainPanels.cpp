@@ -93,7 +93,7 @@ void TMainScreen::ShowInGamePictures() {
   }
   QLabel* endLabel = findChild<QLabel*>(names::InGameLabel);
   endLabel->setFont(skin_->Font(FontRole::kPlayer, 12));
-  endLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  skin_->ColourText(*endLabel, names::InGameLabel);
 }
 
 void TMainScreen::BuildGameScreen() {

@@ -1,6 +1,7 @@
 #include "ui/Skin.h"
 
 #include <QMovie>
+#include <QWidget>
 
 namespace quorim {
 
@@ -59,6 +60,13 @@ std::unique_ptr<QMovie> Skin::Animation(const QString& name) const {
   auto movie = std::make_unique<QMovie>();
   if (!pictures_.LoadSkinAnimation(*movie, name)) return nullptr;
   return movie;
+}
+
+void Skin::ColourText(QWidget& label, const QString& key, const QColor& design) const {
+  const std::optional<int> color = colors_.Color(key);
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, color ? ColorFromWindows(*color) : design);
+  label.setPalette(palette);
 }
 
 QColor Skin::Color(const QString& key, int fallback) const {

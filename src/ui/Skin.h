@@ -17,6 +17,7 @@
 #include <memory>
 
 class QMovie;
+class QWidget;
 
 namespace quorim {
 
@@ -40,6 +41,8 @@ class Skin {
   QColor Color(const QString& key, int fallback) const;
   int ColorValue(const QString& key, int fallback) const { return colors_.Color(key, fallback); }
   const SkinColors& Colors() const { return colors_; }
+  // A label's text in the skin's colour of the key, or its design colour where the skin keeps it.
+  void ColourText(QWidget& label, const QString& key, const QColor& design = Qt::white) const;
 
   // The face of a font role at a size; the skin's font table first, then FONTS\.
   QFont Font(FontRole role, int pointSize) const { return fonts_.Font(role, pointSize); }
