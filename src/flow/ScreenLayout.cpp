@@ -221,4 +221,9 @@ ScreenPoint KeepPanelInMainWindow(ScreenRect panel, ScreenRect mainWindow, int c
   return {left, top};
 }
 
+int ResizedLens(int size, int notches) {
+  constexpr int kStep = 20;
+  return std::clamp(size + notches * kStep, kMinLensSize, kMaxLensSize);
+}
+
 }  // namespace quorim

@@ -111,4 +111,13 @@ std::vector<ScreenRect> RestackPlayerPanels(const RestackInput& in);
 // top of its client area.
 ScreenPoint KeepPanelInMainWindow(ScreenRect panel, ScreenRect mainWindow, int clientTop);
 
+// The magnifying lens: a square between 120 and 300 px that the wheel changes 20 px a notch.
+inline constexpr int kMinLensSize = 120;
+inline constexpr int kMaxLensSize = 300;
+int ResizedLens(int size, int notches);
+// How much opacity (of 255) the lens gains per repaint while it fades in.
+inline int LensFadeStep(int size) {
+  return size / 130 + 3;
+}
+
 }  // namespace quorim

@@ -8,6 +8,7 @@
 #include "media/CodePages.h"
 #include "model/ControlNames.h"
 #include "ui/HelpViewer.h"
+#include "ui/Lens.h"
 #include "ui/_about.h"
 
 #include <QAction>
@@ -98,7 +99,7 @@ void TMainScreen::BuildMenus() {
   auto* lensItem = new QAction(game_.FixedText(FixedTextKey::LensCaption), lens);
   lensItem->setObjectName(QStringLiteral("MenuLens"));
   lensItem->setCheckable(true);
-  lensItem->setEnabled(false);  // the lens comes with the board
+  connect(lensItem, &QAction::triggered, this, [this] { SwitchLens(); });
   lens->setDefaultAction(lensItem);
   lens->setAutoRaise(true);
   bar->setCornerWidget(lens, Qt::TopRightCorner);
@@ -107,6 +108,25 @@ void TMainScreen::BuildMenus() {
 void TMainScreen::OpenHelpPage(const QString& page) {
   if (!helpViewer_) helpViewer_ = std::make_unique<THelpViewer>(game_.Data);
   helpViewer_->ShowPage(game_.Settings.InterfaceLang, page);
+}
+
+void TMainScreen::SwitchLens() {
+  if (lens_ && lens_->IsOpen()) {
+    ShutLens();
+    return;
+  }
+  if (!lens_) {
+    lens_ = std::make_unique<TLens>(
+        *skin_, [this](int side) { game_.Settings.LensSize = static_cast<std::uint16_t>(side); });
+  }
+  lens_->Open(game_.Settings.LensSize, game_.InterfaceText(u"LensHint"));
+  findChild<QAction*>(QStringLiteral("MenuLens"))->setChecked(true);
+}
+
+void TMainScreen::ShutLens() {
+  lensDelay_.stop();
+  if (lens_) lens_->Shut();
+  findChild<QAction*>(QStringLiteral("MenuLens"))->setChecked(false);
 }
 
 void TMainScreen::ShowAbout() {

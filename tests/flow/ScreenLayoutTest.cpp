@@ -245,5 +245,14 @@ TEST(PanelDragging, APanelStaysTwoPixelsInsideTheMainWindowBelowItsTitle) {
   EXPECT_EQ(drag({300, 200, 170, 75}), "300,200");
 }
 
+TEST(Lens, TheWheelChangesItTwentyPixelsANotchBetween120And300) {
+  EXPECT_EQ(ResizedLens(120, 1), 140);
+  EXPECT_EQ(ResizedLens(140, -1), 120);
+  EXPECT_EQ(ResizedLens(120, -3), 120);
+  EXPECT_EQ(ResizedLens(280, 5), 300);
+  // a hand-edited size outside the limits comes back inside them
+  EXPECT_EQ(ResizedLens(500, 0), 300);
+}
+
 }  // namespace
 }  // namespace quorim
