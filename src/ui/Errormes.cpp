@@ -1,6 +1,7 @@
 #include "ui/Errormes.h"
 
 #include "media/Colors.h"
+#include "ui/ScreenGeometry.h"
 #include "ui/Skin.h"
 
 #include <QEventLoop>
@@ -126,7 +127,7 @@ bool TErrorWindow::Run(int mode, const QString& text, ScreenPoint at, bool showS
 
 void TErrorWindow::PlaceWindow(ScreenPoint at) {
   if (at.left != 0 || at.top != 0) {
-    move(at.left, at.top);
+    move(ToQPoint(at));
     return;
   }
   // Start-up failures can come before the main window is on the screen.

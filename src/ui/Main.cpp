@@ -15,6 +15,8 @@
 #include "model/ControlNames.h"
 #include "ui/Errormes.h"
 #include "ui/HelpViewer.h"
+#include "ui/Lens.h"
+#include "ui/ScreenGeometry.h"
 #include "ui/Splash.h"
 #include "ui/Widgets.h"
 #include "ui/binfo.h"
@@ -105,6 +107,9 @@ TMainScreen::TMainScreen(DataDir data)
   BuildStartMenu();
   BuildInGameControls();
   BuildTimers();
+  lensDelay_.setSingleShot(true);
+  lensDelay_.setInterval(200);
+  connect(&lensDelay_, &QTimer::timeout, this, [this] { SwitchLens(); });
   qApp->installEventFilter(this);
 }
 
@@ -280,6 +285,7 @@ void TMainScreen::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
+  ShutLens();
   ReleaseGameScreen();
   messageWindow_->hide();
   shadow_->hide();
@@ -296,9 +302,22 @@ void TMainScreen::closeEvent(QCloseEvent* event) {
 }
 
 void TMainScreen::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    KeyPressed(game_, GameKey::Escape);
-    return;
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      KeyPressed(game_, GameKey::Escape);
+      return;
+    case Qt::Key_Control:
+      if (!event->isAutoRepeat() && !(lens_ && lens_->IsOpen())) lensDelay_.start();
+      return;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      if (lens_ && lens_->IsOpen()) return lens_->Resize(1);
+      break;
+    case Qt::Key_Minus:
+      if (lens_ && lens_->IsOpen()) return lens_->Resize(-1);
+      break;
+    default:
+      break;
   }
   const QString text = event->text();
   if (!text.isEmpty() && music_ && music_->MusicKey(text.front())) return;
@@ -306,9 +325,25 @@ void TMainScreen::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+void TMainScreen::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Control && !event->isAutoRepeat()) ShutLens();
+  QMainWindow::keyReleaseEvent(event);
+}
+
 void TMainScreen::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!game_.GameRunning) ShowStartMenu();
+}
+
+void TMainScreen::HideAuxiliaryWindows() {
+  ShutLens();
+  // the message window and its shadow answer a minimised program themselves
+  const std::array<const QWidget*, 3> ownRules{this, messageWindow_.get(), shadow_.get()};
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible() || std::ranges::find(ownRules, window) != ownRules.end()) continue;
+    hiddenWhileMinimized_.emplace_back(window);
+    window->hide();
+  }
 }
 
 bool TMainScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -316,12 +351,31 @@ bool TMainScreen::eventFilter(QObject* watched, QEvent* event) {
   if (waitingForInput_ != nullptr &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress))
     waitingForInput_->quit();
+  // Ctrl held alone opens the lens; Ctrl with a key is a shortcut
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+      static_cast<QKeyEvent*>(event)->key() != Qt::Key_Control)
+    lensDelay_.stop();
+  if (event->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+    SwitchLens();
+    return true;
+  }
+  // the lens closes itself on a click; the menu item follows
+  if (lens_ && watched == lens_.get() && event->type() == QEvent::Hide)
+    findChild<QAction*>(QStringLiteral("MenuLens"))->setChecked(false);
   return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainScreen::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || isMinimized()) return;
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (isMinimized()) {
+    HideAuxiliaryWindows();
+    return;
+  }
+  for (const QPointer<QWidget>& window : hiddenWhileMinimized_)
+    if (window) window->show();
+  hiddenWhileMinimized_.clear();
   if (messageWindow_) messageWindow_->ProgramRestored();
   // maximised or restored: the panels follow the new size once it has been taken
   QTimer::singleShot(0, this, [this] {
@@ -340,21 +394,20 @@ void TMainScreen::ShowStartMenu() {
   const StartMenuLayout layout = LayOutStartMenu(
       {client_->width(), client_->height()}, {background.width(), background.height()},
       {face.width(), face.height()}, Control(names::MenuButton6).visible);
-  const auto rect = [](const ScreenRect& r) { return QRect(r.left, r.top, r.width, r.height); };
   menuBgr_->setPixmap(QPixmap::fromImage(background));
   menuBgr_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  menuBgr_->setGeometry(rect(layout.background));
+  menuBgr_->setGeometry(ToQRect(layout.background));
   const std::array<const ScreenRect*, 4> faces{&layout.newGame, &layout.loadGame, &layout.exit,
                                                &layout.continueGame};
   const std::array<const ScreenPoint*, 4> titles{&layout.newGameTitle, &layout.loadGameTitle,
                                                  &layout.exitTitle, &layout.continueTitle};
   for (std::size_t i = 0; i < faces.size(); ++i) {
     menuButtons_[i]->setPixmap(QPixmap::fromImage(face));
-    menuButtons_[i]->setGeometry(rect(*faces[i]));
+    menuButtons_[i]->setGeometry(ToQRect(*faces[i]));
     menuCaptions_[i]->adjustSize();
-    menuCaptions_[i]->move(titles[i]->left, titles[i]->top);
+    menuCaptions_[i]->move(ToQPoint(*titles[i]));
   }
-  lastPlayer_->setGeometry(rect(layout.lastPlayerTitle));
+  lastPlayer_->setGeometry(ToQRect(layout.lastPlayerTitle));
   menuBgr_->lower();
   const bool menuShown = Control(names::MenuBgr).visible && !game_.GameRunning;
   static_cast<ClientArea*>(client_)->SetMenuShadow(menuShown && game_.Settings.ShowShadows

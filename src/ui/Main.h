@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -31,6 +32,7 @@ class TBonusInfo;
 class THelpViewer;
 class TPlayForm;
 class TShadowWindow;
+class TLens;
 
 class TSplashScreen;
 
@@ -101,6 +103,7 @@ class TMainScreen : public QMainWindow, public GameView {
   void ShowControl(const QString& name, ControlAspect aspect, const ControlState& state) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -113,6 +116,10 @@ class TMainScreen : public QMainWindow, public GameView {
   QAction* AddItem(QMenu& menu, const QString& name, const QKeySequence& shortcut,
                    const std::function<void()>& command);
   void OpenHelpPage(const QString& page);
+  // Opens the lens at the cursor, or closes it.
+  void SwitchLens();
+  void ShutLens();
+
   void ShowAbout();
 
   // MainPanels.cpp
@@ -131,6 +138,8 @@ class TMainScreen : public QMainWindow, public GameView {
   // The start menu's picture and its shadow go while the about window stands over them.
   void ShowMenuPicture(bool shown);
   void BuildTimers();
+  // A minimised program hides its other windows and shows them again when it is restored.
+  void HideAuxiliaryWindows();
   void ApplyFonts();
   void UpdateWindowTitle();
   // The start-up's fatal messages, in a real message box, before the program ends.
@@ -149,6 +158,9 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<TErrorWindow> messageWindow_;
   std::unique_ptr<TBonusInfo> bonusInfo_;
   std::unique_ptr<THelpViewer> helpViewer_;
+  std::unique_ptr<TLens> lens_;
+  QTimer lensDelay_;  // Ctrl held this long opens the lens
+  std::vector<QPointer<QWidget>> hiddenWhileMinimized_;
 
   QWidget* client_ = nullptr;
   QLabel* menuBgr_ = nullptr;

@@ -8,6 +8,7 @@
 #include "media/Avatars.h"
 #include "media/CodePages.h"
 #include "model/ControlNames.h"
+#include "ui/ScreenGeometry.h"
 #include "ui/Widgets.h"
 #include "ui/_about.h"
 #include "ui/binfo.h"
@@ -22,14 +23,6 @@ namespace {
 
 constexpr int kInfoWidth = 406;
 constexpr int kInfoTicks = 1000;
-
-ScreenRect RectOf(const QRect& rect) {
-  return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
-QRect QRectOf(const ScreenRect& rect) {
-  return {rect.left, rect.top, rect.width, rect.height};
-}
 
 }  // namespace
 
@@ -129,8 +122,8 @@ void TMainScreen::BuildGameScreen() {
     panel->keepInside = [this](const TPlayForm& form, QPoint to) {
       const ScreenPoint kept =
           KeepPanelInMainWindow({to.x(), to.y(), form.width(), form.height()},
-                                RectOf(frameGeometry()), mapToGlobal(QPoint(0, 0)).y());
-      return QPoint(kept.left, kept.top);
+                                ToScreenRect(frameGeometry()), mapToGlobal(QPoint(0, 0)).y());
+      return ToQPoint(kept);
     };
     KeepTitleBarActive(*panel, *this);
     panels_.push_back(std::move(panel));
@@ -155,13 +148,13 @@ void TMainScreen::PlacePanels() {
   in.timeLimit = game_.GameClockOn() || game_.MoveClockOn();
   in.autoSpread = game_.Settings.AutoSpreadPlayers;
   in.maximized = isMaximized() || isFullScreen();
-  in.mainWindow = RectOf(frameGeometry());
+  in.mainWindow = ToScreenRect(frameGeometry());
   in.playfield = BoardPicture();
   in.screen = {screen->geometry().width(), screen->geometry().height()};
-  in.workArea = RectOf(screen->availableGeometry());
+  in.workArea = ToScreenRect(screen->availableGeometry());
   const PanelLayout layout = PlacePlayerPanels(in);
   // the window first: moving it carries the panels along, which then take their own places
-  if (!in.maximized && QRectOf(layout.mainWindow) != frameGeometry()) {
+  if (!in.maximized && ToQRect(layout.mainWindow) != frameGeometry()) {
     move(layout.mainWindow.left, layout.mainWindow.top);
     resize(size() + QSize(layout.mainWindow.width - frameGeometry().width(),
                           layout.mainWindow.height - frameGeometry().height()));
@@ -242,13 +235,13 @@ void TMainScreen::ShowPanelOnTurn(int previous, int current, bool) {
   if (count > 3 && !game_.DemoRunning) {
     RestackInput in;
     for (const auto& form : panels_) {
-      in.panels.push_back(RectOf(form->geometry()));
+      in.panels.push_back(ToScreenRect(form->geometry()));
       in.locked.push_back(form->Locked());
     }
     in.currentPlayer = current;
     in.screenHeight = screen()->geometry().height();
-    in.workArea = RectOf(screen()->availableGeometry());
-    in.mainWindow = RectOf(frameGeometry());
+    in.workArea = ToScreenRect(screen()->availableGeometry());
+    in.mainWindow = ToScreenRect(frameGeometry());
     const std::vector<ScreenRect> places = RestackPlayerPanels(in);
     for (int i = 0; i < count; ++i)
       panels_[static_cast<std::size_t>(i)]->move(places[static_cast<std::size_t>(i)].left,
@@ -274,7 +267,7 @@ WindowPlaces TMainScreen::CurrentWindowPlaces() const {
 void TMainScreen::RestoreWindowPlaces(const WindowPlaces& places) {
   const QRect screen = this->screen()->availableGeometry();
   const auto onScreen = [&screen](ScreenPoint at, QSize size) {
-    QRect place(QPoint(at.left, at.top), size);
+    QRect place(ToQPoint(at), size);
     // a place off every screen (another monitor, another resolution) is pulled back
     place.moveLeft(std::clamp(place.left(), screen.left(), screen.right() - size.width()));
     place.moveTop(std::clamp(place.top(), screen.top(), screen.bottom() - size.height()));

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace quorim {
 namespace {
@@ -119,6 +120,15 @@ TEST_F(MainScreen, AGameShowsItsPanelsAndLeavesALastGameThatTheNextStartOffers) 
   main.move(main.pos() + QPoint(200, 5));
   QApplication::processEvents();
   EXPECT_EQ(first->pos() - main.pos(), besideMain);
+  // minimised, the program hides its panels; restored, it shows them again
+  main.showMinimized();
+  QApplication::processEvents();
+  EXPECT_FALSE(first->isVisible());
+  EXPECT_FALSE(control->isVisible());
+  main.showNormal();
+  QApplication::processEvents();
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_TRUE(control->isVisible());
   // the start menu has gone
   EXPECT_FALSE(Find<QLabel>(names::MenuBgr)->isVisible());
   Exit();
@@ -171,6 +181,61 @@ TEST_F(MainScreen, TheLoadSubmenuNamesTheKnownPlayersInTheirOwnCase) {
   for (QAction* item : load->actions()) captions << item->text();
   EXPECT_EQ(captions, (QStringList{"Anna...", "bob..."}));
   EXPECT_EQ(load->actions().front()->objectName(), "Load0");
+  Exit();
+}
+
+TEST_F(MainScreen, TheLensOpensFromTheMenuCtrlAndTheMiddleButtonAndKeepsItsSize) {
+  TMainScreen& main = Start();
+  QAction* item = Item(QStringLiteral("MenuLens"));
+  ASSERT_TRUE(item->isEnabled());
+  const auto lens = [] {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == "Lens") return window;
+    return static_cast<QWidget*>(nullptr);
+  };
+
+  item->trigger();
+  ASSERT_NE(lens(), nullptr);
+  EXPECT_TRUE(lens()->isVisible());
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_EQ(lens()->width(), 120);
+  EXPECT_EQ(lens()->toolTip(), "Лупа: колёсико мыши меняет размер, щелчок закрывает");
+
+  // the wheel and the + and - keys resize it, and the size is kept
+  const QPoint centre = lens()->geometry().center();
+  QWheelEvent up(QPointF(60, 60), QPointF(centre), {}, QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                 Qt::NoScrollPhase, false);
+  QApplication::sendEvent(lens(), &up);
+  EXPECT_EQ(lens()->width(), 160);
+  EXPECT_EQ(lens()->geometry().center(), centre);
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&main, Qt::Key_Plus);
+  EXPECT_EQ(lens()->width(), 300);
+  QTest::keyClick(&main, Qt::Key_Minus);
+  EXPECT_EQ(main.GameState().Settings.LensSize, 280);
+
+  // a click closes it and the menu item follows
+  QTest::mouseClick(lens(), Qt::LeftButton);
+  EXPECT_FALSE(lens()->isVisible());
+  EXPECT_FALSE(item->isChecked());
+
+  // Ctrl held opens it after a moment and releasing Ctrl closes it; Ctrl with a key does not
+  QTest::keyPress(&main, Qt::Key_Control);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return lens()->isVisible(); }, 1000));
+  EXPECT_EQ(lens()->width(), 280);
+  QTest::keyRelease(&main, Qt::Key_Control);
+  EXPECT_FALSE(lens()->isVisible());
+  QTest::keyPress(&main, Qt::Key_Control);
+  QTest::keyClick(&main, Qt::Key_A, Qt::ControlModifier);
+  QTest::qWait(300);
+  EXPECT_FALSE(lens()->isVisible());
+  QTest::keyRelease(&main, Qt::Key_Control);
+
+  // the middle button switches it, and a close request does not
+  QTest::mouseClick(main.centralWidget(), Qt::MiddleButton);
+  EXPECT_TRUE(lens()->isVisible());
+  EXPECT_FALSE(lens()->close());
+  QTest::mouseClick(main.centralWidget(), Qt::MiddleButton);
+  EXPECT_FALSE(lens()->isVisible());
   Exit();
 }
 
