@@ -264,8 +264,9 @@ MoveChecker::Step MoveChecker::FailTwo(const QString& message, const TPlayedWord
   MarkBlinking(game_, tiles, true);
   game_.PlaySound(QStringLiteral("error"));
   const ScreenRect board = game_.View().BoardPicture();
-  const ScreenPoint at{x > game_.PlayField.DimX() / 2 ? board.left + 28 : board.Right() - 350,
-                       y > game_.PlayField.DimY() / 2 ? board.top + 75 : board.Bottom() - 160};
+  const ScreenPoint at = game_.View().ClientToScreen(
+      {x > game_.PlayField.DimX() / 2 ? board.left + 28 : board.Right() - 350,
+       y > game_.PlayField.DimY() / 2 ? board.top + 75 : board.Bottom() - 160});
   game_.View().ShowInGameMessage(message, at);
   MarkBlinking(game_, tiles, false);
   ResetFailedMove(game_);

@@ -24,8 +24,9 @@ ScreenPoint PlaceBesideCell(const Game& game, int x, int y, const BesideCell& of
   const ScreenRect board = game.View().BoardPicture();
   const bool right = x > game.PlayField.DimX() / 2;
   const bool lower = y > game.PlayField.DimY() / 2;
-  return {board.left + kCellPixels * x + (right ? offsets.farLeft : offsets.nearLeft),
-          board.top + kCellPixels * y + (lower ? offsets.farTop : offsets.nearTop)};
+  return game.View().ClientToScreen(
+      {board.left + kCellPixels * x + (right ? offsets.farLeft : offsets.nearLeft),
+       board.top + kCellPixels * y + (lower ? offsets.farTop : offsets.nearTop)});
 }
 
 }  // namespace quorim

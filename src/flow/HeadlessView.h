@@ -148,6 +148,8 @@ class HeadlessView : public GameView {
   void ClearSelectionFrames() override;
   void CountScore(int player, int from, int to, int scoreLimit) override;
   ScreenRect BoardPicture() const override { return boardPicture_; }
+  // The client area stands at the screen's corner.
+  ScreenPoint ClientToScreen(ScreenPoint point) const override { return point; }
   std::optional<char> AskStarLetter(ScreenPoint at, int x, int y) override;
   void ShowFloatingMessage(const FloatingText& text) override;
   void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) override;

@@ -1,6 +1,7 @@
 #include "flow/ScreenLayout.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace quorim {
 
@@ -224,6 +225,32 @@ ScreenPoint KeepPanelInMainWindow(ScreenRect panel, ScreenRect mainWindow, int c
 int ResizedLens(int size, int notches) {
   constexpr int kStep = 20;
   return std::clamp(size + notches * kStep, kMinLensSize, kMaxLensSize);
+}
+
+ScreenPoint RackSlotPlace(ScreenPoint rackPicture, int slot) {
+  if (slot <= 4) return {rackPicture.left + 20 + (slot - 1) * 28, rackPicture.top + 14};
+  return {rackPicture.left + 34 + (slot - 5) * 28, rackPicture.top + 42};
+}
+
+ScreenSize BoardPictureSize(int dimX, int dimY) {
+  return {28 * dimX + 32, 28 * dimY + 32};
+}
+
+ScreenPoint BoardPlace(ScreenSize client, ScreenSize board) {
+  return {std::max(0, (client.width - board.width) / 2),
+          std::max(0, (client.height - board.height) / 2)};
+}
+
+std::vector<ScreenPoint> FlightPath(ScreenPoint from, ScreenPoint to) {
+  constexpr int kStep = 25;
+  const int dx = to.left - from.left;
+  const int dy = to.top - from.top;
+  const int steps = std::max(1, (std::max(std::abs(dx), std::abs(dy)) + kStep - 1) / kStep);
+  std::vector<ScreenPoint> path;
+  path.reserve(static_cast<std::size_t>(steps));
+  for (int i = 1; i <= steps; ++i)
+    path.push_back({from.left + dx * i / steps, from.top + dy * i / steps});
+  return path;
 }
 
 }  // namespace quorim

@@ -120,4 +120,18 @@ inline int LensFadeStep(int size) {
   return size / 130 + 3;
 }
 
+// Slot 1..7 of a rack whose picture stands at the point: four tiles above, three below shifted by
+// half a tile.
+ScreenPoint RackSlotPlace(ScreenPoint rackPicture, int slot);
+
+// The board picture of a playfield of dimX x dimY cells: 18 px margins at the top and left, the
+// frame at the right and bottom.
+ScreenSize BoardPictureSize(int dimX, int dimY);
+// Where the board picture stands in a client area: centred, never above or left of its corner.
+ScreenPoint BoardPlace(ScreenSize client, ScreenSize board);
+
+// The places a flying tile passes, the target last: 25 px steps along the longer axis, the other
+// following the straight line.
+std::vector<ScreenPoint> FlightPath(ScreenPoint from, ScreenPoint to);
+
 }  // namespace quorim

@@ -4,6 +4,7 @@
 #include "dictionary/WorkingWordList.h"
 #include "flow/HallOfFameFile.h"
 #include "media/CodePages.h"
+#include "model/Layouts.h"
 #include "model/Participants.h"
 #include "persistence/SettingsFiles.h"
 
@@ -47,6 +48,14 @@ std::optional<DataFileError> LoadDictionaryLanguage(Game& game) {
       game.Alphabet, {game.Data, game.Settings.DictionaryLang, game.DictionaryCodePage()});
   LoadWordLists(game, true);
   return error;
+}
+
+void ShowStartUpPlayField(Game& game) {
+  const std::uint8_t dimX = game.Settings.PlayFieldDimX;
+  const std::uint8_t dimY = game.Settings.PlayFieldDimY;
+  BuildPlayField(game, game.Settings.LastTemplate);
+  game.Settings.PlayFieldDimX = dimX;
+  game.Settings.PlayFieldDimY = dimY;
 }
 
 }  // namespace quorim

@@ -21,4 +21,8 @@ std::optional<DataFileError> LoadStartUpData(Game& game, const LanguageChoice& c
 // loaded.
 std::optional<DataFileError> LoadDictionaryLanguage(Game& game);
 
+// The last layout's playfield behind the start menu. The dimensions the options set for a random
+// layout stay as they were.
+void ShowStartUpPlayField(Game& game);
+
 }  // namespace quorim

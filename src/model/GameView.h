@@ -161,8 +161,11 @@ class GameView {
   // A participant's score display counts from one score to the other; passing the game's score
   // limit (0: none) on the way makes it blink.
   virtual void CountScore(int player, int from, int to, int scoreLimit) = 0;
-  // Where the board picture lies on the screen; windows beside a cell are placed from it.
+  // Where the board picture lies in the main window's client area; cells, frames and labels are
+  // placed from it.
   virtual ScreenRect BoardPicture() const = 0;
+  // A point of the main window's client area on the screen, where windows beside a cell stand.
+  virtual ScreenPoint ClientToScreen(ScreenPoint point) const = 0;
   // The star window beside board cell (x, y): the letter chosen, or nothing when cancelled.
   virtual std::optional<char> AskStarLetter(ScreenPoint at, int x, int y) = 0;
   virtual void ShowFloatingMessage(const FloatingText& text) = 0;

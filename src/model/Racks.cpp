@@ -282,7 +282,7 @@ void ToggleAllExchangeMarks(Game& game) {
   }
 }
 
-bool TakeBackStar(Game& game, int draggedTile, int x, int y) {
+bool StarMayBeTakenBack(const Game& game, int draggedTile, int x, int y) {
   if (!game.Settings.ExchangeStars || !game.PlayField.IsPlayable(x, y) || draggedTile < 0 ||
       draggedTile >= static_cast<int>(game.TileTable.size())) {
     return false;
@@ -290,13 +290,15 @@ bool TakeBackStar(Game& game, int draggedTile, int x, int y) {
   const TFieldCell& cell = game.PlayField(x, y);
   const int boardTile = cell.TileIndex;
   if (boardTile < 0 || boardTile >= static_cast<int>(game.TileTable.size())) return false;
-  TTile& dragged = game.TileTable[draggedTile];
-  TTile& star = game.TileTable[boardTile];
-  if (!star.Star || star.Owner != kOwnerCommitted || dragged.Star ||
-      cell.Letter != dragged.Letter()) {
-    return false;
-  }
-  TradeLetterForStar(game, draggedTile, boardTile);
+  const TTile& dragged = game.TileTable[static_cast<std::size_t>(draggedTile)];
+  const TTile& star = game.TileTable[static_cast<std::size_t>(boardTile)];
+  return star.Star && star.Owner == kOwnerCommitted && !dragged.Star &&
+         cell.Letter == dragged.Letter();
+}
+
+bool TakeBackStar(Game& game, int draggedTile, int x, int y) {
+  if (!StarMayBeTakenBack(game, draggedTile, x, y)) return false;
+  TradeLetterForStar(game, draggedTile, game.PlayField(x, y).TileIndex);
   return true;
 }
 

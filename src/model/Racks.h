@@ -95,6 +95,8 @@ void ToggleAllExchangeMarks(Game& game);
 // takes the star back: the dragged tile becomes a star in the hand, the board tile stays as the
 // letter it stood for. False when the drop does not qualify.
 bool TakeBackStar(Game& game, int draggedTile, int x, int y);
+// Whether such a drop on cell (x, y) would take the star back.
+bool StarMayBeTakenBack(const Game& game, int draggedTile, int x, int y);
 // The letter tile becomes a star; the committed star tile keeps the letter it stood for and shows
 // that it was a star.
 void TradeLetterForStar(Game& game, int letterTile, int starTile);

@@ -13,6 +13,7 @@
 #include "media/Locales.h"
 #include "media/Shadows.h"
 #include "model/ControlNames.h"
+#include "ui/Board.h"
 #include "ui/Errormes.h"
 #include "ui/HelpViewer.h"
 #include "ui/Lens.h"
@@ -37,8 +38,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kClientWidth = 841;
-constexpr int kClientHeight = 604;
 constexpr int kBackgroundColor = 8404992;
 constexpr char16_t kVersion[] = u" 1.6.1 beta";
 
@@ -104,6 +103,7 @@ TMainScreen::TMainScreen(DataDir data)
   messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
   bonusInfo_ = std::make_unique<TBonusInfo>(*skin_, *this);
   BuildMenus();
+  BuildBoard();
   BuildStartMenu();
   BuildInGameControls();
   BuildTimers();
@@ -179,6 +179,7 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
     splash.ProgressStep();
   }
   ApplyFonts();
+  ShowStartUpPlayField(game_);
   ShowStartMenu();
 
   splash.SetStatusText(game_.InterfaceText(u"LoadStatusSound"));
@@ -203,7 +204,7 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
   } else if (game_.Settings.StartMaximized) {
     showMaximized();
   } else {
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    FitWindowToBoard();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       move(screen->availableGeometry().center() - rect().center());
     show();
@@ -332,6 +333,7 @@ void TMainScreen::keyReleaseEvent(QKeyEvent* event) {
 
 void TMainScreen::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  PlaceBoard();
   if (!game_.GameRunning) ShowStartMenu();
 }
 
@@ -351,6 +353,7 @@ bool TMainScreen::eventFilter(QObject* watched, QEvent* event) {
   if (waitingForInput_ != nullptr &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress))
     waitingForInput_->quit();
+  if (BoardMouseEvent(watched, event)) return true;
   // Ctrl held alone opens the lens; Ctrl with a key is a shortcut
   if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
       static_cast<QKeyEvent*>(event)->key() != Qt::Key_Control)
@@ -409,6 +412,7 @@ void TMainScreen::ShowStartMenu() {
   }
   lastPlayer_->setGeometry(ToQRect(layout.lastPlayerTitle));
   menuBgr_->lower();
+  board_->lower();
   const bool menuShown = Control(names::MenuBgr).visible && !game_.GameRunning;
   static_cast<ClientArea*>(client_)->SetMenuShadow(menuShown && game_.Settings.ShowShadows
                                                        ? std::optional<QRect>(menuBgr_->geometry())

@@ -11,6 +11,7 @@
 #include "model/Game.h"
 #include "ui/ControlRegistry.h"
 #include "ui/Skin.h"
+#include "ui/TilePictures.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -19,6 +20,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QEventLoop;
@@ -33,6 +35,8 @@ class THelpViewer;
 class TPlayForm;
 class TShadowWindow;
 class TLens;
+class TBoard;
+class TTileCarrier;
 
 class TSplashScreen;
 
@@ -90,6 +94,7 @@ class TMainScreen : public QMainWindow, public GameView {
   void ClearSelectionFrames() override;
   void CountScore(int player, int from, int to, int scoreLimit) override;
   ScreenRect BoardPicture() const override;
+  ScreenPoint ClientToScreen(ScreenPoint point) const override;
   std::optional<char> AskStarLetter(ScreenPoint at, int x, int y) override;
   void ShowFloatingMessage(const FloatingText& text) override;
   void BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) override;
@@ -121,6 +126,24 @@ class TMainScreen : public QMainWindow, public GameView {
   void ShutLens();
 
   void ShowAbout();
+
+  // MainBoard.cpp
+  void BuildBoard();
+  // A normal window's client area takes the board's size (the panels may grow it later).
+  void FitWindowToBoard();
+  // The board centred in the client area.
+  void PlaceBoard();
+  QWidget* RackOf(int player) const;
+  ScreenRect BoardOnScreen() const;
+  void PlacePiece(int tile, const TileSpot& spot);
+  // The hand window follows whether a tile is in the hand, and the cursor.
+  void UpdateHand();
+  void FollowHand();
+  // No-drop places: cells that refuse tiles, the choice field, other participants' panels.
+  bool DropRefusedAt(QPoint global, bool* overStar) const;
+  void DropHandTile(QPoint global);
+  // Clicks on tiles and drops; true when the event was the board's.
+  bool BoardMouseEvent(QObject* watched, QEvent* event);
 
   // MainPanels.cpp
   void BuildInGameControls();
@@ -159,6 +182,14 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<TBonusInfo> bonusInfo_;
   std::unique_ptr<THelpViewer> helpViewer_;
   std::unique_ptr<TLens> lens_;
+  TBoard* board_ = nullptr;
+  TilePictures tilePictures_;
+  std::unique_ptr<TTileCarrier> hand_;
+  std::unique_ptr<TTileCarrier> flight_;
+  QTimer moveLetterTimer_;
+  QTimer starNote_;  // the note over a star that a drop would take back
+  std::optional<QPoint> handPickedAt_;
+  bool handDragged_ = false;
   QTimer lensDelay_;  // Ctrl held this long opens the lens
   std::vector<QPointer<QWidget>> hiddenWhileMinimized_;
 

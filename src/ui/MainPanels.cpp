@@ -8,6 +8,7 @@
 #include "media/Avatars.h"
 #include "media/CodePages.h"
 #include "model/ControlNames.h"
+#include "ui/Board.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Widgets.h"
 #include "ui/_about.h"
@@ -126,6 +127,15 @@ void TMainScreen::BuildGameScreen() {
       return ToQPoint(kept);
     };
     KeepTitleBarActive(*panel, *this);
+    // the rack's slots lie on its picture, where drops are caught and tiles put
+    if (const auto* rack = panel->findChild<QWidget*>(QStringLiteral("Slt%1Im").arg(n))) {
+      for (int slot = 1; slot <= kRackSlots; ++slot) {
+        const ScreenPoint at = RackSlotPlace({rack->x(), rack->y()}, slot);
+        TRackSlot& place = game_.Racks[static_cast<std::size_t>(n)][slot];
+        place.Left = static_cast<std::uint16_t>(at.left);
+        place.Top = static_cast<std::uint16_t>(at.top);
+      }
+    }
     panels_.push_back(std::move(panel));
   }
   controlPanel_ = std::make_unique<TPlayForm>(*this, *skin_, backdrop);
@@ -137,6 +147,8 @@ void TMainScreen::BuildGameScreen() {
   PlacePanels();
   for (const auto& panel : panels_) panel->show();
   controlPanel_->show();
+  // tiles on the racks of the panels just made
+  for (std::size_t k = 0; k < board_->Pieces().size(); ++k) ShowTile(static_cast<int>(k));
   ShowStartMenu();
 }
 
@@ -149,7 +161,7 @@ void TMainScreen::PlacePanels() {
   in.autoSpread = game_.Settings.AutoSpreadPlayers;
   in.maximized = isMaximized() || isFullScreen();
   in.mainWindow = ToScreenRect(frameGeometry());
-  in.playfield = BoardPicture();
+  in.playfield = BoardOnScreen();
   in.screen = {screen->geometry().width(), screen->geometry().height()};
   in.workArea = ToScreenRect(screen->availableGeometry());
   const PanelLayout layout = PlacePlayerPanels(in);
@@ -197,6 +209,7 @@ void TMainScreen::MoveInGameControlsOnto(QWidget* panel) {
 }
 
 void TMainScreen::ReleasePanels() {
+  board_->RecallPieces();
   CloseInfoPanel();
   MoveInGameControlsOnto(nullptr);
   panels_.clear();
@@ -205,6 +218,7 @@ void TMainScreen::ReleasePanels() {
 
 void TMainScreen::ReleaseGameScreen() {
   ReleasePanels();
+  board_->ReleasePieces();
   ShowStartMenu();
 }
 
@@ -318,7 +332,7 @@ void TMainScreen::ToggleInfoPanel() {
     comment->setVisible(i < 3 || music);
   }
   infoHeight_ = music ? 85 : 70;
-  const ScreenRect board = BoardPicture();
+  const ScreenRect board = BoardOnScreen();
   const int bottom = board.top + game_.PlayField.DimY() * 28 + 102;
   infoPanel_->setGeometry(board.left + (board.width - kInfoWidth) / 2, bottom - 1, kInfoWidth, 1);
   infoTicks_ = 0;

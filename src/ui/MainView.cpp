@@ -141,19 +141,9 @@ void TMainScreen::BackgroundMusic(MusicCue cue) {
   }
 }
 
-void TMainScreen::SetBoardTilesVisible(const std::vector<int>&, bool) {}
-void TMainScreen::DrawPlayField() {}
-void TMainScreen::PlaceTiles() {}
-void TMainScreen::ShowTile(int) {}
-void TMainScreen::FlyTile(int, const TileSpot&, const TileSpot&) {}
 void TMainScreen::ShowExplosion(const std::vector<int>&) {}
 void TMainScreen::ClearSelectionFrames() {}
 void TMainScreen::CountScore(int, int, int, int) {}
-
-ScreenRect TMainScreen::BoardPicture() const {
-  const QPoint origin = client_->mapToGlobal(QPoint(0, 0));
-  return {origin.x(), origin.y(), client_->width(), client_->height()};
-}
 
 std::optional<char> TMainScreen::AskStarLetter(ScreenPoint, int, int) {
   return std::nullopt;

@@ -73,5 +73,18 @@ TEST_F(StartUp, TheLastPlayersSettingsApplyButLanguagesThatAreNotInstalledGiveWa
   EXPECT_TRUE(IsDictionaryWord(game_, G("КОТ")));
 }
 
+TEST_F(StartUp, TheLastTemplateShowsBehindTheStartMenuWithoutChangingTheRandomLayoutsSize) {
+  Write("MAPS/small.map", test::ReadFile(QStringLiteral(QUORIM_SHIPPED_DATA "/MAPS/small.map")));
+  game_.Settings.LastTemplate = QStringLiteral("small.map");
+  game_.Settings.PlayFieldDimX = 20;
+  game_.Settings.PlayFieldDimY = 18;
+  ShowStartUpPlayField(game_);
+  EXPECT_EQ(game_.PlayField.DimX(), 11);
+  EXPECT_EQ(game_.PlayField.DimY(), 11);
+  EXPECT_EQ(game_.Settings.PlayFieldDimX, 20);
+  EXPECT_EQ(game_.Settings.PlayFieldDimY, 18);
+  EXPECT_EQ(view_.CallsNamed(ViewCallName::DrawPlayField).size(), 1U);
+}
+
 }  // namespace
 }  // namespace quorim
