@@ -131,7 +131,7 @@ class TMainScreen : public QMainWindow, public GameView {
   void BuildBoard();
   // A normal window's client area takes the board's size (the panels may grow it later).
   void FitWindowToBoard();
-  // The board centred in the client area.
+  // The board at the corner of a normal window, centred in a maximised one.
   void PlaceBoard();
   QWidget* RackOf(int player) const;
   ScreenRect BoardOnScreen() const;

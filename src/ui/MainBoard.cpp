@@ -55,6 +55,12 @@ void TMainScreen::FitWindowToBoard() {
 }
 
 void TMainScreen::PlaceBoard() {
+  // a normal window keeps the board at its corner: the panels' column may widen the window
+  // beside the board, never over it
+  if (!isMaximized() && !isFullScreen()) {
+    board_->move(0, 0);
+    return;
+  }
   board_->move(ToQPoint(
       BoardPlace({client_->width(), client_->height()}, {board_->width(), board_->height()})));
 }
