@@ -200,12 +200,17 @@ bool TMainScreen::BoardMouseEvent(QObject* watched, QEvent* event) {
       type != QEvent::MouseButtonRelease && type != QEvent::MouseMove) {
     return false;
   }
-  if (!watched->isWidgetType() || board_ == nullptr) return false;
+  // With a tile in the hand the windows' own mouse events are taken, before any widget sees
+  // them: the piece pressed to pick the tile up has changed windows, and the widget that held the
+  // button would lose the rest of the drag.
+  const bool holding = game_.HandTile() >= 0;
+  if (board_ == nullptr || !(watched->isWidgetType() || (holding && watched->isWindowType())))
+    return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
   const QPoint global = mouse->globalPosition().toPoint();
   const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
 
-  if (game_.HandTile() >= 0) {
+  if (holding) {
     if (type == QEvent::MouseMove) {
       if (handPickedAt_ && (global - *handPickedAt_).manhattanLength() > kDragDistance)
         handDragged_ = true;
