@@ -19,6 +19,7 @@
 #include "ui/Lens.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Splash.h"
+#include "ui/Strwnd.h"
 #include "ui/Widgets.h"
 #include "ui/binfo.h"
 #include "ui/playfrm.h"
@@ -102,6 +103,7 @@ TMainScreen::TMainScreen(DataDir data)
   shadow_ = std::make_unique<TShadowWindow>();
   messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
   bonusInfo_ = std::make_unique<TBonusInfo>(*skin_, *this);
+  starWindow_ = std::make_unique<TStarWindow>(*skin_, *shadow_);
   BuildMenus();
   BuildBoard();
   BuildStartMenu();

@@ -35,6 +35,7 @@ class THelpViewer;
 class TPlayForm;
 class TShadowWindow;
 class TLens;
+class TStarWindow;
 class TBoard;
 class TTileCarrier;
 
@@ -182,6 +183,7 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<TBonusInfo> bonusInfo_;
   std::unique_ptr<THelpViewer> helpViewer_;
   std::unique_ptr<TLens> lens_;
+  std::unique_ptr<TStarWindow> starWindow_;
   TBoard* board_ = nullptr;
   TilePictures tilePictures_;
   std::unique_ptr<TTileCarrier> hand_;

@@ -7,6 +7,7 @@
 #include "ui/Board.h"
 #include "ui/Main.h"
 #include "ui/ScreenGeometry.h"
+#include "ui/Strwnd.h"
 #include "ui/playfrm.h"
 
 #include <QApplication>
@@ -72,6 +73,7 @@ void TMainScreen::DrawPlayField() {
 
 void TMainScreen::PlaceTiles() {
   tilePictures_.Build(*skin_, game_.Alphabet, game_.DictionaryCodePage());
+  starWindow_->LayOut(game_.Alphabet, game_.DictionaryCodePage());
   if (board_->Pieces().size() != game_.TileTable.size()) board_->MakePieces(tilePictures_);
   for (std::size_t k = 0; k < game_.TileTable.size(); ++k) ShowTile(static_cast<int>(k));
 }

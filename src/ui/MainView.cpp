@@ -1,10 +1,12 @@
-// What the engine asks of the screen, answered by the main window. The board, its animations and
-// the windows of later work (new game, save and load, game over, hall of fame, star window) are
-// answered as the headless view answers them until they exist.
+// What the engine asks of the screen, answered by the main window. The windows of later work (new
+// game, save and load, game over, hall of fame) are answered as the headless view answers them
+// until they exist.
 #include "ui/Main.h"
 
 #include "flow/Clocks.h"
 #include "ui/Errormes.h"
+#include "ui/ScreenGeometry.h"
+#include "ui/Strwnd.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -98,6 +100,7 @@ bool TMainScreen::MessageWindowOpen() const {
 
 void TMainScreen::CloseModalWindows() {
   messageWindow_->Answer(false);
+  starWindow_->Cancel();
 }
 
 std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode,
@@ -145,8 +148,14 @@ void TMainScreen::ShowExplosion(const std::vector<int>&) {}
 void TMainScreen::ClearSelectionFrames() {}
 void TMainScreen::CountScore(int, int, int, int) {}
 
-std::optional<char> TMainScreen::AskStarLetter(ScreenPoint, int, int) {
-  return std::nullopt;
+std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
+  // the move clock stands while the letter is chosen; the board stays in sight
+  const bool clockRan = TimerRunning(game_, GameTimer::Move);
+  if (clockRan) SetTimer(game_, GameTimer::Move, false);
+  unsetCursor();
+  const std::optional<char> letter = starWindow_->Ask(ToQPoint(at));
+  if (clockRan && !game_.GameOver()) SetTimer(game_, GameTimer::Move, true);
+  return letter;
 }
 
 void TMainScreen::ShowFloatingMessage(const FloatingText&) {}
