@@ -117,11 +117,5 @@ TEST_F(BlinkingTest, NothingBlinksWithoutARunningGameNorWhileASavedGameIsReplaye
   EXPECT_TRUE(steady(FlashFace{}));
 }
 
-TEST(FlashTicks, CountToAThousandAndStartAgain) {
-  EXPECT_EQ(NextFlashTick(0), 1);
-  EXPECT_EQ(NextFlashTick(999), 1000);
-  EXPECT_EQ(NextFlashTick(1000), 0);
-}
-
 }  // namespace
 }  // namespace quorim::test

@@ -8,27 +8,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace quorim {
 namespace {
 
-TEST(CountingScore, OddAndEvenParticipantsCountOnTheirOwnPlatesInTheirOwnColours) {
-  const auto odd = CountingScore(3, 10, 12, 0);
-  ASSERT_TRUE(odd);
-  EXPECT_EQ(odd->countingPlate, QStringLiteral("ScrG2"));
-  EXPECT_EQ(odd->finalPlate, QStringLiteral("ScrG1"));
-  EXPECT_EQ(QString::fromUtf16(odd->finalColor.key), QStringLiteral("InGamePlayerColor1"));
-  EXPECT_EQ(odd->finalColor.fallback, 65280);
-  EXPECT_EQ(odd->sound, QStringLiteral("score2"));
+// "plate while counting, plate after, colour key and fallback, sound"
+std::string Look(int player) {
+  const auto count = CountingScore(player, 10, 12, 0);
+  if (!count) return "none";
+  return (count->countingPlate + u' ' + count->finalPlate + u' ' +
+          QString::fromUtf16(count->finalColor.key) + u' ' +
+          QString::number(count->finalColor.fallback) + u' ' + count->sound)
+      .toStdString();
+}
 
-  const auto even = CountingScore(2, 10, 12, 0);
-  ASSERT_TRUE(even);
-  EXPECT_EQ(even->countingPlate, QStringLiteral("ScrM2"));
-  EXPECT_EQ(even->finalPlate, QStringLiteral("ScrM1"));
-  EXPECT_EQ(QString::fromUtf16(even->finalColor.key), QStringLiteral("InGamePlayerColor2"));
-  EXPECT_EQ(even->finalColor.fallback, 16711935);
-  EXPECT_EQ(even->sound, QStringLiteral("score1"));
+TEST(CountingScore, OddAndEvenParticipantsCountOnTheirOwnPlatesInTheirOwnColours) {
+  EXPECT_EQ(Look(3), "ScrG2 ScrG1 InGamePlayerColor1 65280 score2");
+  EXPECT_EQ(Look(2), "ScrM2 ScrM1 InGamePlayerColor2 16711935 score1");
 }
 
 TEST(CountingScore, EveryPointIsShownOnTheWayInWhiteUpAndInBlackDown) {
