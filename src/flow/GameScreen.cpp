@@ -11,8 +11,6 @@ namespace quorim {
 
 namespace {
 
-constexpr int kStatusTag = 666;
-
 void SetCursors(Game& game, std::initializer_list<QString> controls, ControlCursor cursor) {
   for (const QString& name : controls) game.View().SetControlCursor(name, cursor);
 }
@@ -76,7 +74,7 @@ void ShowTitleScreen(Game& game, bool visible) {
 void ShowStatus(Game& game, const QString& text, int color) {
   game.View().SetControlCaption(names::FlashAnnounce, text);
   game.View().SetControlColor(names::FlashAnnounce, color);
-  game.View().SetControlTag(names::FlashAnnounce, text.isEmpty() ? 0 : kStatusTag);
+  game.View().SetControlTag(names::FlashAnnounce, text.isEmpty() ? 0 : kStatusTextTag);
 }
 
 QString PlayerName(const Game& game, int player) {

@@ -8,6 +8,9 @@
 
 namespace quorim {
 
+// The tag of the status line while it holds a status text, which flashes.
+inline constexpr int kStatusTextTag = 666;
+
 // Go, Exchange, Hint and Preview show the hand (usable) or the no-entry cursor.
 void SetMoveButtonsCursor(Game& game, ControlCursor cursor);
 // The hint button and menu item are usable only while hints are left.

@@ -24,6 +24,7 @@ class TTilePiece : public QWidget {
   int Tile() const { return tile_; }
   // Blinking takes the picture away on odd ticks; the star mark alternates its colour.
   void SetBlinkHidden(bool hidden);
+  bool BlinkHidden() const { return blinkHidden_; }
   void SetStarMarkSilver(bool silver);
 
  protected:

@@ -109,6 +109,7 @@ TMainScreen::TMainScreen(DataDir data)
   BuildStartMenu();
   BuildInGameControls();
   BuildTimers();
+  BuildEffects();
   lensDelay_.setSingleShot(true);
   lensDelay_.setInterval(200);
   connect(&lensDelay_, &QTimer::timeout, this, [this] { SwitchLens(); });

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the menu, the start menu between games, the timers, and the view the engine
 // shows its game on. Its start-up loads the whole program and its closing is the program's exit.
-// Companion files: MainMenus.cpp (the menu), MainView.cpp (what the engine asks of the screen).
+// Companion files: MainMenus.cpp (the menu), MainView.cpp (what the engine asks of the screen),
+// MainEffects.cpp (blinking, the explosion, counting scores, the preview figures, the markers).
 
 #include "media/LanguageChoice.h"
 #include "media/MusicPlayer.h"
@@ -40,6 +41,7 @@ class TBoard;
 class TTileCarrier;
 
 class TSplashScreen;
+struct FlashFace;
 
 class TMainScreen : public QMainWindow, public GameView {
  public:
@@ -158,6 +160,13 @@ class TMainScreen : public QMainWindow, public GameView {
   void InfoPanelTick();
   void CloseInfoPanel();
 
+  // MainEffects.cpp
+  void BuildEffects();
+  void FlashTick();
+  void ApplyFlashFace(const FlashFace& face);
+  // The status line centred in the board's top margin while it has a text not blinked off.
+  void ShowAnnouncement();
+
   void BuildStartMenu();
   // The start menu's picture and its shadow go while the about window stands over them.
   void ShowMenuPicture(bool shown);
@@ -210,6 +219,12 @@ class TMainScreen : public QMainWindow, public GameView {
   QTimer infoTimer_;
   int infoTicks_ = 0;
   int infoHeight_ = 0;
+
+  QLabel* announcement_ = nullptr;  // FlashAnnounce
+  bool announcementBlinkedOff_ = false;
+  std::array<QLabel*, 2> markers_{};
+  std::vector<QLabel*> previewLabels_;  // Prevalue1 … Prevalue15
+  int flashTick_ = 0;
 
   std::array<QTimer, 4> timers_;  // by GameTimer
   std::vector<QEventLoop*> waits_;

@@ -3,6 +3,7 @@
 // until they exist.
 #include "ui/Main.h"
 
+#include "flow/Blinking.h"
 #include "flow/Clocks.h"
 #include "ui/Errormes.h"
 #include "ui/ScreenGeometry.h"
@@ -126,6 +127,8 @@ void TMainScreen::SetTimerRunning(GameTimer timer, bool running) {
     if (!qtimer.isActive()) qtimer.start();
   } else {
     qtimer.stop();
+    // what blinked stands still, shown
+    if (timer == GameTimer::Flash) ApplyFlashFace({});
   }
 }
 
@@ -144,9 +147,7 @@ void TMainScreen::BackgroundMusic(MusicCue cue) {
   }
 }
 
-void TMainScreen::ShowExplosion(const std::vector<int>&) {}
 void TMainScreen::ClearSelectionFrames() {}
-void TMainScreen::CountScore(int, int, int, int) {}
 
 std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
   // the move clock stands while the letter is chosen; the board stays in sight
@@ -159,10 +160,7 @@ std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
 }
 
 void TMainScreen::ShowFloatingMessage(const FloatingText&) {}
-void TMainScreen::BlinkTiles(const std::vector<int>&, int, int) {}
 void TMainScreen::AddSelectionFrame(const TSelectionFrame&) {}
-void TMainScreen::MoveScanMarkers(std::uint8_t, int) {}
-void TMainScreen::ShowPreviewLabels(const std::vector<PreviewLabel>&, int, int) {}
 
 int TMainScreen::SkinColor(const QString& key, int fallback) const {
   return skin_->ColorValue(key, fallback);
@@ -172,6 +170,7 @@ void TMainScreen::ShowControl(const QString& name, ControlAspect aspect,
                               const ControlState& state) {
   if (aspect == ControlAspect::Enabled && WindowMissing(name)) return;
   registry_.Show(name, aspect, state);
+  if (name == names::FlashAnnounce) ShowAnnouncement();
 }
 
 }  // namespace quorim

@@ -13,8 +13,9 @@ cd "$home"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$0" & pid=$!
   for i in $(seq 1 120); do
-    # the main window, not the splash screen: its title and its width of at least 841 px
-    if xwininfo -root -tree 2>/dev/null | grep -Eq "1\.6\.1 beta.*\(\"quorim\" \"quorim\"\) +(8[4-9][0-9]|9[0-9][0-9]|[1-9][0-9]{3})x"; then
+    # the main window, not the splash screen (300 x 296): at least the smallest board, 340 x 340
+    if xwininfo -root -tree 2>/dev/null | grep "1\.6\.1 beta.*(\"quorim\" \"quorim\")" |
+        grep -Eo "[0-9]+x[0-9]+\+" | awk -Fx "{ if (\$1 >= 340 && \$2+0 >= 340) found = 1 } END { exit !found }"; then
       kill -9 $pid; exit 0
     fi
     kill -0 $pid 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
