@@ -1,11 +1,11 @@
 // A person plays a whole game against the computer with the mouse alone: tiles picked up and
 // dropped by click and by drag, an exchange, a star, Go, until the score limit ends the game.
 
+#include "VirtOpp/CandidateSearch.h"
 #include "flow/GameScreen.h"
 #include "model/ControlNames.h"
 #include "ui/Board.h"
 #include "ui/Strwnd.h"
-#include "VirtOpp/CandidateSearch.h"
 
 #include "MainScreenFixture.h"
 
@@ -159,7 +159,7 @@ TEST_F(WholeGameByMouse, APersonPlaysAgainstTheComputerToTheScoreLimit) {
   // the person's first rack gets a star, so that one of her words needs the star window
   const int starTile = game.Racks[1][7].TileIndex;
   game.TileTable[static_cast<std::size_t>(starTile)].SetLetter(game.Alphabet.StarCode(),
-                                                              game.Alphabet.StarCode());
+                                                               game.Alphabet.StarCode());
   game.Racks[1][7].Letter = game.Alphabet.StarCode();
   main.ShowTile(starTile);
 
@@ -188,8 +188,9 @@ TEST_F(WholeGameByMouse, APersonPlaysAgainstTheComputerToTheScoreLimit) {
   for (int turn = 0; turn < 60 && game.GameRunning; ++turn) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-          return !game.GameRunning || (game.CurrentPlayer == 1 &&
-                                       game.TurnPhase == TTurnPhase::MovePhase && !ScreenBusy(game));
+          return !game.GameRunning ||
+                 (game.CurrentPlayer == 1 && game.TurnPhase == TTurnPhase::MovePhase &&
+                  !ScreenBusy(game));
         },
         20000));
     if (!game.GameRunning) break;
