@@ -54,8 +54,13 @@ void TTilePiece::paintEvent(QPaintEvent*) {
                                                    : game_.PlayField(tile.Spot.a, tile.Spot.b).Kind;
     PaintBonusMark(painter, kind);
   }
-  if (tile.StarMark || tile.StarTakenBack)
+  // a star still on the board shows white (silver while it blinks); a letter whose star went
+  // back to a rack shows black
+  if (tile.StarTakenBack) {
+    PaintStarMark(painter, Qt::black);
+  } else if (tile.StarMark) {
     PaintStarMark(painter, starMarkSilver_ ? ColorFromWindows(kStarMarkSilver) : Qt::white);
+  }
 }
 
 TTileCarrier::TTileCarrier()
