@@ -3,6 +3,7 @@
 #include "ui/Main.h"
 #include "media/DataDir.h"
 #include "persistence/UserDataDir.h"
+#include "ui/EventLoopWatch.h"
 #include "ui/Splash.h"
 
 #include <QApplication>
@@ -46,5 +47,7 @@ int main(int argc, char* argv[]) {
   quorim::TSplashScreen splash(data);
   quorim::TMainScreen mainWindow(data);
   if (!mainWindow.StartUp(splash)) return EXIT_FAILURE;
+  // Measures play, not the start-up's loading.
+  const auto loopWatch = quorim::EventLoopWatch::FromEnvironment();
   return QApplication::exec();
 }

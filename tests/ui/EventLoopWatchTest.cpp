@@ -1,0 +1,78 @@
+// The responsiveness figure: a loop held up by a handler shows as a stall, in nested loops too,
+// a sleeping loop does not, and the report reaches its file.
+
+#include "ui/EventLoopWatch.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace quorim {
+namespace {
+
+void BusyWait(int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < milliseconds) {
+  }
+}
+
+// Runs the event loop for the given time.
+void RunLoop(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+TEST(EventLoopWatch, AHandlerThatHoldsTheLoopIsTheLongestStallAndTheReportReachesItsFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("watch.txt"));
+  {
+    EventLoopWatch watch(path);
+    QTimer::singleShot(50, [] { BusyWait(120); });
+    RunLoop(300);
+    EXPECT_GE(watch.LongestStallMs(), 100.0);
+    EXPECT_GT(watch.Passes(), 10);
+  }
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString report = QString::fromUtf8(file.readAll());
+  const QRegularExpression line(
+      QStringLiteral("^longest event-loop stall: (\\d+\\.\\d) ms \\((\\d+) passes\\)\\n$"));
+  const auto match = line.match(report);
+  ASSERT_TRUE(match.hasMatch()) << report.toStdString();
+  EXPECT_GE(match.captured(1).toDouble(), 100.0);
+}
+
+TEST(EventLoopWatch, SeesAStallInsideANestedLoop) {
+  QTemporaryDir dir;
+  EventLoopWatch watch(dir.filePath(QStringLiteral("watch.txt")));
+  QTimer::singleShot(20, [] {
+    // a wait that keeps the window alive, like the game's pauses
+    QTimer::singleShot(50, [] { BusyWait(120); });
+    RunLoop(200);
+  });
+  RunLoop(300);
+  EXPECT_GE(watch.LongestStallMs(), 100.0);
+  // the nested loop's sleep is no stall of the outer one
+  EXPECT_LT(watch.LongestStallMs(), 180.0);
+}
+
+TEST(EventLoopWatch, ReportsWhereTheEnvironmentSays) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("watch.txt"));
+  qputenv("QUORIM_LOOP_WATCH", path.toLocal8Bit());
+  EventLoopWatch::FromEnvironment().reset();
+  qunsetenv("QUORIM_LOOP_WATCH");
+  EXPECT_TRUE(QFile::exists(path));
+}
+
+}  // namespace
+}  // namespace quorim
