@@ -15,6 +15,7 @@
 #include "model/ControlNames.h"
 #include "ui/Board.h"
 #include "ui/Errormes.h"
+#include "ui/FloatingMessages.h"
 #include "ui/HelpViewer.h"
 #include "ui/Lens.h"
 #include "ui/ScreenGeometry.h"
@@ -104,6 +105,7 @@ TMainScreen::TMainScreen(DataDir data)
   messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
   bonusInfo_ = std::make_unique<TBonusInfo>(*skin_, *this);
   starWindow_ = std::make_unique<TStarWindow>(*skin_, *shadow_);
+  floatingMessages_ = std::make_unique<TFloatingMessages>(*skin_, *this);
   BuildMenus();
   BuildBoard();
   BuildStartMenu();
@@ -342,6 +344,7 @@ void TMainScreen::resizeEvent(QResizeEvent* event) {
 
 void TMainScreen::HideAuxiliaryWindows() {
   ShutLens();
+  floatingMessages_->CloseAll();
   // the message window and its shadow answer a minimised program themselves
   const std::array<const QWidget*, 3> ownRules{this, messageWindow_.get(), shadow_.get()};
   for (QWidget* window : QApplication::topLevelWidgets()) {

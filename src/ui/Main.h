@@ -37,6 +37,7 @@ class TPlayForm;
 class TShadowWindow;
 class TLens;
 class TStarWindow;
+class TFloatingMessages;
 class TBoard;
 class TTileCarrier;
 
@@ -193,6 +194,7 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<THelpViewer> helpViewer_;
   std::unique_ptr<TLens> lens_;
   std::unique_ptr<TStarWindow> starWindow_;
+  std::unique_ptr<TFloatingMessages> floatingMessages_;
   TBoard* board_ = nullptr;
   TilePictures tilePictures_;
   std::unique_ptr<TTileCarrier> hand_;

@@ -9,6 +9,7 @@
 #include "media/CodePages.h"
 #include "model/ControlNames.h"
 #include "ui/Board.h"
+#include "ui/FloatingMessages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Widgets.h"
 #include "ui/_about.h"
@@ -217,6 +218,7 @@ void TMainScreen::ReleasePanels() {
 }
 
 void TMainScreen::ReleaseGameScreen() {
+  floatingMessages_->CloseAll();
   ReleasePanels();
   board_->ReleasePieces();
   ShowStartMenu();

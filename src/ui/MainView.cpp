@@ -6,6 +6,7 @@
 #include "flow/Blinking.h"
 #include "flow/Clocks.h"
 #include "ui/Errormes.h"
+#include "ui/FloatingMessages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Strwnd.h"
 
@@ -159,7 +160,9 @@ std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
   return letter;
 }
 
-void TMainScreen::ShowFloatingMessage(const FloatingText&) {}
+void TMainScreen::ShowFloatingMessage(const FloatingText& text) {
+  floatingMessages_->Show(text);
+}
 void TMainScreen::AddSelectionFrame(const TSelectionFrame&) {}
 
 int TMainScreen::SkinColor(const QString& key, int fallback) const {
