@@ -145,7 +145,6 @@ void TMainScreen::BackgroundMusic(MusicCue cue) {
 }
 
 void TMainScreen::ShowExplosion(const std::vector<int>&) {}
-void TMainScreen::ClearSelectionFrames() {}
 void TMainScreen::CountScore(int, int, int, int) {}
 
 std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
@@ -160,7 +159,6 @@ std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
 
 void TMainScreen::ShowFloatingMessage(const FloatingText&) {}
 void TMainScreen::BlinkTiles(const std::vector<int>&, int, int) {}
-void TMainScreen::AddSelectionFrame(const TSelectionFrame&) {}
 void TMainScreen::MoveScanMarkers(std::uint8_t, int) {}
 void TMainScreen::ShowPreviewLabels(const std::vector<PreviewLabel>&, int, int) {}
 
