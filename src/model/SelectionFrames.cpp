@@ -32,13 +32,15 @@ TSelectionFrame FrameFromPixels(std::uint8_t direction, const FramePixels& frame
 }
 
 FramePixels PixelsOfFrame(const TSelectionFrame& frame, int boardLeft, int boardTop) {
-  // one pixel round the tiles of the first and the last cell
-  const int near = kCellPixels * frame.Start - 1;
-  const int far = kCellPixels * frame.End + kCellPixels - 2;
-  const int side = kCellPixels * frame.Line - 1;
+  // A tile lies at 28 n - 9; a frame starts one pixel before its first tile and is a tile's
+  // 26 pixels wide across, growing by a whole cell for every further tile.
+  const int near = kCellPixels * frame.Start - 10;
+  const int far = kCellPixels * frame.End + 16;
+  const int side = kCellPixels * frame.Line - 10;
+  const int across = side + kCellPixels - 2;
   if (frame.Direction == kVertical)
-    return {boardLeft + side, boardTop + near, boardLeft + side + kCellPixels - 2, boardTop + far};
-  return {boardLeft + near, boardTop + side, boardLeft + far, boardTop + side + kCellPixels - 2};
+    return {boardLeft + side, boardTop + near, boardLeft + across, boardTop + far};
+  return {boardLeft + near, boardTop + side, boardLeft + far, boardTop + across};
 }
 
 }  // namespace quorim

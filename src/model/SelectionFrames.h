@@ -14,8 +14,8 @@ struct TSelectionFrame {
   bool Visible = true;
 };
 
-// A drawn frame's rectangle in pixels relative to the main window, and the board picture's
-// top-left corner in the same coordinates.
+// A drawn frame's rectangle in pixels relative to the main window, right and bottom just outside
+// it, and the board picture's top-left corner in the same coordinates.
 struct FramePixels {
   int left = 0;
   int top = 0;

@@ -149,6 +149,11 @@ class TMainScreen : public QMainWindow, public GameView {
   // Clicks on tiles and drops; true when the event was the board's.
   bool BoardMouseEvent(QObject* watched, QEvent* event);
 
+  // MainFrames.cpp: selection frames drawn over words, and the hover texts of the board's cells
+  class FrameShapes;
+  FrameShapes& Frames();
+  bool FramesEvent(QObject* watched, QEvent* event);
+
   // MainPanels.cpp
   void BuildInGameControls();
   void ShowInGamePictures();
@@ -203,7 +208,8 @@ class TMainScreen : public QMainWindow, public GameView {
   QTimer starNote_;  // the note over a star that a drop would take back
   std::optional<QPoint> handPickedAt_;
   bool handDragged_ = false;
-  QTimer lensDelay_;  // Ctrl held this long opens the lens
+  QTimer lensDelay_;               // Ctrl held this long opens the lens
+  FrameShapes* frames_ = nullptr;  // a child of the window, made when first needed
   std::vector<QPointer<QWidget>> hiddenWhileMinimized_;
 
   QWidget* client_ = nullptr;

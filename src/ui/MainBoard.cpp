@@ -197,6 +197,7 @@ void TMainScreen::DropHandTile(QPoint global) {
 }
 
 bool TMainScreen::BoardMouseEvent(QObject* watched, QEvent* event) {
+  if (FramesEvent(watched, event)) return true;
   const QEvent::Type type = event->type();
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
       type != QEvent::MouseButtonRelease && type != QEvent::MouseMove) {

@@ -148,8 +148,6 @@ void TMainScreen::BackgroundMusic(MusicCue cue) {
   }
 }
 
-void TMainScreen::ClearSelectionFrames() {}
-
 std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
   // the move clock stands while the letter is chosen; the board stays in sight
   const bool clockRan = TimerRunning(game_, GameTimer::Move);
@@ -163,7 +161,6 @@ std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
 void TMainScreen::ShowFloatingMessage(const FloatingText& text) {
   floatingMessages_->Show(text);
 }
-void TMainScreen::AddSelectionFrame(const TSelectionFrame&) {}
 
 int TMainScreen::SkinColor(const QString& key, int fallback) const {
   return skin_->ColorValue(key, fallback);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -30,7 +31,8 @@ class TClickLabel : public QLabel {
   std::function<void()> action_;
 };
 
-// A rectangle with an optional fill and outline; the engine sets its fill as the control's colour.
+// A rectangle, square-cornered or rounded, with an optional fill and outline; the engine sets its
+// fill as the control's colour.
 class TShape : public QWidget {
  public:
   TShape(QWidget* parent, const QString& name) : QWidget(parent) {
@@ -46,6 +48,10 @@ class TShape : public QWidget {
     penWidth_ = width;
     update();
   }
+  void SetRounded(bool rounded) {
+    rounded_ = rounded;
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -53,8 +59,18 @@ class TShape : public QWidget {
     if (brush_) painter.fillRect(rect(), *brush_);
     if (pen_) {
       painter.setPen(QPen(*pen_, penWidth_));
-      const int inset = penWidth_ / 2;
-      painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+      if (rounded_) {
+        // Smoothed corners of an eighth of the shorter side; the pen's middle line runs half a
+        // pen inside, so the outline fills whole pixels along the edges.
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal half = penWidth_ / 2.0;
+        const QRectF outline = QRectF(rect()).adjusted(half, half, -half, -half);
+        const qreal radius = std::min(outline.width(), outline.height()) / 8.0;
+        painter.drawRoundedRect(outline, radius, radius);
+      } else {
+        const int inset = penWidth_ / 2;
+        painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+      }
     }
   }
 
@@ -62,6 +78,7 @@ class TShape : public QWidget {
   std::optional<QColor> brush_;
   std::optional<QColor> pen_;
   int penWidth_ = 1;
+  bool rounded_ = false;
 };
 
 }  // namespace quorim
