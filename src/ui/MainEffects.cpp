@@ -75,7 +75,7 @@ QLabel* MakeEffectLabel(QWidget* parent, const QString& name) {
 }
 
 // Every frame of an animation, composed as it is shown.
-std::vector<QPixmap> Frames(QMovie& movie) {
+std::vector<QPixmap> MovieFrames(QMovie& movie) {
   std::vector<QPixmap> frames;
   constexpr int kMostFrames = 200;
   if (!movie.jumpToFrame(0)) return frames;
@@ -157,7 +157,7 @@ void TMainScreen::BlinkTiles(const std::vector<int>& tiles, int times, int milli
 void TMainScreen::ShowExplosion(const std::vector<int>& tiles) {
   const std::unique_ptr<QMovie> movie = skin_->Animation(QStringLiteral("explosio"));
   if (!movie) return;
-  const std::vector<QPixmap> frames = Frames(*movie);
+  const std::vector<QPixmap> frames = MovieFrames(*movie);
   // each tile's place gets a picture of its own on the window where the tile lies; the tile
   // bursts, so it is out of sight meanwhile
   std::vector<QPointer<QLabel>> blasts;
