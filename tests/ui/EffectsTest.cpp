@@ -31,34 +31,12 @@ class HideCounter : public QObject {
   }
 };
 
-class Effects : public MainScreen {
+class Effects : public BoardScreen {
  protected:
-  // Ann and Bob, both people, Ann on turn with a full rack, or taking her letters by hand.
+  // Ann and Bob, the number on turn blinking.
   Game& StartGame(bool lettersByHand = false) {
-    TMainScreen& main = Start();
-    Game& game = main.GameState();
-    game.Settings.LettersAutoSelect = !lettersByHand;
-    game.Settings.AnimHighlightActivePlayer = true;
-    game.SetPlayerCount(2);
-    game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
-    game.Players[2] = {.Name = "Bob", .Avatar = "Im1", .Kind = kHuman};
-    Item(names::MenuGameNew)->trigger();
-    EXPECT_TRUE(game.GameRunning);
-    return game;
-  }
-
-  TTilePiece* Piece(int tile) const {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      for (QWidget* child : window->findChildren<QWidget*>()) {
-        auto* piece = dynamic_cast<TTilePiece*>(child);
-        if (piece != nullptr && piece->Tile() == tile) return piece;
-      }
-    }
-    return nullptr;
-  }
-
-  static int RackTile(const Game& game, int slot) {
-    return game.Racks[static_cast<std::size_t>(game.CurrentPlayer)][slot].TileIndex;
+    Start().GameState().Settings.AnimHighlightActivePlayer = true;
+    return NewGameOfTwo(lettersByHand);
   }
 
   int Count(const QString& name) const {
@@ -67,8 +45,6 @@ class Effects : public MainScreen {
       count += static_cast<int>(window->findChildren<QWidget*>(name).size());
     return count;
   }
-
-  QWidget* BoardWidget() const { return Find(QStringLiteral("MainScreenImage")); }
 };
 
 TEST_F(Effects, AMarkedRackTileAndTheNumberOnTurnBlinkUntilTheFlashTimerStops) {

@@ -19,19 +19,12 @@ namespace {
 
 constexpr int kRow = 8;
 
-class Frames : public MainScreen {
+class Frames : public BoardScreen {
  protected:
-  // Ann and Bob, both people, in free word placement; three committed tiles in row 8 from column
-  // 6 on, and one below the first.
+  // Ann and Bob in free word placement; three committed tiles in row 8 from column 6 on, and one
+  // below the first.
   Game& StartGame() {
-    TMainScreen& main = Start();
-    Game& game = main.GameState();
-    game.Settings.LettersAutoSelect = true;
-    game.SetPlayerCount(2);
-    game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
-    game.Players[2] = {.Name = "Bob", .Avatar = "Im1", .Kind = kHuman};
-    Item(names::MenuGameNew)->trigger();
-    EXPECT_TRUE(game.GameRunning);
+    Game& game = StartGameOfTwo();
     game.Settings.SelectWordMode = true;
     for (int x = 6; x <= 8; ++x) Commit(game, x, kRow);
     Commit(game, 6, kRow + 1);
@@ -59,13 +52,6 @@ class Frames : public MainScreen {
     ADD_FAILURE() << "no face-down tile left";
   }
 
-  QWidget* BoardWidget() const { return Find(QStringLiteral("MainScreenImage")); }
-
-  // The middle of cell (x, y) on the screen.
-  QPoint Cell(int x, int y) const {
-    return BoardWidget()->mapToGlobal(QPoint(18 + 28 * (x - 1) + 14, 18 + 28 * (y - 1) + 14));
-  }
-
   // The frames on screen: shapes of the main window named selectshape….
   std::vector<TShape*> Shapes() const {
     std::vector<TShape*> shapes;
@@ -86,23 +72,21 @@ class Frames : public MainScreen {
     return shape.grab().toImage().pixelColor(1, shape.height() / 2);
   }
 
-  // Mouse events go to the widget under the cursor, as the window system hands them out.
-  void Send(QEvent::Type type, QPoint global, Qt::MouseButtons held) {
+  // Mouse events go to the widget under the cursor.
+  void SendAt(QEvent::Type type, QPoint global, Qt::MouseButtons held) {
     QWidget* receiver = QApplication::widgetAt(global);
     ASSERT_NE(receiver, nullptr);
-    QMouseEvent event(type, receiver->mapFromGlobal(global), global, Qt::LeftButton, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(receiver, &event);
+    Send(*receiver, type, global, Qt::LeftButton, held);
   }
   void Hold(QPoint global) {
-    Send(QEvent::MouseButtonPress, global, Qt::LeftButton);
+    SendAt(QEvent::MouseButtonPress, global, Qt::LeftButton);
     QTest::qWait(60);  // a frame appears only while the button stays down
   }
-  void Move(QPoint global) { Send(QEvent::MouseMove, global, Qt::LeftButton); }
-  void Release(QPoint global) { Send(QEvent::MouseButtonRelease, global, Qt::NoButton); }
+  void Move(QPoint global) { SendAt(QEvent::MouseMove, global, Qt::LeftButton); }
+  void Release(QPoint global) { SendAt(QEvent::MouseButtonRelease, global, Qt::NoButton); }
   void Click(QPoint global) {
-    Send(QEvent::MouseButtonPress, global, Qt::LeftButton);
-    Send(QEvent::MouseButtonRelease, global, Qt::NoButton);
+    SendAt(QEvent::MouseButtonPress, global, Qt::LeftButton);
+    SendAt(QEvent::MouseButtonRelease, global, Qt::NoButton);
   }
 
   QColor Skin(SkinColorUse use) const {

@@ -2,7 +2,9 @@
 // The main window started on a data directory of its own, made from the shipped data, as a
 // player's first start makes it.
 
+#include "model/ControlNames.h"
 #include "persistence/UserDataDir.h"
+#include "ui/Board.h"
 #include "ui/Errormes.h"
 #include "ui/Main.h"
 #include "ui/Splash.h"
@@ -11,6 +13,7 @@
 #include "UiTestSupport.h"
 
 #include <QAction>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <initializer_list>
@@ -70,6 +73,67 @@ class MainScreen : public ::testing::Test {
   QTemporaryDir dir_;
   std::unique_ptr<TSplashScreen> splash_;
   std::unique_ptr<TMainScreen> main_;
+};
+
+// A game on the board, and the mouse on it.
+class BoardScreen : public MainScreen {
+ protected:
+  // Ann and Bob, both people, in the started main window: racks full at once, or the one on turn
+  // taking his letters by hand.
+  Game& NewGameOfTwo(bool lettersByHand = false) {
+    Game& game = main_->GameState();
+    game.Settings.LettersAutoSelect = !lettersByHand;
+    game.SetPlayerCount(2);
+    game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
+    game.Players[2] = {.Name = "Bob", .Avatar = "Im1", .Kind = kHuman};
+    Item(names::MenuGameNew)->trigger();
+    EXPECT_TRUE(game.GameRunning);
+    return game;
+  }
+  Game& StartGameOfTwo(bool lettersByHand = false) {
+    Start();
+    return NewGameOfTwo(lettersByHand);
+  }
+
+  QWidget* BoardWidget() const { return Find(QStringLiteral("MainScreenImage")); }
+  // The middle of cell (x, y) on the screen.
+  QPoint Cell(int x, int y) const {
+    return BoardWidget()->mapToGlobal(QPoint(18 + 28 * (x - 1) + 14, 18 + 28 * (y - 1) + 14));
+  }
+
+  // The pieces among a window's children (they have no meta-object of their own).
+  static std::vector<TTilePiece*> PiecesOn(const QWidget& parent) {
+    std::vector<TTilePiece*> pieces;
+    for (QWidget* child : parent.findChildren<QWidget*>()) {
+      if (auto* piece = dynamic_cast<TTilePiece*>(child)) pieces.push_back(piece);
+    }
+    return pieces;
+  }
+  static TTilePiece* Piece(int tile) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      for (TTilePiece* piece : PiecesOn(*window))
+        if (piece->Tile() == tile) return piece;
+    }
+    return nullptr;
+  }
+  // The tile in a slot of the rack of the one on turn.
+  static int RackTile(const Game& game, int slot) {
+    return game.Racks[static_cast<std::size_t>(game.CurrentPlayer)][slot].TileIndex;
+  }
+
+  // A mouse event as the window system hands it to the widget under the cursor.
+  static void Send(QWidget& receiver, QEvent::Type type, QPoint global, Qt::MouseButton button,
+                   Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent event(type, receiver.mapFromGlobal(global), global, button, held, modifiers);
+    QApplication::sendEvent(&receiver, &event);
+  }
+  // A press and a release at the point.
+  static void Click(QWidget& receiver, QPoint global, Qt::MouseButton button = Qt::LeftButton,
+                    Qt::KeyboardModifiers modifiers = {}) {
+    Send(receiver, QEvent::MouseButtonPress, global, button, button, modifiers);
+    Send(receiver, QEvent::MouseButtonRelease, global, button, Qt::NoButton, modifiers);
+  }
+  static void Click(QWidget& control) { Click(control, control.mapToGlobal(QPoint(4, 4))); }
 };
 
 }  // namespace quorim

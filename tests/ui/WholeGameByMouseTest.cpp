@@ -16,36 +16,8 @@
 namespace quorim {
 namespace {
 
-class WholeGameByMouse : public MainScreen {
+class WholeGameByMouse : public BoardScreen {
  protected:
-  static std::vector<TTilePiece*> PiecesOn(const QWidget& parent) {
-    std::vector<TTilePiece*> pieces;
-    for (QWidget* child : parent.findChildren<QWidget*>())
-      if (auto* piece = dynamic_cast<TTilePiece*>(child)) pieces.push_back(piece);
-    return pieces;
-  }
-  TTilePiece& Piece(int tile) const {
-    for (QWidget* window : QApplication::topLevelWidgets())
-      for (TTilePiece* piece : PiecesOn(*window))
-        if (piece->Tile() == tile) return *piece;
-    throw std::runtime_error("no such piece");
-  }
-  QWidget& BoardWidget() const { return *Find(QStringLiteral("MainScreenImage")); }
-  QPoint Cell(int x, int y) const {
-    return BoardWidget().mapToGlobal(QPoint(18 + 28 * (x - 1) + 14, 18 + 28 * (y - 1) + 14));
-  }
-  static void Send(QWidget& receiver, QEvent::Type type, QPoint global, Qt::MouseButton button,
-                   Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}) {
-    QMouseEvent event(type, receiver.mapFromGlobal(global), global, button, held, modifiers);
-    QApplication::sendEvent(&receiver, &event);
-  }
-  static void Click(QWidget& receiver, QPoint global, Qt::MouseButton button = Qt::LeftButton,
-                    Qt::KeyboardModifiers modifiers = {}) {
-    Send(receiver, QEvent::MouseButtonPress, global, button, button, modifiers);
-    Send(receiver, QEvent::MouseButtonRelease, global, button, Qt::NoButton, modifiers);
-  }
-  static void Click(QWidget& control) { Click(control, control.mapToGlobal(QPoint(4, 4))); }
-
   // The rack slot of the person that holds the letter, or the star when none does.
   int SlotWith(const Game& game, char letter) const {
     const TRack& rack = game.Racks[1];
@@ -76,7 +48,7 @@ class WholeGameByMouse : public MainScreen {
         usedStar_ = true;
         starLetter_ = letter;
       }
-      TTilePiece& piece = Piece(game.Racks[1][slot].TileIndex);
+      TTilePiece& piece = *Piece(game.Racks[1][slot].TileIndex);
       QWidget& panel = *piece.window();
       const QPoint from = piece.mapToGlobal(QPoint(5, 5));
       if (drag) {
@@ -85,7 +57,7 @@ class WholeGameByMouse : public MainScreen {
         Send(panel, QEvent::MouseButtonRelease, Cell(x, y), Qt::LeftButton, Qt::NoButton);
       } else {
         Click(piece, from);
-        Click(BoardWidget(), Cell(x, y));
+        Click(*BoardWidget(), Cell(x, y));
       }
       EXPECT_EQ(game.HandTile(), -1);
       drag = !drag;
@@ -98,7 +70,7 @@ class WholeGameByMouse : public MainScreen {
     for (int slot : {1, 2}) {
       const int tile = game.Racks[1][slot].TileIndex;
       if (tile < 0) continue;
-      TTilePiece& piece = Piece(tile);
+      TTilePiece& piece = *Piece(tile);
       Click(piece, piece.mapToGlobal(QPoint(5, 5)), Qt::RightButton,
             all ? Qt::ShiftModifier : Qt::NoModifier);
       if (all) break;
@@ -111,7 +83,7 @@ class WholeGameByMouse : public MainScreen {
     for (std::size_t k = 0; k < game.TileTable.size(); ++k) {
       const TTile& tile = game.TileTable[k];
       if (tile.Owner != 1 || tile.Spot.area != TileSpot::Area::Board) continue;
-      TTilePiece& piece = Piece(static_cast<int>(k));
+      TTilePiece& piece = *Piece(static_cast<int>(k));
       Click(piece, piece.mapToGlobal(QPoint(5, 5)), Qt::RightButton);
     }
   }
@@ -216,7 +188,7 @@ TEST_F(WholeGameByMouse, APersonPlaysAgainstTheComputerToTheScoreLimit) {
   starAnswer.stop();
   // the game has ended: the start menu is back, no tile is left on the screen
   EXPECT_TRUE(Find(names::MenuBgr)->isVisible());
-  EXPECT_TRUE(PiecesOn(BoardWidget()).empty());
+  EXPECT_TRUE(PiecesOn(*BoardWidget()).empty());
   Exit();
 }
 
