@@ -28,7 +28,6 @@ const QString& KindPicture(int kind) {
 TTilePiece::TTilePiece(const Game& game, const TilePictures& pictures, int tile)
     : game_(game), pictures_(pictures), tile_(tile) {
   setFixedSize(kTileSide, kTileSide);
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void TTilePiece::SetBlinkHidden(bool hidden) {
