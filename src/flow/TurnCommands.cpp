@@ -197,7 +197,11 @@ void PreviewCommand(Game& game) {
   if (!TakesMoveCommand(game)) return;
   CommandScope scope(game);
   game.PreviewMode = true;
+  // the move clock stands while the star window waits for a letter, as it does for Go
+  const bool moveClock = TimerRunning(game, GameTimer::Move);
+  SetTimer(game, GameTimer::Move, false);
   CheckAndScoreMove(game, 1);
+  if (moveClock && !game.GameOver()) SetTimer(game, GameTimer::Move, true);
   game.PreviewMode = false;
 }
 

@@ -4,7 +4,6 @@
 #include "ui/Main.h"
 
 #include "flow/Blinking.h"
-#include "flow/Clocks.h"
 #include "ui/Errormes.h"
 #include "ui/FloatingMessages.h"
 #include "ui/ScreenGeometry.h"
@@ -149,13 +148,8 @@ void TMainScreen::BackgroundMusic(MusicCue cue) {
 }
 
 std::optional<char> TMainScreen::AskStarLetter(ScreenPoint at, int, int) {
-  // the move clock stands while the letter is chosen; the board stays in sight
-  const bool clockRan = TimerRunning(game_, GameTimer::Move);
-  if (clockRan) SetTimer(game_, GameTimer::Move, false);
   unsetCursor();
-  const std::optional<char> letter = starWindow_->Ask(ToQPoint(at));
-  if (clockRan && !game_.GameOver()) SetTimer(game_, GameTimer::Move, true);
-  return letter;
+  return starWindow_->Ask(ToQPoint(at));
 }
 
 void TMainScreen::ShowFloatingMessage(const FloatingText& text) {
@@ -170,7 +164,6 @@ void TMainScreen::ShowControl(const QString& name, ControlAspect aspect,
                               const ControlState& state) {
   if (aspect == ControlAspect::Enabled && WindowMissing(name)) return;
   registry_.Show(name, aspect, state);
-  if (name == names::FlashAnnounce) ShowAnnouncement();
 }
 
 }  // namespace quorim

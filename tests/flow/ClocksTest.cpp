@@ -433,6 +433,34 @@ TEST_F(Clocks, ExchangeWithNothingMarkedSaysSoWhileTheMoveClockStandsStill) {
   EXPECT_EQ(ClockText(player), "02 .56");
 }
 
+TEST_F(Clocks, ThePreviewStopsTheMoveClockWhileTheStarWindowAsksForTheLetter) {
+  Words({"CAT"});
+  Start(" Move-3 ");
+  const int player = OnTurn();
+  SetRack(player, "CT");
+  LayFromRack(kMiddle - 1, kMiddle, "C");
+  LayStar(kMiddle, kMiddle);
+  LayFromRack(kMiddle + 1, kMiddle, "T");
+  view_.ChooseStarLetters({'A'});
+  view_.ClearCalls();
+  PreviewCommand(game_);
+
+  bool moveTimer = true;
+  int asked = 0;
+  for (const ViewCall& call : view_.Calls()) {
+    if (call.name == ViewCallName::SetTimerRunning && call.args.value(0) == "move")
+      moveTimer = call.args.value(1) == "yes";
+    if (call.name == ViewCallName::AskStarLetter) {
+      ++asked;
+      EXPECT_FALSE(moveTimer);
+    }
+  }
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(MoveTimer());
+  MoveTicks(1);
+  EXPECT_EQ(ClockText(player), "02 .59");
+}
+
 // The score limit
 
 class ScoreLimits : public Clocks {
