@@ -149,6 +149,7 @@ void ControlRegistry::Show(const QString& name, ControlAspect aspect,
       widget->setProperty("tag", state.tag);
       break;
   }
+  if (auto* arranging = dynamic_cast<SelfArrangingControl*>(widget)) arranging->Arrange(state);
 }
 
 void ControlRegistry::ShowAll(const QWidget& window, const ControlTable& table) const {

@@ -18,6 +18,14 @@ namespace quorim {
 
 class Skin;
 
+// A control that fits itself to what the engine shows on it (a label sized and centred to its
+// text); the registry tells it after every change.
+class SelfArrangingControl {
+ public:
+  virtual ~SelfArrangingControl() = default;
+  virtual void Arrange(const ControlState& state) = 0;
+};
+
 class ControlRegistry : public ControlTextApplier {
  public:
   explicit ControlRegistry(const Skin& skin) : skin_(skin) {}

@@ -31,6 +31,7 @@ namespace quorim {
 
 class TErrorWindow;
 class TAbout;
+class TAnnouncement;
 class TBonusInfo;
 class THelpViewer;
 class TPlayForm;
@@ -171,7 +172,6 @@ class TMainScreen : public QMainWindow, public GameView {
   void FlashTick();
   void ApplyFlashFace(const FlashFace& face);
   // The status line centred in the board's top margin while it has a text not blinked off.
-  void ShowAnnouncement();
 
   void BuildStartMenu();
   // The start menu's picture and its shadow go while the about window stands over them.
@@ -228,8 +228,7 @@ class TMainScreen : public QMainWindow, public GameView {
   int infoTicks_ = 0;
   int infoHeight_ = 0;
 
-  QLabel* announcement_ = nullptr;  // FlashAnnounce
-  bool announcementBlinkedOff_ = false;
+  TAnnouncement* announcement_ = nullptr;  // FlashAnnounce
   std::array<QLabel*, 2> markers_{};
   std::vector<QLabel*> previewLabels_;  // Prevalue1 … Prevalue15
   int flashTick_ = 0;

@@ -32,40 +32,6 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
   widget.setPalette(palette);
 }
 
-// The status line: the engine sets its text and colour, the skin may give it a background.
-// Without one the text gets a plate that sets it off from the board's margin: the engine's
-// colours run from the classic skin's dark green to the yellow of a status.
-class TAnnouncement : public QLabel {
- public:
-  TAnnouncement(QWidget* parent, const Skin& skin) : QLabel(parent), skin_(skin) {
-    setObjectName(names::FlashAnnounce);
-    setAlignment(Qt::AlignCenter);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    {
-      QPainter painter(this);
-      if (const auto background =
-              skin_.Colors().Color(QStringLiteral("InGamePlayFieldUpperCommentBgr"))) {
-        painter.fillRect(rect(), ColorFromWindows(*background));
-      } else {
-        const bool lightText = palette().color(QPalette::WindowText).lightness() > kLightText;
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(lightText ? QColor(0, 0, 0, 160) : QColor(255, 250, 235, 215));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 1.5, -0.5, -1.5), 4, 4);
-      }
-    }
-    QLabel::paintEvent(event);
-  }
-
- private:
-  const Skin& skin_;
-};
-
 QLabel* MakeEffectLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -88,10 +54,69 @@ std::vector<QPixmap> MovieFrames(QMovie& movie) {
 
 }  // namespace
 
+// The status line: the engine sets its text and colour, the skin may give it a background.
+// Without one the text gets a plate that sets it off from the board's margin: the engine's
+// colours run from the classic skin's dark green to the yellow of a status. It stays centred at
+// the top of the board, under the scanning markers.
+class TAnnouncement : public QLabel, public SelfArrangingControl {
+ public:
+  TAnnouncement(QWidget* board, const Skin& skin, std::vector<QWidget*> above)
+      : QLabel(board), skin_(skin), above_(std::move(above)) {
+    setObjectName(names::FlashAnnounce);
+    setAlignment(Qt::AlignCenter);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+  void Arrange(const ControlState& state) override {
+    wanted_ = state.visible && !state.caption.isEmpty();
+    Arrange();
+  }
+
+  void SetBlinkedOff(bool off) {
+    if (off == blinkedOff_) return;
+    blinkedOff_ = off;
+    Arrange();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    {
+      QPainter painter(this);
+      if (const auto background =
+              skin_.Colors().Color(QStringLiteral("InGamePlayFieldUpperCommentBgr"))) {
+        painter.fillRect(rect(), ColorFromWindows(*background));
+      } else {
+        const bool lightText = palette().color(QPalette::WindowText).lightness() > kLightText;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(lightText ? QColor(0, 0, 0, 160) : QColor(255, 250, 235, 215));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 1.5, -0.5, -1.5), 4, 4);
+      }
+    }
+    QLabel::paintEvent(event);
+  }
+
+ private:
+  void Arrange() {
+    setFont(skin_.Font(FontRole::kPlayer, 10));
+    resize(sizeHint().width() + kAnnouncementPadding, kAnnouncementHeight);
+    move((parentWidget()->width() - width()) / 2, 0);
+    setVisible(wanted_ && !blinkedOff_);
+    raise();
+    for (QWidget* widget : above_) widget->raise();
+  }
+
+  const Skin& skin_;
+  std::vector<QWidget*> above_;
+  bool wanted_ = false;
+  bool blinkedOff_ = false;
+};
+
 void TMainScreen::BuildEffects() {
-  announcement_ = new TAnnouncement(board_, *skin_);
   for (std::size_t i = 0; i < markers_.size(); ++i)
     markers_[i] = MakeEffectLabel(board_, i == 0 ? names::Marker1 : names::Marker2);
+  announcement_ = new TAnnouncement(board_, *skin_, {markers_.begin(), markers_.end()});
   for (int n = 1; n <= kPreviewLabels; ++n) {
     QLabel* label = MakeEffectLabel(client_, QStringLiteral("Prevalue%1").arg(n));
     label->setAutoFillBackground(true);
@@ -113,8 +138,7 @@ void TMainScreen::ApplyFlashFace(const FlashFace& face) {
     piece->SetBlinkHidden(std::ranges::binary_search(face.hiddenTiles, piece->Tile()));
     piece->SetStarMarkSilver(std::ranges::binary_search(face.silverStarMarks, piece->Tile()));
   }
-  announcementBlinkedOff_ = face.announceHidden;
-  ShowAnnouncement();
+  announcement_->SetBlinkedOff(face.announceHidden);
   for (const auto& panel : panels_) {
     const int n = panel->Number();
     if (auto* number = panel->findChild<QLabel*>(names::PlNum(n)))
@@ -122,18 +146,6 @@ void TMainScreen::ApplyFlashFace(const FlashFace& face) {
   }
   QTimer& timer = timers_[static_cast<std::size_t>(GameTimer::Flash)];
   if (timer.interval() != face.interval) timer.setInterval(face.interval);
-}
-
-void TMainScreen::ShowAnnouncement() {
-  if (announcement_ == nullptr) return;
-  const ControlState& state = Control(names::FlashAnnounce);
-  announcement_->setFont(skin_->Font(FontRole::kPlayer, 10));
-  announcement_->resize(announcement_->sizeHint().width() + kAnnouncementPadding,
-                        kAnnouncementHeight);
-  announcement_->move((board_->width() - announcement_->width()) / 2, 0);
-  announcement_->setVisible(state.visible && !state.caption.isEmpty() && !announcementBlinkedOff_);
-  announcement_->raise();
-  for (QLabel* marker : markers_) marker->raise();
 }
 
 void TMainScreen::BlinkTiles(const std::vector<int>& tiles, int times, int milliseconds) {
