@@ -15,8 +15,10 @@ constexpr char kWaitingStar = '*';
 // Message windows beside the cell where a word was found, by the word's direction.
 constexpr BesideCell kMessageAcross{-297, -7, -95, 70};
 constexpr BesideCell kMessageDown{-335, 28, -67, 70};
-// The star window beside a star's cell.
-constexpr BesideCell kStarAcross{-185, -7, -183, 70};
+// The star window beside a star's cell. Above a word in the lower half it ends 10 px over the
+// word's row: the window is 216 px high, and a window reaching lower would hide the star it asks
+// about.
+constexpr BesideCell kStarAcross{-185, -7, -236, 70};
 constexpr BesideCell kStarDown{-220, 28, -153, 38};
 
 bool IsFilled(const Game& game, int x, int y) {

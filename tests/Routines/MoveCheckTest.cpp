@@ -147,10 +147,11 @@ TEST_F(MoveCheck, AStarTakesTheChosenLetterAndACancelLeavesItAStar) {
   view_.ChooseStarLetters({'A'});
   EXPECT_EQ(Go(), MoveCheckResult::Accepted);
   EXPECT_EQ(Accepted(), std::vector<std::string>{"CAT"});
-  // the star window opens beside the star's cell, left of and above it in the lower right
+  // the star window opens beside the star's cell, left of it and above its row in the lower
+  // right, its 216 px ending 10 px over the cell's top edge
   const ScreenRect board = view_.BoardPicture();
   EXPECT_EQ(view_.CallsNamed(ViewCallName::AskStarLetter).back().args[0],
-            QString("%1,%2").arg(board.left + 28 * 9 - 185).arg(board.top + 28 * 8 - 183));
+            QString("%1,%2").arg(board.left + 28 * 9 - 185).arg(board.top + 28 * 8 - 236));
   EXPECT_EQ(game_.PlayField(kMiddle + 1, kMiddle).Letter, 'A');
   EXPECT_TRUE(game_.TileTable[starTile].Star);
   // the star counts as the A it stands for
