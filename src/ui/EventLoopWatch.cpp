@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace quorim {
 
@@ -11,6 +12,12 @@ namespace {
 
 // Short enough to see a stall to the millisecond, long enough that the idle loop still sleeps.
 constexpr int kBeatInterval = 1;  // ms
+
+qint64 ThreadTimeNs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<qint64>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
 
 }  // namespace
 
@@ -23,6 +30,7 @@ EventLoopWatch::EventLoopWatch(QString target) : target_(std::move(target)) {
   beat_.setInterval(kBeatInterval);
   QObject::connect(&beat_, &QTimer::timeout, [this] { Pass(); });
   sinceLastPass_.start();
+  threadTimeAtLastPass_ = ThreadTimeNs();
   beat_.start();
 }
 
@@ -40,13 +48,17 @@ std::unique_ptr<EventLoopWatch> EventLoopWatch::FromEnvironment() {
 void EventLoopWatch::Pass() {
   const qint64 gap = sinceLastPass_.nsecsElapsed();
   sinceLastPass_.restart();
+  const qint64 threadTime = ThreadTimeNs();
   longestNs_ = std::max(longestNs_, gap);
+  longestBusyNs_ = std::max(longestBusyNs_, threadTime - threadTimeAtLastPass_);
+  threadTimeAtLastPass_ = threadTime;
   ++passes_;
 }
 
 QString EventLoopWatch::ReportLine() const {
-  return QStringLiteral("longest event-loop stall: %1 ms (%2 passes)")
+  return QStringLiteral("longest event-loop stall: %1 ms, busy at most %2 ms (%3 passes)")
       .arg(LongestStallMs(), 0, 'f', 1)
+      .arg(LongestBusyStallMs(), 0, 'f', 1)
       .arg(passes_);
 }
 

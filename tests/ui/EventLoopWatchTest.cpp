@@ -1,5 +1,6 @@
-// The responsiveness figure: a loop held up by a handler shows as a stall, in nested loops too,
-// a sleeping loop does not, and the report reaches its file.
+// The responsiveness figures: a loop held up by a handler shows as a stall, in nested loops too,
+// a sleeping loop does not; a handler that waits without working is a stall but not a busy one;
+// the report reaches its file.
 
 #include "ui/EventLoopWatch.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -39,13 +41,15 @@ TEST(EventLoopWatch, AHandlerThatHoldsTheLoopIsTheLongestStallAndTheReportReache
     QTimer::singleShot(50, [] { BusyWait(120); });
     RunLoop(300);
     EXPECT_GE(watch.LongestStallMs(), 100.0);
+    EXPECT_GE(watch.LongestBusyStallMs(), 60.0);
     EXPECT_GT(watch.Passes(), 10);
   }
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QString report = QString::fromUtf8(file.readAll());
   const QRegularExpression line(
-      QStringLiteral("^longest event-loop stall: (\\d+\\.\\d) ms \\((\\d+) passes\\)\\n$"));
+      QStringLiteral("^longest event-loop stall: (\\d+\\.\\d) ms, busy at most (\\d+\\.\\d) ms "
+                     "\\((\\d+) passes\\)\\n$"));
   const auto match = line.match(report);
   ASSERT_TRUE(match.hasMatch()) << report.toStdString();
   EXPECT_GE(match.captured(1).toDouble(), 100.0);
@@ -63,6 +67,15 @@ TEST(EventLoopWatch, SeesAStallInsideANestedLoop) {
   EXPECT_GE(watch.LongestStallMs(), 100.0);
   // the nested loop's sleep is no stall of the outer one
   EXPECT_LT(watch.LongestStallMs(), 180.0);
+}
+
+TEST(EventLoopWatch, AHandlerThatOnlyWaitsIsAStallButNotABusyOne) {
+  QTemporaryDir dir;
+  EventLoopWatch watch(dir.filePath(QStringLiteral("watch.txt")));
+  QTimer::singleShot(20, [] { QThread::msleep(120); });
+  RunLoop(200);
+  EXPECT_GE(watch.LongestStallMs(), 100.0);
+  EXPECT_LT(watch.LongestBusyStallMs(), 50.0);
 }
 
 TEST(EventLoopWatch, ReportsWhereTheEnvironmentSays) {
