@@ -33,7 +33,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
 namespace quorim {
@@ -58,11 +60,24 @@ class ClientArea : public QWidget {
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    painter.fillRect(rect(), ColorFromWindows(kBackgroundColor));
+    painter.drawPixmap(event->rect(), Backdrop(), event->rect());
+    if (menuShadow_) PaintShadow(painter, *menuShadow_);
+  }
+
+ private:
+  // The background as it fills the area, composed again only when the area's size or the skin's
+  // picture changes: every tile that leaves the board repaints a piece of it, and stretching the
+  // whole picture for each of them holds up the window.
+  const QPixmap& Backdrop() {
     const QImage& background = skin_.Picture(QStringLiteral("background"));
+    if (backdrop_.size() == size() && backdropSource_ == background.cacheKey()) return backdrop_;
+    backdrop_ = QPixmap(size());
+    backdropSource_ = background.cacheKey();
+    backdrop_.fill(ColorFromWindows(kBackgroundColor));
     if (!background.isNull()) {
+      QPainter painter(&backdrop_);
       // unscaled from the top-left corner, stretched only when the picture is too small
       if (background.width() < width() || background.height() < height()) {
         painter.drawImage(rect(), background);
@@ -70,10 +85,9 @@ class ClientArea : public QWidget {
         painter.drawImage(0, 0, background);
       }
     }
-    if (menuShadow_) PaintShadow(painter, *menuShadow_);
+    return backdrop_;
   }
 
- private:
   // Each pass darkens what lies under the picture's opaque pixels by 100 / strength.
   void PaintShadow(QPainter& painter, const QRect& menu) {
     QImage shape = skin_.Picture(QStringLiteral("menu")).copy(0, 0, menu.width(), menu.height());
@@ -92,6 +106,8 @@ class ClientArea : public QWidget {
 
   const Skin& skin_;
   std::optional<QRect> menuShadow_;
+  QPixmap backdrop_;
+  qint64 backdropSource_ = 0;
 };
 
 }  // namespace
