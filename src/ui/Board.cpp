@@ -62,9 +62,13 @@ void TTilePiece::paintEvent(QPaintEvent*) {
   }
 }
 
+// Outside the window manager's care, like a drag icon: it moves every 10 ms in a flight and with
+// every mouse move in the hand, and a managed window would make each move a round trip through
+// the manager.
 TTileCarrier::TTileCarrier()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus) {
+                           Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput |
+                           Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("HandWindow"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFixedSize(kTileSide, kTileSide);
