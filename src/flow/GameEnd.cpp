@@ -4,6 +4,7 @@
 #include "flow/GameScreen.h"
 #include "flow/HallOfFameFile.h"
 #include "flow/SavedGames.h"
+#include "media/CodePages.h"
 #include "model/ControlNames.h"
 #include "model/Layouts.h"
 
@@ -79,6 +80,20 @@ void UpdateHallOfFame(Game& game, int winner) {
   if (place > 0) game.View().ShowHallOfFame(place);
   if (!game.Settings.Members.empty())
     WriteHallOfFame(game.Data.Resolve(kHallOfFameFile), game.HallFame);
+}
+
+QString HallLeaderAvatar(const Game& game, std::string_view name) {
+  // The computer's entries carry its default name, in whatever case the table holds it.
+  const QString shown = FromGameText(name, game.InterfaceCodePage());
+  for (const QString& computer :
+       {QStringLiteral("КОМПЬЮТЕР"), game.InterfaceText(u"DefaultNamePC")}) {
+    if (!computer.isEmpty() && shown.compare(computer, Qt::CaseInsensitive) == 0)
+      return QStringLiteral("pc0");
+  }
+  for (const TPlayer& member : game.Settings.Members) {
+    if (member.Name == name) return QString::fromLatin1(member.Avatar.c_str());
+  }
+  return QStringLiteral("Im0");
 }
 
 CommandScope::~CommandScope() {
