@@ -12,6 +12,9 @@ namespace quorim {
 
 namespace {
 
+// "КОМПЬЮТЕР" in code page 1251.
+constexpr std::string_view kComputerHallName = "\xCA\xCE\xCC\xCF\xDC\xDE\xD2\xC5\xD0";
+
 void HideGameControls(Game& game) {
   for (const QString& name :
        {names::MenuButton4, names::InGameLabel, names::InGameButtongInfo,
@@ -83,13 +86,13 @@ void UpdateHallOfFame(Game& game, int winner) {
 }
 
 QString HallLeaderAvatar(const Game& game, std::string_view name) {
-  // The computer's entries carry its default name, in whatever case the table holds it.
-  const QString shown = FromGameText(name, game.InterfaceCodePage());
-  for (const QString& computer :
-       {QStringLiteral("КОМПЬЮТЕР"), game.InterfaceText(u"DefaultNamePC")}) {
-    if (!computer.isEmpty() && shown.compare(computer, Qt::CaseInsensitive) == 0)
-      return QStringLiteral("pc0");
-  }
+  // The computer's entries carry its Russian name in capitals, whatever the interface language,
+  // or its default name of the interface language in whatever case.
+  const QString computer = game.InterfaceText(u"DefaultNamePC");
+  if (name == kComputerHallName ||
+      (!computer.isEmpty() &&
+       FromGameText(name, game.InterfaceCodePage()).compare(computer, Qt::CaseInsensitive) == 0))
+    return QStringLiteral("pc0");
   for (const TPlayer& member : game.Settings.Members) {
     if (member.Name == name) return QString::fromLatin1(member.Avatar.c_str());
   }

@@ -4,6 +4,7 @@
 #include "ui/Skin.h"
 
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,6 +37,18 @@ constexpr int kFirstSavingFrame = 2;
 constexpr int kSavingFrameMs = 20;
 // The safe's animation ends by itself; a broken one must not hold the window open.
 constexpr int kSafeLongestMs = 5000;
+
+// A text that would not fit its label at the design size is written smaller, down to a size that
+// still reads.
+void FitText(QLabel& label, int pixels) {
+  constexpr int kSmallest = 8;
+  QFont font = label.font();
+  font.setPixelSize(pixels);
+  while (font.pixelSize() > kSmallest &&
+         QFontMetrics(font).horizontalAdvance(label.text()) > label.width() - 2)
+    font.setPixelSize(font.pixelSize() - 1);
+  label.setFont(font);
+}
 
 void Paint(QLabel& label, const QColor& color) {
   QPalette colors = label.palette();
@@ -132,12 +145,15 @@ std::optional<int> TSaveGameWindow::Ask(SaveWindowMode mode, const QString& titl
   MakeAnimations();
   title_->setText(title);
   titleShadow_->setText(title);
+  FitText(*title_, kTitlePixels);
+  FitText(*titleShadow_, kTitlePixels);
   for (int k = 1; k <= kSaveSlots; ++k) {
     const TSaveSlot& slot = saveSlots[static_cast<std::size_t>(k - 1)];
     QLabel& label = *SlotLabel(k);
     QLabel& picture = *SlotPicture(k);
     const bool stored = slot.state == TSlotState::Stored;
     label.setText(slot.savedAt);
+    FitText(label, kLabelPixels);
     label.setToolTip(slot.tip);
     const Qt::CursorShape cursor = stored ? Qt::PointingHandCursor : Qt::ArrowCursor;
     label.setCursor(cursor);

@@ -153,7 +153,8 @@ TEST_F(GameEnd, TheHallsLeaderShowsTheComputersPictureAKnownPlayersAvatarOrTheDe
   // names are told apart byte for byte
   EXPECT_EQ(HallLeaderAvatar(game_, "ANNA"), "Im0");
   EXPECT_EQ(HallLeaderAvatar(game_, "Zed"), "Im0");
-  // the computer: its Russian name in capitals, or its default name in the interface language
+  // the computer: its Russian name in capitals in any interface language, or its default name in
+  // the interface language (English here)
   EXPECT_EQ(HallLeaderAvatar(game_, "\xCA\xCE\xCC\xCF\xDC\xDE\xD2\xC5\xD0"), "pc0");
   EXPECT_EQ(HallLeaderAvatar(game_, "COMPUTER"), "pc0");
 }
