@@ -175,6 +175,53 @@ TEST_F(SaveEndWindows, ADamagedSlotCannotBeLoadedButCanBeSavedOverAndEscCancels)
   Exit();
 }
 
+TEST_F(SaveEndWindows, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsParticipantOne) {
+  Settings({"Member1=Bob/Im1/Human/101"});
+  Game& game = StartGameOfTwo();
+  TSaveGameWindow& window = SaveWindow();
+  QAction* bob = main_->findChild<QAction*>(QStringLiteral("Load0"));
+  ASSERT_NE(bob, nullptr);
+  WhenShown cancel(*main_, "SaveGameWindow", [&](QWidget&) {
+    EXPECT_TRUE(Control(window, "TitleText")->text().endsWith(QStringLiteral(" • Bob")));
+    for (int k = 1; k <= kSaveSlots; ++k) EXPECT_FALSE(window.SlotLabel(k)->isVisible());
+    Click(*Control(window, "ButtonCancel"));
+  });
+  bob->trigger();
+  ASSERT_EQ(cancel.Shown(), 1);
+  EXPECT_EQ(game.Players[1].Name, "Ann");
+  EXPECT_TRUE(game.GameRunning);
+
+  // Bob's first slot holds a game (Ann's, copied there): his window lists it and loads it
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("save")));
+  SaveGame(game, 1);
+  ASSERT_TRUE(QFile::copy(SlotFile(1), dir_.filePath(QStringLiteral("save/save101.001"))));
+  QFile::remove(SlotFile(1));
+  game.Players[2].Score = 999;
+  WhenShown load(*main_, "SaveGameWindow", [&](QWidget&) {
+    EXPECT_TRUE(window.SlotLabel(1)->isVisible());
+    Click(*window.SlotLabel(1));
+  });
+  bob->trigger();
+  ASSERT_EQ(load.Shown(), 1);
+  EXPECT_TRUE(game.GameRunning);
+  EXPECT_EQ(game.Players[2].Score, 0);
+  Exit();
+}
+
+TEST_F(SaveEndWindows, NoWindowOpensWhileATileIsInTheHand) {
+  Game& game = StartGameOfTwo();
+  TTilePiece* piece = Piece(RackTile(game, 1));
+  Click(*piece, piece->mapToGlobal(QPoint(5, 5)));
+  ASSERT_GE(game.HandTile(), 0);
+  WhenShown refused(*main_, "SaveGameWindow", [](QWidget& window) { window.close(); });
+  Item(names::MenuGameSave)->trigger();
+  Click(*Find<QLabel>(names::InGameButtongLoadGame));
+  QApplication::processEvents();
+  EXPECT_EQ(refused.Shown(), 0);
+  Click(*BoardWidget(), Cell(8, 8));
+  Exit();
+}
+
 TEST_F(SaveEndWindows, TheGameClosingItsModalWindowsCancelsTheSaveWindow) {
   Game& game = StartGameOfTwo();
   TSaveGameWindow& window = SaveWindow();
