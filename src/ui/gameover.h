@@ -5,7 +5,6 @@
 #include "model/GameView.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <functional>
 

@@ -5,7 +5,6 @@
 #include "model/HallOfFame.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <QTimer>
 
 #include <functional>
