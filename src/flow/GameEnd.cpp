@@ -4,12 +4,16 @@
 #include "flow/GameScreen.h"
 #include "flow/HallOfFameFile.h"
 #include "flow/SavedGames.h"
+#include "media/CodePages.h"
 #include "model/ControlNames.h"
 #include "model/Layouts.h"
 
 namespace quorim {
 
 namespace {
+
+// "КОМПЬЮТЕР" in code page 1251.
+constexpr std::string_view kComputerHallName = "\xCA\xCE\xCC\xCF\xDC\xDE\xD2\xC5\xD0";
 
 void HideGameControls(Game& game) {
   for (const QString& name :
@@ -79,6 +83,20 @@ void UpdateHallOfFame(Game& game, int winner) {
   if (place > 0) game.View().ShowHallOfFame(place);
   if (!game.Settings.Members.empty())
     WriteHallOfFame(game.Data.Resolve(kHallOfFameFile), game.HallFame);
+}
+
+QString HallLeaderAvatar(const Game& game, std::string_view name) {
+  // The computer's entries carry its Russian name in capitals, whatever the interface language,
+  // or its default name of the interface language in whatever case.
+  const QString computer = game.InterfaceText(u"DefaultNamePC");
+  if (name == kComputerHallName ||
+      (!computer.isEmpty() &&
+       FromGameText(name, game.InterfaceCodePage()).compare(computer, Qt::CaseInsensitive) == 0))
+    return QStringLiteral("pc0");
+  for (const TPlayer& member : game.Settings.Members) {
+    if (member.Name == name) return QString::fromLatin1(member.Avatar.c_str());
+  }
+  return QStringLiteral("Im0");
 }
 
 CommandScope::~CommandScope() {

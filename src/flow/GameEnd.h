@@ -4,6 +4,10 @@
 
 #include "model/Game.h"
 
+#include <QString>
+
+#include <string_view>
+
 namespace quorim {
 
 // The first participant with the highest score; 0 when every score is the same.
@@ -30,5 +34,9 @@ class CommandScope {
 // The winner's result goes into the hall of fame table; the window shows where it went. The file
 // is rewritten when the game knows its players.
 void UpdateHallOfFame(Game& game, int winner);
+
+// The avatar beside the hall of fame's leader: the computer's picture for the computer, the known
+// player's of that name, else the person's default picture.
+QString HallLeaderAvatar(const Game& game, std::string_view name);
 
 }  // namespace quorim

@@ -368,4 +368,25 @@ std::optional<TSlotSummary> SlotSummary(const Game& game, int slot) {
   return TSlotSummary{text.Text(u"SaveDate") + u' ' + text.Text(u"SaveTime"), summary};
 }
 
+std::array<TSaveSlot, kSaveSlots> SaveSlots(const Game& game) {
+  std::array<TSaveSlot, kSaveSlots> saveSlots;
+  for (int k = 1; k <= kSaveSlots; ++k) {
+    TSaveSlot& slot = saveSlots[static_cast<std::size_t>(k - 1)];
+    if (!QFileInfo::exists(SavedGamePath(game, k))) {
+      slot.tip = game.InterfaceText(u"TagEmptySlot");
+    } else if (const auto summary = SlotSummary(game, k)) {
+      slot = {TSlotState::Stored, summary->savedAt, summary->summary};
+    } else {
+      slot.state = TSlotState::Unreadable;
+    }
+  }
+  return saveSlots;
+}
+
+QString SaveWindowTitle(const Game& game, SaveWindowMode mode) {
+  return game.InterfaceText(mode == SaveWindowMode::Save ? u"InGameTagButtonSaveGame"
+                                                         : u"InGameTagButtonLoadGame") +
+         QStringLiteral(" \u2022 ") + PlayerName(game, 1);
+}
+
 }  // namespace quorim

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace quorim {
@@ -44,5 +45,19 @@ struct TSlotSummary {
   QString summary;
 };
 std::optional<TSlotSummary> SlotSummary(const Game& game, int slot);
+
+// The slots of the save window: without a file, holding a saved game, or holding a file that is
+// no saved game's archive (it shows nothing and cannot be loaded, but can be saved over).
+inline constexpr int kSaveSlots = 3;
+enum class TSlotState { Empty, Stored, Unreadable };
+struct TSaveSlot {
+  TSlotState state = TSlotState::Empty;
+  QString savedAt;  // the date and time of a stored game
+  QString tip;      // its summary, or the empty slot's note
+};
+std::array<TSaveSlot, kSaveSlots> SaveSlots(const Game& game);
+
+// What the window does and whose slots it lists: "Сохранение игры • Ann".
+QString SaveWindowTitle(const Game& game, SaveWindowMode mode);
 
 }  // namespace quorim

@@ -55,4 +55,8 @@ const Avatar* FindAvatar(const std::vector<Avatar>& catalogue, const QString& na
   return nullptr;
 }
 
+QString WinnerAnimation(const Avatar& avatar) {
+  return QStringLiteral("Animatio\\") + avatar.hint.section(u'.', 0, 0) + QStringLiteral("go");
+}
+
 }  // namespace quorim

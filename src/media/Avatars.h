@@ -24,4 +24,8 @@ std::vector<Avatar> AvatarCatalogue(const DataDir& data);
 // The entry of that name, else the person's default "Im0", else nothing (no pictures at all).
 const Avatar* FindAvatar(const std::vector<Avatar>& catalogue, const QString& name);
 
+// The skin animation of a winner with this avatar in the game-over window: its file name up to
+// the first dot, then "go" ("anna.bmp" gives "Animatio\annago").
+QString WinnerAnimation(const Avatar& avatar);
+
 }  // namespace quorim

@@ -75,8 +75,12 @@ QObject* ControlRegistry::Find(const QString& name) {
 
 void ControlRegistry::Show(const QString& name, ControlAspect aspect,
                            const ControlState& state) const {
-  QObject* control = Find(name);
-  if (control == nullptr) return;
+  if (QObject* control = Find(name)) ShowOn(*control, aspect, state);
+}
+
+void ControlRegistry::ShowOn(QObject& object, ControlAspect aspect,
+                             const ControlState& state) const {
+  QObject* control = &object;
   if (auto* action = qobject_cast<QAction*>(control)) {
     ShowOnAction(*action, aspect, state);
     return;
@@ -175,13 +179,22 @@ void ControlRegistry::ShowAll(const QWidget& window, const ControlTable& table) 
 }
 
 void ControlRegistry::ApplyControlText(const ControlText& text) {
-  QObject* control = Find(text.control.isEmpty() ? text.window : text.control);
+  // Several windows have a control of the same name ("ButtonOK"): the line's own window first. The
+  // main window's buttons stand on the panels during a game, so a control is looked for
+  // everywhere when its window does not hold it.
+  QObject* control = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() != text.window) continue;
+    control = text.control.isEmpty() ? window : window->findChild<QObject*>(text.control);
+    if (control != nullptr) break;
+  }
+  if (control == nullptr) control = Find(text.control.isEmpty() ? text.window : text.control);
   if (control == nullptr) return;
   ControlState state;
   state.caption = text.caption;
   state.hint = text.hint;
-  if (!text.caption.isEmpty()) Show(control->objectName(), ControlAspect::Caption, state);
-  if (!text.hint.isEmpty()) Show(control->objectName(), ControlAspect::Hint, state);
+  if (!text.caption.isEmpty()) ShowOn(*control, ControlAspect::Caption, state);
+  if (!text.hint.isEmpty()) ShowOn(*control, ControlAspect::Hint, state);
 }
 
 void ControlRegistry::ApplyWindowTexts(const InterfaceStrings& strings, const QString& window) {

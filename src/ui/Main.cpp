@@ -23,7 +23,10 @@
 #include "ui/Strwnd.h"
 #include "ui/Widgets.h"
 #include "ui/binfo.h"
+#include "ui/gameover.h"
+#include "ui/hallfm.h"
 #include "ui/playfrm.h"
+#include "ui/savegame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,6 +124,12 @@ TMainScreen::TMainScreen(DataDir data)
   messageWindow_ = std::make_unique<TErrorWindow>(*skin_, *shadow_, *this);
   bonusInfo_ = std::make_unique<TBonusInfo>(*skin_, *this);
   starWindow_ = std::make_unique<TStarWindow>(*skin_, *shadow_);
+  saveWindow_ = std::make_unique<TSaveGameWindow>(
+      *skin_, *shadow_, [this] { game_.PlaySound(QStringLiteral("save")); });
+  gameOverWindow_ = std::make_unique<TSplashWindow>(
+      *skin_, *shadow_, [this](bool on) { SoundWhileOpen(QStringLiteral("GameOver"), on); });
+  hallFame_ = std::make_unique<THallFame>(
+      *skin_, *shadow_, [this](bool on) { SoundWhileOpen(QStringLiteral("HallFame"), on); });
   floatingMessages_ = std::make_unique<TFloatingMessages>(*skin_, *this);
   BuildMenus();
   BuildBoard();

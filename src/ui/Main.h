@@ -38,6 +38,9 @@ class TPlayForm;
 class TShadowWindow;
 class TLens;
 class TStarWindow;
+class TSaveGameWindow;
+class TSplashWindow;
+class THallFame;
 class TFloatingMessages;
 class TBoard;
 class TTileCarrier;
@@ -131,6 +134,8 @@ class TMainScreen : public QMainWindow, public GameView {
   void ShutLens();
 
   void ShowAbout();
+  // The sound of a window that plays while it is open (game over, hall of fame).
+  void SoundWhileOpen(const QString& sample, bool on);
 
   // MainBoard.cpp
   void BuildBoard();
@@ -199,6 +204,9 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<THelpViewer> helpViewer_;
   std::unique_ptr<TLens> lens_;
   std::unique_ptr<TStarWindow> starWindow_;
+  std::unique_ptr<TSaveGameWindow> saveWindow_;
+  std::unique_ptr<TSplashWindow> gameOverWindow_;
+  std::unique_ptr<THallFame> hallFame_;
   std::unique_ptr<TFloatingMessages> floatingMessages_;
   TBoard* board_ = nullptr;
   TilePictures tilePictures_;

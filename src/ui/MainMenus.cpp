@@ -57,7 +57,7 @@ void TMainScreen::BuildMenus() {
   })->setEnabled(false);
   AddItem(*gameMenu, names::MenuGameDemo, {}, [this] { DemoCommand(game_); });
   gameMenu->addSeparator();
-  AddItem(*gameMenu, QStringLiteral("MenuGameBestScore"), {}, [] {})->setEnabled(false);
+  AddItem(*gameMenu, QStringLiteral("MenuGameBestScore"), {}, [this] { ShowHallOfFame(0); });
   AddItem(*gameMenu, QStringLiteral("MenuGameConfig"), Qt::Key_F9, [] {})->setEnabled(false);
   gameMenu->addSeparator();
   AddItem(*gameMenu, QStringLiteral("MenuGameExit"), {}, [this] { close(); });

@@ -3,6 +3,7 @@
 #include "ui/Main.h"
 
 #include "flow/HintCommand.h"
+#include "flow/SaveLoadCommands.h"
 #include "flow/ScreenLayout.h"
 #include "flow/TurnCommands.h"
 #include "media/Avatars.h"
@@ -40,8 +41,8 @@ void TMainScreen::BuildInGameControls() {
       {names::InGameButtongHint, "HintBut1", [this] { HintButtonClick(game_); }},
       {names::InGameButtongPreview, "PrevBut1", [this] { PreviewCommand(game_); }},
       {names::InGameButtongConfig, "o-button", {}},
-      {names::InGameButtongSaveGame, "s-button", {}},
-      {names::InGameButtongLoadGame, "l-button", {}},
+      {names::InGameButtongSaveGame, "s-button", [this] { SaveCommand(game_); }},
+      {names::InGameButtongLoadGame, "l-button", [this] { LoadCommand(game_); }},
       {names::InGameButtongInfo, "i-button", [this] { ToggleInfoPanel(); }},
       {names::MenuButton4, "menubutt", [this] { EndRequest(game_); }},
       {QStringLiteral("InGameTagSponsorLogo"), "logo_sh", [] { OpenGameSite(); }},

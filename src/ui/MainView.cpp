@@ -1,16 +1,22 @@
 // What the engine asks of the screen, answered by the main window. The windows of later work (new
-// game, save and load, game over, hall of fame) are answered as the headless view answers them
-// until they exist.
+// game, options) are answered as the headless view answers them until they exist.
 #include "ui/Main.h"
 
 #include "flow/Blinking.h"
+#include "flow/GameEnd.h"
+#include "flow/SavedGames.h"
+#include "media/Avatars.h"
 #include "ui/Errormes.h"
 #include "ui/FloatingMessages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Strwnd.h"
+#include "ui/gameover.h"
+#include "ui/hallfm.h"
+#include "ui/savegame.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -22,14 +28,7 @@ namespace {
 // Controls whose windows do not exist yet stay disabled whatever the engine sets: a button that
 // does nothing would be worse than none.
 bool WindowMissing(const QString& name) {
-  static const QStringList missing{names::MenuGameSave,
-                                   names::MenuGameLoad,
-                                   names::InGameButtongSaveGame,
-                                   names::InGameButtongLoadGame,
-                                   names::InGameButtongConfig,
-                                   names::MenuButton2,
-                                   names::ScreenButtonTitleLoadGame};
-  return missing.contains(name);
+  return name == names::InGameButtongConfig;
 }
 
 }  // namespace
@@ -91,9 +90,30 @@ bool TMainScreen::ShowNewGameWindow() {
   return true;
 }
 
-void TMainScreen::ShowGameOverWindow(const GameOverText&) {}
+void TMainScreen::ShowGameOverWindow(const GameOverText& result) {
+  const std::vector<Avatar> avatars = AvatarCatalogue(game_.Data);
+  const Avatar* winner =
+      game_.IsPlayer(result.winner)
+          ? FindAvatar(avatars, QString::fromLatin1(game_.Players[result.winner].Avatar.c_str()))
+          : nullptr;
+  gameOverWindow_->ShowResult(result, winner, *this);
+}
 
-void TMainScreen::ShowHallOfFame(int) {}
+void TMainScreen::ShowHallOfFame(int highlightedEntry) {
+  const std::vector<Avatar> avatars = AvatarCatalogue(game_.Data);
+  const THallEntry& leader = game_.HallFame.Entries.front();
+  const Avatar* avatar =
+      leader.Vacant() ? nullptr : FindAvatar(avatars, HallLeaderAvatar(game_, leader.Name));
+  hallFame_->ShowTable(game_.HallFame, highlightedEntry, game_.InterfaceCodePage(), avatar, *this);
+}
+
+void TMainScreen::SoundWhileOpen(const QString& sample, bool on) {
+  if (on) {
+    game_.PlaySound(sample);
+  } else if (effects_) {
+    effects_->Stop(sample);
+  }
+}
 
 bool TMainScreen::MessageWindowOpen() const {
   return messageWindow_->Waiting();
@@ -102,11 +122,13 @@ bool TMainScreen::MessageWindowOpen() const {
 void TMainScreen::CloseModalWindows() {
   messageWindow_->Answer(false);
   starWindow_->Cancel();
+  saveWindow_->Cancel();
 }
 
-std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode,
-                                                   const std::function<void(int)>&) {
-  return std::nullopt;
+std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode mode,
+                                                   const std::function<void(int)>& saveInto) {
+  unsetCursor();
+  return saveWindow_->Ask(mode, SaveWindowTitle(game_, mode), SaveSlots(game_), *this, saveInto);
 }
 
 bool TMainScreen::Minimized() const {
@@ -163,6 +185,12 @@ int TMainScreen::SkinColor(const QString& key, int fallback) const {
 void TMainScreen::ShowControl(const QString& name, ControlAspect aspect,
                               const ControlState& state) {
   if (aspect == ControlAspect::Enabled && WindowMissing(name)) return;
+  // the submenu of known players stays disabled while it has no entry
+  if (aspect == ControlAspect::Enabled && name == names::MenuGameLoad && loadMenu_ != nullptr &&
+      loadMenu_->isEmpty()) {
+    loadMenu_->menuAction()->setEnabled(false);
+    return;
+  }
   registry_.Show(name, aspect, state);
 }
 

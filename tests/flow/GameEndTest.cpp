@@ -146,5 +146,18 @@ TEST_F(GameEnd, ClosingDuringADemonstrationGivesTheKindsBackAndWritesTheSettings
   EXPECT_FALSE(view_.TimerRunning(GameTimer::System));
 }
 
+TEST_F(GameEnd, TheHallsLeaderShowsTheComputersPictureAKnownPlayersAvatarOrTheDefault) {
+  game_.Settings.Members = {{.Name = "Anna", .Avatar = "Im12A"}, {.Name = "Ivan", .Avatar = "Im2"}};
+  EXPECT_EQ(HallLeaderAvatar(game_, "Ivan"), "Im2");
+  EXPECT_EQ(HallLeaderAvatar(game_, "Anna"), "Im12A");
+  // names are told apart byte for byte
+  EXPECT_EQ(HallLeaderAvatar(game_, "ANNA"), "Im0");
+  EXPECT_EQ(HallLeaderAvatar(game_, "Zed"), "Im0");
+  // the computer: its Russian name in capitals in any interface language, or its default name in
+  // the interface language (English here)
+  EXPECT_EQ(HallLeaderAvatar(game_, "\xCA\xCE\xCC\xCF\xDC\xDE\xD2\xC5\xD0"), "pc0");
+  EXPECT_EQ(HallLeaderAvatar(game_, "COMPUTER"), "pc0");
+}
+
 }  // namespace
 }  // namespace quorim

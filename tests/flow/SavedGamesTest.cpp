@@ -12,6 +12,7 @@
 #include "flow/SavedGames.h"
 #include "flow/TurnCommands.h"
 #include "flow/TurnController.h"
+#include "media/CodePages.h"
 #include "model/Racks.h"
 
 #include "ShippedGame.h"
@@ -551,6 +552,39 @@ TEST_F(SavedGames, ARefusedLoadLeavesTheRunningGameAsItWas) {
   EXPECT_FALSE(game_.GameOver());
   EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowInGameMessage).value(0),
             game_.InterfaceText(u"InGameMessageBadSavedGame"));
+}
+
+TEST_F(SavedGames, TheSaveWindowsSlotsAreEmptyStoredOrDamagedAndItsTitleNamesParticipantOne) {
+  Seat(2, kHuman, 2, 8);
+  game_.Players[1].Name = ToGameText(QStringLiteral("Анна"), game_.InterfaceCodePage());
+  RunNewGame(game_);
+  view_.ChooseSaveSlot(1);
+  SaveCommand(game_);
+  QFile damaged(SavedGamePath(game_, 3));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write("7z and nothing more");
+  damaged.close();
+
+  const auto saveSlots = SaveSlots(game_);
+  EXPECT_EQ(saveSlots[0].state, TSlotState::Stored);
+  EXPECT_EQ(saveSlots[0].savedAt, SlotSummary(game_, 1)->savedAt);
+  EXPECT_TRUE(saveSlots[0].tip.startsWith(QStringLiteral("2 игрока. Счет: ")))
+      << saveSlots[0].tip.toStdString();
+  EXPECT_EQ(saveSlots[1].state, TSlotState::Empty);
+  EXPECT_TRUE(saveSlots[1].savedAt.isEmpty());
+  EXPECT_EQ(saveSlots[1].tip, game_.InterfaceText(u"TagEmptySlot"));
+  EXPECT_EQ(saveSlots[2].state, TSlotState::Unreadable);
+  EXPECT_TRUE(saveSlots[2].savedAt.isEmpty() && saveSlots[2].tip.isEmpty());
+
+  EXPECT_EQ(SaveWindowTitle(game_, SaveWindowMode::Save),
+            game_.InterfaceText(u"InGameTagButtonSaveGame") + QStringLiteral(" • Анна"));
+  EXPECT_EQ(SaveWindowTitle(game_, SaveWindowMode::Load),
+            game_.InterfaceText(u"InGameTagButtonLoadGame") + QStringLiteral(" • Анна"));
+
+  // saving over the damaged slot makes it a game again
+  view_.ChooseSaveSlot(3);
+  SaveCommand(game_);
+  EXPECT_EQ(SaveSlots(game_)[2].state, TSlotState::Stored);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "TestFiles.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace quorim {
@@ -25,6 +27,22 @@ TEST(AvatarCatalogue, NamesEntriesByTheirPlaceInRowsOfThreeOverAllFolders) {
   // an avatar the chooser does not know shows the person's default
   EXPECT_EQ(FindAvatar(catalogue, "Im99")->name, "Im0");
   EXPECT_EQ(FindAvatar({}, "Im0"), nullptr);
+}
+
+TEST(AvatarCatalogue, EveryShippedAvatarHasItsWinnerAnimationInTheClassicSkin) {
+  const DataDir shipped(QStringLiteral(QUORIM_SHIPPED_DATA));
+  const std::vector<Avatar> catalogue = AvatarCatalogue(shipped);
+  ASSERT_FALSE(catalogue.empty());
+  for (const Avatar& avatar : catalogue) {
+    const QString animation = WinnerAnimation(avatar);
+    EXPECT_TRUE(animation.startsWith(u"Animatio\\") && animation.endsWith(u"go"));
+    EXPECT_TRUE(QFile::exists(
+        shipped.Resolve(QStringLiteral("GRAFIX\\classic\\") + animation + QStringLiteral(".gif"))))
+        << animation.toStdString();
+  }
+  Avatar anna;
+  anna.hint = QStringLiteral("anna.old.bmp");
+  EXPECT_EQ(WinnerAnimation(anna), "Animatio\\annago");
 }
 
 }  // namespace

@@ -152,6 +152,12 @@ TEST_F(WholeGameByMouse, APersonPlaysAgainstTheComputerToTheScoreLimit) {
   QTimer messageReader;
   QObject::connect(&messageReader, &QTimer::timeout, [&] {
     if (main.MessageWindow().Waiting()) main.MessageWindow().Answer(false);
+    // the end of the game's windows are looked at and closed
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if ((top->objectName() == "SplashWindow" || top->objectName() == "HallFame") &&
+          top->isVisible())
+        QTest::keyClick(top, Qt::Key_Escape);
+    }
   });
   messageReader.start(50);
 
