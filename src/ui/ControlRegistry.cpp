@@ -156,14 +156,15 @@ void ControlRegistry::ShowOn(QObject& object, ControlAspect aspect,
   if (auto* arranging = dynamic_cast<SelfArrangingControl*>(widget)) arranging->Arrange(state);
 }
 
-void ControlRegistry::ShowAll(const QWidget& window, const ControlTable& table) const {
+void ControlRegistry::ShowAll(QWidget& window, const ControlTable& table) const {
   // Only what differs from a fresh control: the table does not know which aspects were set, and a
   // window's own pictures and colours must not be cleared by defaults.
   const ControlState fresh;
   for (const auto& [name, state] : table.All()) {
-    if (window.objectName() != name && window.findChild<QObject*>(name) == nullptr) continue;
+    QObject* control = window.objectName() == name ? &window : window.findChild<QObject*>(name);
+    if (control == nullptr) continue;
     const auto show = [&](ControlAspect aspect, bool differs) {
-      if (differs) Show(name, aspect, state);
+      if (differs) ShowOn(*control, aspect, state);
     };
     show(ControlAspect::Enabled, state.enabled != fresh.enabled);
     show(ControlAspect::Visible, state.visible != fresh.visible);

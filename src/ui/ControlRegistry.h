@@ -37,7 +37,7 @@ class ControlRegistry : public ControlTextApplier {
   // Shows one aspect of the state on the named control.
   void Show(const QString& name, ControlAspect aspect, const ControlState& state) const;
   // Shows every aspect the engine has set on the controls of a window made later.
-  void ShowAll(const QWidget& window, const ControlTable& table) const;
+  void ShowAll(QWidget& window, const ControlTable& table) const;
 
   // A caption and hint of the language file, on the control or on the window itself.
   void ApplyControlText(const ControlText& text) override;
