@@ -96,8 +96,10 @@ void TMainScreen::FlyTile(int tile, const TileSpot& from, const TileSpot& to) {
   if (piece == nullptr) return;
   const auto rackOf = [this](int player) { return RackOf(player); };
   if (!isMinimized()) {
-    const QPoint start = board_->ScreenPositionOf(from, rackOf, QCursor::pos());
-    const QPoint end = board_->ScreenPositionOf(to, rackOf, QCursor::pos());
+    // the hand window stands at the cursor; asking the window system where the cursor is would
+    // cost a round trip for every flight
+    const QPoint start = board_->ScreenPositionOf(from, rackOf, hand_->pos());
+    const QPoint end = board_->ScreenPositionOf(to, rackOf, hand_->pos());
     piece->setParent(flight_.get());
     piece->move(0, 0);
     piece->show();
