@@ -75,7 +75,11 @@ QObject* ControlRegistry::Find(const QString& name) {
 
 void ControlRegistry::Show(const QString& name, ControlAspect aspect,
                            const ControlState& state) const {
-  QObject* control = Find(name);
+  ShowOn(Find(name), aspect, state);
+}
+
+void ControlRegistry::ShowOn(QObject* control, ControlAspect aspect,
+                             const ControlState& state) const {
   if (control == nullptr) return;
   if (auto* action = qobject_cast<QAction*>(control)) {
     ShowOnAction(*action, aspect, state);
@@ -174,13 +178,23 @@ void ControlRegistry::ShowAll(const QWidget& window, const ControlTable& table) 
 }
 
 void ControlRegistry::ApplyControlText(const ControlText& text) {
-  QObject* control = Find(text.control.isEmpty() ? text.window : text.control);
+  // Windows share control names ("ButtonClose", "Shape2"): the line's own window is searched
+  // first, then every window, where the main window's controls stand on the panels in a game.
+  QObject* control = nullptr;
+  if (!text.control.isEmpty()) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() != text.window) continue;
+      control = window->findChild<QObject*>(text.control);
+      if (control != nullptr) break;
+    }
+  }
+  if (control == nullptr) control = Find(text.control.isEmpty() ? text.window : text.control);
   if (control == nullptr) return;
   ControlState state;
   state.caption = text.caption;
   state.hint = text.hint;
-  if (!text.caption.isEmpty()) Show(control->objectName(), ControlAspect::Caption, state);
-  if (!text.hint.isEmpty()) Show(control->objectName(), ControlAspect::Hint, state);
+  if (!text.caption.isEmpty()) ShowOn(control, ControlAspect::Caption, state);
+  if (!text.hint.isEmpty()) ShowOn(control, ControlAspect::Hint, state);
 }
 
 void ControlRegistry::ApplyWindowTexts(const InterfaceStrings& strings, const QString& window) {

@@ -37,6 +37,8 @@ class ControlRegistry : public ControlTextApplier {
   void ApplyWindowTexts(const InterfaceStrings& strings, const QString& window);
 
  private:
+  void ShowOn(QObject* control, ControlAspect aspect, const ControlState& state) const;
+
   const Skin& skin_;
 };
 
