@@ -37,6 +37,8 @@ class TPlayForm;
 class TShadowWindow;
 class TLens;
 class TStarWindow;
+class TImageScreen;
+class TNewGameWindow;
 class TFloatingMessages;
 class TBoard;
 class TTileCarrier;
@@ -55,6 +57,8 @@ class TMainScreen : public QMainWindow, public GameView {
 
   Game& GameState() { return game_; }
   TErrorWindow& MessageWindow() { return *messageWindow_; }
+  TNewGameWindow& NewGameWindow() { return *newGameWindow_; }
+  TImageScreen& AvatarChooser() { return *imageScreen_; }
 
   // The start menu, laid out for the client area's size and for whether the last game can be
   // continued.
@@ -181,6 +185,9 @@ class TMainScreen : public QMainWindow, public GameView {
   void HideAuxiliaryWindows();
   void ApplyFonts();
   void UpdateWindowTitle();
+  void BuildNewGameWindow();
+  // Another player's settings came in through the new game window: his interface language.
+  void ApplyPlayerSettings();
   // The start-up's fatal messages, in a real message box, before the program ends.
   void ShowFatalMessages(const QStringList& messages);
 
@@ -199,6 +206,9 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<THelpViewer> helpViewer_;
   std::unique_ptr<TLens> lens_;
   std::unique_ptr<TStarWindow> starWindow_;
+  std::unique_ptr<TImageScreen> imageScreen_;
+  std::unique_ptr<TNewGameWindow> newGameWindow_;
+  QString interfaceLangShown_;  // the language whose texts the windows show
   std::unique_ptr<TFloatingMessages> floatingMessages_;
   TBoard* board_ = nullptr;
   TilePictures tilePictures_;

@@ -1,14 +1,16 @@
-// What the engine asks of the screen, answered by the main window. The windows of later work (new
-// game, save and load, game over, hall of fame) are answered as the headless view answers them
-// until they exist.
+// What the engine asks of the screen, answered by the main window. The windows of later work (save
+// and load, game over, hall of fame) are answered as the headless view answers them until they
+// exist.
 #include "ui/Main.h"
 
 #include "flow/Blinking.h"
 #include "flow/Clocks.h"
 #include "ui/Errormes.h"
 #include "ui/FloatingMessages.h"
+#include "ui/PLImages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Strwnd.h"
+#include "ui/newgame.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -88,8 +90,8 @@ void TMainScreen::ShowMessageBox(const QString& text) {
 void TMainScreen::OpenUserDictionaryOptions(UserListField, const QString&) {}
 
 bool TMainScreen::ShowNewGameWindow() {
-  // Until the new game window exists a new game takes the participants of the settings.
-  return true;
+  unsetCursor();
+  return newGameWindow_->Run(*this);
 }
 
 void TMainScreen::ShowGameOverWindow(const GameOverText&) {}
@@ -103,6 +105,8 @@ bool TMainScreen::MessageWindowOpen() const {
 void TMainScreen::CloseModalWindows() {
   messageWindow_->Answer(false);
   starWindow_->Cancel();
+  imageScreen_->Cancel();
+  if (newGameWindow_->isVisible()) newGameWindow_->reject();
 }
 
 std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode,
