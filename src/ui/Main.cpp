@@ -18,6 +18,7 @@
 #include "ui/FloatingMessages.h"
 #include "ui/HelpViewer.h"
 #include "ui/Lens.h"
+#include "ui/PLImages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Splash.h"
 #include "ui/Strwnd.h"
@@ -25,6 +26,7 @@
 #include "ui/binfo.h"
 #include "ui/gameover.h"
 #include "ui/hallfm.h"
+#include "ui/newgame.h"
 #include "ui/playfrm.h"
 #include "ui/savegame.h"
 
@@ -131,6 +133,7 @@ TMainScreen::TMainScreen(DataDir data)
   hallFame_ = std::make_unique<THallFame>(
       *skin_, *shadow_, [this](bool on) { SoundWhileOpen(QStringLiteral("HallFame"), on); });
   floatingMessages_ = std::make_unique<TFloatingMessages>(*skin_, *this);
+  BuildNewGameWindow();
   BuildMenus();
   BuildBoard();
   BuildStartMenu();
@@ -178,6 +181,7 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
     return false;
   }
   ApplyInterfaceLanguage(game_.Data, languages_.interfaceLang, game_.Strings, registry_);
+  interfaceLangShown_ = languages_.interfaceLang;
 
   splash.SetStatusText(game_.InterfaceText(u"LoadStatusFonts"));
   fonts_ = std::make_unique<PrivateFonts>(game_.Data);
@@ -194,8 +198,7 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
     ShowFatalMessages({AlphabetErrorMessage(*error, game_.Strings)});
     return false;
   }
-  if (game_.Settings.InterfaceLang != languages_.interfaceLang)
-    ApplyInterfaceLanguage(game_.Data, game_.Settings.InterfaceLang, game_.Strings, registry_);
+  ApplyPlayerSettings();
 
   splash.SetStatusText(game_.InterfaceText(u"LoadStatusGfx"));
   skin_->SetBaseFonts(fonts_->RoleFaces());
@@ -261,6 +264,30 @@ void TMainScreen::ApplyFonts() {
   skin_->ColourText(*lastPlayer_, lastPlayer_->objectName());
   for (QLabel* comment : comments_)
     skin_->ColourText(*comment, QStringLiteral("InGameInfoComment"));
+}
+
+void TMainScreen::BuildNewGameWindow() {
+  imageScreen_ = std::make_unique<TImageScreen>(*skin_, game_.Data);
+  TNewGameWindow::Hooks hooks;
+  hooks.startMenuChanged = [this] {
+    if (game_.GameRunning) return;
+    ShowTitleScreen(game_, true);
+    ShowStartMenu();
+  };
+  hooks.knownPlayersChanged = [this] { BuildLoadMenu(); };
+  hooks.playerSettingsRead = [this] {
+    ApplyPlayerSettings();
+    UpdateWindowTitle();
+    client_->update();
+  };
+  newGameWindow_ =
+      std::make_unique<TNewGameWindow>(game_, *skin_, *shadow_, *imageScreen_, std::move(hooks));
+}
+
+void TMainScreen::ApplyPlayerSettings() {
+  if (game_.Settings.InterfaceLang == interfaceLangShown_) return;
+  ApplyInterfaceLanguage(game_.Data, game_.Settings.InterfaceLang, game_.Strings, registry_);
+  interfaceLangShown_ = game_.Settings.InterfaceLang;
 }
 
 void TMainScreen::UpdateWindowTitle() {

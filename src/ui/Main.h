@@ -41,6 +41,8 @@ class TStarWindow;
 class TSaveGameWindow;
 class TSplashWindow;
 class THallFame;
+class TImageScreen;
+class TNewGameWindow;
 class TFloatingMessages;
 class TBoard;
 class TTileCarrier;
@@ -59,6 +61,8 @@ class TMainScreen : public QMainWindow, public GameView {
 
   Game& GameState() { return game_; }
   TErrorWindow& MessageWindow() { return *messageWindow_; }
+  TNewGameWindow& NewGameWindow() { return *newGameWindow_; }
+  TImageScreen& AvatarChooser() { return *imageScreen_; }
 
   // The start menu, laid out for the client area's size and for whether the last game can be
   // continued.
@@ -186,6 +190,9 @@ class TMainScreen : public QMainWindow, public GameView {
   void HideAuxiliaryWindows();
   void ApplyFonts();
   void UpdateWindowTitle();
+  void BuildNewGameWindow();
+  // Another player's settings came in through the new game window: his interface language.
+  void ApplyPlayerSettings();
   // The start-up's fatal messages, in a real message box, before the program ends.
   void ShowFatalMessages(const QStringList& messages);
 
@@ -207,6 +214,9 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<TSaveGameWindow> saveWindow_;
   std::unique_ptr<TSplashWindow> gameOverWindow_;
   std::unique_ptr<THallFame> hallFame_;
+  std::unique_ptr<TImageScreen> imageScreen_;
+  std::unique_ptr<TNewGameWindow> newGameWindow_;
+  QString interfaceLangShown_;  // the language whose texts the windows show
   std::unique_ptr<TFloatingMessages> floatingMessages_;
   TBoard* board_ = nullptr;
   TilePictures tilePictures_;

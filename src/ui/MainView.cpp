@@ -1,5 +1,5 @@
-// What the engine asks of the screen, answered by the main window. The windows of later work (new
-// game, options) are answered as the headless view answers them until they exist.
+// What the engine asks of the screen, answered by the main window. The options window of later
+// work is answered as the headless view answers it until it exists.
 #include "ui/Main.h"
 
 #include "flow/Blinking.h"
@@ -8,10 +8,12 @@
 #include "media/Avatars.h"
 #include "ui/Errormes.h"
 #include "ui/FloatingMessages.h"
+#include "ui/PLImages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Strwnd.h"
 #include "ui/gameover.h"
 #include "ui/hallfm.h"
+#include "ui/newgame.h"
 #include "ui/savegame.h"
 
 #include <QApplication>
@@ -86,8 +88,8 @@ void TMainScreen::ShowMessageBox(const QString& text) {
 void TMainScreen::OpenUserDictionaryOptions(UserListField, const QString&) {}
 
 bool TMainScreen::ShowNewGameWindow() {
-  // Until the new game window exists a new game takes the participants of the settings.
-  return true;
+  unsetCursor();
+  return newGameWindow_->Run(*this);
 }
 
 void TMainScreen::ShowGameOverWindow(const GameOverText& result) {
@@ -123,6 +125,8 @@ void TMainScreen::CloseModalWindows() {
   messageWindow_->Answer(false);
   starWindow_->Cancel();
   saveWindow_->Cancel();
+  imageScreen_->Cancel();
+  if (newGameWindow_->isVisible()) newGameWindow_->reject();
 }
 
 std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode mode,

@@ -8,6 +8,7 @@
 #include "ui/Errormes.h"
 #include "ui/Main.h"
 #include "ui/Splash.h"
+#include "ui/newgame.h"
 
 #include "TestFiles.h"
 #include "UiTestSupport.h"
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -36,8 +38,12 @@ class MainScreen : public ::testing::Test {
                     test::GameFile({"InterfaceLang=rus", "DictionaryLang=rus"}));
   }
 
+  // Ann, unless the lines name another first player.
   void Settings(std::initializer_list<std::string_view> more) {
     std::vector<std::string> lines{"Player1=Ann", "FullScreen=1"};
+    if (std::ranges::any_of(more,
+                            [](std::string_view line) { return line.starts_with("Player1="); }))
+      lines.erase(lines.begin());
     lines.insert(lines.end(), more.begin(), more.end());
     QByteArray bytes("\xEF\xBB\xBF");
     for (const std::string& line : lines) bytes.append(line.c_str()).append("\r\n");
@@ -50,6 +56,17 @@ class MainScreen : public ::testing::Test {
     main_ = std::make_unique<TMainScreen>(DataDir(dir_.path()));
     EXPECT_TRUE(main_->StartUp(*splash_));
     return *main_;
+  }
+
+  // The new game command, with OK pressed in the new game window as a person starts a game.
+  // The watchdog watches the window only: the game that starts may take its time.
+  void NewGameByOk() {
+    test::Later([this, watchdog = std::make_shared<test::Watchdog>()]() mutable {
+      QTest::mouseClick(main_->NewGameWindow().findChild<QLabel*>(QStringLiteral("ButtonOK")),
+                        Qt::LeftButton);
+      watchdog.reset();
+    });
+    Item(names::MenuGameNew)->trigger();
   }
 
   // Closes the main window, answering the exit question with Yes.
@@ -86,7 +103,7 @@ class BoardScreen : public MainScreen {
     game.SetPlayerCount(2);
     game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
     game.Players[2] = {.Name = "Bob", .Avatar = "Im1", .Kind = kHuman};
-    Item(names::MenuGameNew)->trigger();
+    NewGameByOk();
     EXPECT_TRUE(game.GameRunning);
     return game;
   }

@@ -46,12 +46,13 @@ TEST_F(MainScreen, AGameShowsItsPanelsAndLeavesALastGameThatTheNextStartOffers) 
   game.SetPlayerCount(2);
   game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
   game.Players[2] = {.Name = "Bob", .Avatar = "Im1", .Kind = kHuman};
-  Item(names::MenuGameNew)->trigger();
+  NewGameByOk();
   ASSERT_TRUE(game.GameRunning);
   auto* first = Find<TPlayForm>(QStringLiteral("Pl1form"));
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
-  EXPECT_EQ(first->findChild<QLabel*>(names::PlLabel(1))->text(), "Ann");
+  // the new game window keeps names in capitals
+  EXPECT_EQ(first->findChild<QLabel*>(names::PlLabel(1))->text(), "ANN");
   EXPECT_NE(Find<TPlayForm>(QStringLiteral("Pl2form")), nullptr);
   auto* control = Find<TPlayForm>(QStringLiteral("RC_form"));
   ASSERT_NE(control, nullptr);
@@ -92,7 +93,7 @@ TEST_F(MainScreen, ALockedPanelKeepsItsSizeWhenTheTurnPassesAmongFour) {
     name += std::to_string(n);
     game.Players[n] = {.Name = name, .Avatar = "Im0", .Kind = kHuman};
   }
-  Item(names::MenuGameNew)->trigger();
+  NewGameByOk();
   ASSERT_TRUE(game.GameRunning);
   auto* panel = Find<TPlayForm>(QStringLiteral("Pl3form"));
   ASSERT_NE(panel, nullptr);

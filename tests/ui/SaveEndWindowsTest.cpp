@@ -62,7 +62,11 @@ class SaveEndWindows : public BoardScreen {
   QLabel* Control(QWidget& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name));
   }
-  QString SlotFile(int k) const { return dir_.filePath(QStringLiteral("save/save0.00%1").arg(k)); }
+  // A slot of participant 1's save number.
+  QString SlotFile(int k) const {
+    const int number = main_->GameState().Players[1].SaveNumber;
+    return dir_.filePath(QStringLiteral("save/save%1.00%2").arg(number).arg(k));
+  }
   static void Press(QWidget& window, Qt::Key key) { QTest::keyClick(&window, key); }
   static int Frame(const QLabel* picture) { return picture->movie()->currentFrameNumber(); }
 
@@ -75,7 +79,7 @@ TEST_F(SaveEndWindows, AGameSavedAndLoadedInTheWindowGoesOnWithTheSameTurnAndSco
   TSaveGameWindow& window = SaveWindow();
   WhenShown save(*main_, "SaveGameWindow", [&](QWidget&) {
     EXPECT_EQ(Control(window, "TitleText")->text(),
-              game.InterfaceText(u"InGameTagButtonSaveGame") + QStringLiteral(" • Ann"));
+              game.InterfaceText(u"InGameTagButtonSaveGame") + QStringLiteral(" • ANN"));
     EXPECT_EQ(Control(window, "titleTextShadow")->text(), Control(window, "TitleText")->text());
     // empty slots show no date, tell that they are empty, and can be saved into
     for (int k = 1; k <= kSaveSlots; ++k) {
@@ -100,7 +104,7 @@ TEST_F(SaveEndWindows, AGameSavedAndLoadedInTheWindowGoesOnWithTheSameTurnAndSco
 
   WhenShown load(*main_, "SaveGameWindow", [&](QWidget&) {
     EXPECT_EQ(Control(window, "TitleText")->text(),
-              game.InterfaceText(u"InGameTagButtonLoadGame") + QStringLiteral(" • Ann"));
+              game.InterfaceText(u"InGameTagButtonLoadGame") + QStringLiteral(" • ANN"));
     QLabel& stored = *window.SlotLabel(1);
     EXPECT_TRUE(stored.isVisible());
     EXPECT_FALSE(stored.text().trimmed().isEmpty());
@@ -176,7 +180,7 @@ TEST_F(SaveEndWindows, ADamagedSlotCannotBeLoadedButCanBeSavedOverAndEscCancels)
 }
 
 TEST_F(SaveEndWindows, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsParticipantOne) {
-  Settings({"Member1=Bob/Im1/Human/101"});
+  Settings({"Member1=Bob/Im1/Human/100"});
   Game& game = StartGameOfTwo();
   TSaveGameWindow& window = SaveWindow();
   QAction* bob = main_->findChild<QAction*>(QStringLiteral("Load0"));
@@ -188,13 +192,13 @@ TEST_F(SaveEndWindows, TheLoadSubmenuListsAKnownPlayersSlotsAndCancellingKeepsPa
   });
   bob->trigger();
   ASSERT_EQ(cancel.Shown(), 1);
-  EXPECT_EQ(game.Players[1].Name, "Ann");
+  EXPECT_EQ(game.Players[1].Name, "ANN");
   EXPECT_TRUE(game.GameRunning);
 
   // Bob's first slot holds a game (Ann's, copied there): his window lists it and loads it
   ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("save")));
   SaveGame(game, 1);
-  ASSERT_TRUE(QFile::copy(SlotFile(1), dir_.filePath(QStringLiteral("save/save101.001"))));
+  ASSERT_TRUE(QFile::copy(SlotFile(1), dir_.filePath(QStringLiteral("save/save100.001"))));
   QFile::remove(SlotFile(1));
   game.Players[2].Score = 999;
   WhenShown load(*main_, "SaveGameWindow", [&](QWidget&) {
@@ -281,7 +285,7 @@ TEST_F(SaveEndWindows, AWinnerSeesHisPictureAndHisNewPlaceBlinksInTheHallOfFame)
   WhenShown over(
       *main_, "SplashWindow",
       [&](QWidget& window) {
-        EXPECT_EQ(Control(window, "WinnerName")->text(), QStringLiteral("Ann\n150"));
+        EXPECT_EQ(Control(window, "WinnerName")->text(), QStringLiteral("ANN\n150"));
         EXPECT_TRUE(Control(window, "WinnerName")->isVisible());
         EXPECT_TRUE(Control(window, "LabelWinner")->isVisible());
         EXPECT_FALSE(Control(window, "LabelWinner")->text().isEmpty());
@@ -299,7 +303,7 @@ TEST_F(SaveEndWindows, AWinnerSeesHisPictureAndHisNewPlaceBlinksInTheHallOfFame)
     auto& hallFame = dynamic_cast<THallFame&>(window);
     EXPECT_EQ(hallFame.Text("LeaderName")->text(), QStringLiteral("ZED\n1234"));
     EXPECT_EQ(hallFame.Text("HallNumber")->text(), QStringLiteral("2\n3\n"));
-    EXPECT_EQ(hallFame.Text("HallList")->text(), QStringLiteral("MAX\nAnn\n"));
+    EXPECT_EQ(hallFame.Text("HallList")->text(), QStringLiteral("MAX\nANN\n"));
     EXPECT_EQ(hallFame.Text("HallPoints")->text(), QStringLiteral("300\n150\n"));
     EXPECT_FALSE(hallFame.Text("LabelNoWinner")->isVisible());
     // the new third place blinks in its row
@@ -322,7 +326,7 @@ TEST_F(SaveEndWindows, AWinnerSeesHisPictureAndHisNewPlaceBlinksInTheHallOfFame)
   EXPECT_EQ(fame.Shown(), 1);
   EXPECT_EQ(barStates, (std::set<bool>{false, true}));
   EXPECT_FALSE(TopLevel<THallFame>("HallFame")->SelectBar()->isVisible());
-  EXPECT_EQ(ReadHallOfFame(dir_.filePath(QStringLiteral("hallfame.dat"))).Entries[2].Name, "Ann");
+  EXPECT_EQ(ReadHallOfFame(dir_.filePath(QStringLiteral("hallfame.dat"))).Entries[2].Name, "ANN");
   Exit();
 }
 

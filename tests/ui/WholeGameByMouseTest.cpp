@@ -125,7 +125,7 @@ TEST_F(WholeGameByMouse, APersonPlaysAgainstTheComputerToTheScoreLimit) {
   game.SetPlayerCount(2);
   game.Players[1] = {.Name = "Ann", .Avatar = "Im0", .Kind = kHuman};
   game.Players[2] = {.Name = "Comp", .Avatar = "pc0", .Kind = kComputer};
-  Item(names::MenuGameNew)->trigger();
+  NewGameByOk();
   ASSERT_TRUE(game.GameRunning);
 
   // the person's first rack gets a star, so that one of her words needs the star window
