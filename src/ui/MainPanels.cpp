@@ -11,6 +11,7 @@
 #include "model/ControlNames.h"
 #include "ui/Board.h"
 #include "ui/FloatingMessages.h"
+#include "ui/PLImages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Widgets.h"
 #include "ui/_about.h"
@@ -97,7 +98,7 @@ void TMainScreen::BuildGameScreen() {
   const int count = game_.PlayerCount();
   const bool clock = game_.GameClockOn() || game_.MoveClockOn();
   const int height = PlayerPanelHeight(clock);
-  const std::vector<Avatar> avatars = AvatarCatalogue(game_.Data);
+  const std::vector<Avatar>& avatars = imageScreen_->Avatars();
   const QImage backdrop = skin_->Picture(QStringLiteral("quorim"));
   for (int n = 1; n <= count; ++n) {
     PanelContent content;

@@ -93,7 +93,7 @@ bool TMainScreen::ShowNewGameWindow() {
 }
 
 void TMainScreen::ShowGameOverWindow(const GameOverText& result) {
-  const std::vector<Avatar> avatars = AvatarCatalogue(game_.Data);
+  const std::vector<Avatar>& avatars = imageScreen_->Avatars();
   const Avatar* winner =
       game_.IsPlayer(result.winner)
           ? FindAvatar(avatars, QString::fromLatin1(game_.Players[result.winner].Avatar.c_str()))
@@ -102,7 +102,7 @@ void TMainScreen::ShowGameOverWindow(const GameOverText& result) {
 }
 
 void TMainScreen::ShowHallOfFame(int highlightedEntry) {
-  const std::vector<Avatar> avatars = AvatarCatalogue(game_.Data);
+  const std::vector<Avatar>& avatars = imageScreen_->Avatars();
   const THallEntry& leader = game_.HallFame.Entries.front();
   const Avatar* avatar =
       leader.Vacant() ? nullptr : FindAvatar(avatars, HallLeaderAvatar(game_, leader.Name));

@@ -40,13 +40,8 @@ void Fill(QWidget& widget, const QColor& color) {
 }  // namespace
 
 TImageScreen::TImageScreen(const Skin& skin, const DataDir& data)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      skin_(skin),
+    : TSkinnedDialog(skin, QStringLiteral("ImageScreen"), kWindowSize, QString()),
       avatars_(AvatarCatalogue(data)) {
-  setObjectName(QStringLiteral("ImageScreen"));
-  setFixedSize(kWindowSize);
-  setWindowModality(Qt::ApplicationModal);
-
   caption_ = new TShape(this, QStringLiteral("Shape2"));
   caption_->setGeometry(kCaptionPlace);
   rightBar_ = new TShape(this, QStringLiteral("Shape3"));
@@ -199,14 +194,6 @@ bool TImageScreen::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void TImageScreen::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    reject();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 void TImageScreen::showEvent(QShowEvent* event) {

@@ -3,9 +3,10 @@
 // to a row on their frames and shadows, animations moving. A click on a picture chooses it; the
 // cancel button or Esc chooses none.
 
+#include "ui/SkinnedDialog.h"
+
 #include "media/Avatars.h"
 
-#include <QDialog>
 #include <QPointer>
 
 #include <optional>
@@ -20,7 +21,7 @@ namespace quorim {
 class Skin;
 class TShape;
 
-class TImageScreen : public QDialog {
+class TImageScreen : public TSkinnedDialog {
  public:
   // The entries are built once, here.
   TImageScreen(const Skin& skin, const DataDir& data);
@@ -40,7 +41,6 @@ class TImageScreen : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -48,7 +48,6 @@ class TImageScreen : public QDialog {
   // The skin's colours, taken again each time the chooser opens: the skin may have changed.
   void ApplyColours();
 
-  const Skin& skin_;
   std::vector<Avatar> avatars_;
   TShape* caption_ = nullptr;   // Shape2
   TShape* rightBar_ = nullptr;  // Shape3

@@ -67,12 +67,8 @@ QFont ValueFont() {
 }  // namespace
 
 TStarWindow::TStarWindow(const Skin& skin, TShadowWindow& shadow)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      skin_(skin),
+    : TSkinnedDialog(skin, QStringLiteral("StarWindow"), kWindowSize, QStringLiteral("starwin")),
       shadow_(shadow) {
-  setObjectName(QStringLiteral("StarWindow"));
-  setFixedSize(kWindowSize);
-  setWindowModality(Qt::ApplicationModal);
   QPalette navy = palette();
   navy.setColor(QPalette::Window, kNavy);
   setPalette(navy);
@@ -212,20 +208,9 @@ bool TStarWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TStarWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    // A letter already chosen is not taken back.
-    if (choosing_ < 0) reject();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void TStarWindow::paintEvent(QPaintEvent*) {
-  const QImage& background = skin_.Picture(QStringLiteral("starwin"));
-  if (background.isNull()) return;
-  QPainter painter(this);
-  painter.drawImage(0, 0, background);
+void TStarWindow::EscapePressed() {
+  // A letter already chosen is not taken back.
+  if (choosing_ < 0) reject();
 }
 
 void TStarWindow::showEvent(QShowEvent* event) {

@@ -2,7 +2,8 @@
 // The star window: where a person chooses the letter a star stands for. It shows the letters of the
 // alphabet with their values; a click chooses, the close button or Esc cancels.
 
-#include <QDialog>
+#include "ui/SkinnedDialog.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QTimer>
@@ -20,7 +21,7 @@ struct Alphabet;
 class Skin;
 class TShadowWindow;
 
-class TStarWindow : public QDialog {
+class TStarWindow : public TSkinnedDialog {
  public:
   // Letters beyond this many are not offered.
   static constexpr int kPlaces = 32;
@@ -49,8 +50,7 @@ class TStarWindow : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  void EscapePressed() override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -59,7 +59,6 @@ class TStarWindow : public QDialog {
   void ShrinkStep();
   void Paint(QLabel& label, const QString& colorKey, int fallback) const;
 
-  const Skin& skin_;
   TShadowWindow& shadow_;
   std::array<QLabel*, kPlaces> letters_{};
   std::array<QLabel*, kPlaces> values_{};

@@ -43,14 +43,9 @@ QLabel* MakeLabel(QWidget& window, const char* name, QRect place) {
 
 TSplashWindow::TSplashWindow(const Skin& skin, TShadowWindow& shadow,
                              std::function<void(bool)> sound)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      skin_(skin),
+    : TSkinnedDialog(skin, QStringLiteral("SplashWindow"), kWindowSize, QStringLiteral("gameover")),
       shadow_(shadow),
       sound_(std::move(sound)) {
-  setObjectName(QStringLiteral("SplashWindow"));
-  setFixedSize(kWindowSize);
-  setWindowModality(Qt::ApplicationModal);
-
   picture_ = MakeLabel(*this, "WinnerImage", kPicturePlace);
   ribbon_ = MakeLabel(*this, "GameOverRibbon", kRibbonPlace);
   labelWinner_ = MakeLabel(*this, "LabelWinner", kLabelWinnerPlace);
@@ -183,19 +178,8 @@ bool TSplashWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TSplashWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    accept();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void TSplashWindow::paintEvent(QPaintEvent*) {
-  const QImage& background = skin_.Picture(QStringLiteral("gameover"));
-  if (background.isNull()) return;
-  QPainter painter(this);
-  painter.drawImage(0, 0, background);
+void TSplashWindow::EscapePressed() {
+  accept();
 }
 
 }  // namespace quorim

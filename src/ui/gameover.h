@@ -2,9 +2,9 @@
 // The game-over window: the winner's picture, name and score, or the no-winner text with the
 // scores; a ribbon that unrolls once and then waves, and the game-over sound while it is open.
 
-#include "model/GameView.h"
+#include "ui/SkinnedDialog.h"
 
-#include <QDialog>
+#include "model/GameView.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@ struct Avatar;
 class Skin;
 class TShadowWindow;
 
-class TSplashWindow : public QDialog {
+class TSplashWindow : public TSkinnedDialog {
  public:
   // sound(true) starts the game-over sound, sound(false) stops it.
   TSplashWindow(const Skin& skin, TShadowWindow& shadow, std::function<void(bool)> sound);
@@ -34,8 +34,7 @@ class TSplashWindow : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  void EscapePressed() override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -45,7 +44,6 @@ class TSplashWindow : public QDialog {
   void StartRibbon();
   void SetMovie(QLabel& label, QMovie* movie);
 
-  const Skin& skin_;
   TShadowWindow& shadow_;
   std::function<void(bool)> sound_;
   QLabel* picture_ = nullptr;

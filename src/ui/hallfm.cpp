@@ -92,14 +92,9 @@ QString ShownScore(const THallEntry& entry) {
 }  // namespace
 
 THallFame::THallFame(const Skin& skin, TShadowWindow& shadow, std::function<void(bool)> sound)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      skin_(skin),
+    : TSkinnedDialog(skin, QStringLiteral("HallFame"), kWindowSize, QStringLiteral("HallFame")),
       shadow_(shadow),
       sound_(std::move(sound)) {
-  setObjectName(QStringLiteral("HallFame"));
-  setFixedSize(kWindowSize);
-  setWindowModality(Qt::ApplicationModal);
-
   for (int i = 1; i <= kStars; ++i) {
     auto* star = new QLabel(this);
     star->setObjectName(QStringLiteral("Star%1").arg(i));
@@ -274,21 +269,13 @@ bool THallFame::eventFilter(QObject* watched, QEvent* event) {
 
 void THallFame::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
       accept();
       return;
     default:
-      QWidget::keyPressEvent(event);
+      TSkinnedDialog::keyPressEvent(event);
   }
-}
-
-void THallFame::paintEvent(QPaintEvent*) {
-  const QImage& background = skin_.Picture(QStringLiteral("HallFame"));
-  if (background.isNull()) return;
-  QPainter painter(this);
-  painter.drawImage(0, 0, background);
 }
 
 }  // namespace quorim

@@ -2,9 +2,10 @@
 // The hall of fame window: the leader with his picture, the entries after him, the blinking bar
 // over a result that has just come in, and flashing stars around the leader.
 
+#include "ui/SkinnedDialog.h"
+
 #include "model/HallOfFame.h"
 
-#include <QDialog>
 #include <QTimer>
 
 #include <functional>
@@ -20,7 +21,7 @@ class Skin;
 class TShadowWindow;
 class TShape;
 
-class THallFame : public QDialog {
+class THallFame : public TSkinnedDialog {
  public:
   static constexpr int kStars = 24;
 
@@ -43,8 +44,8 @@ class THallFame : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void EscapePressed() override { accept(); }
   void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -52,7 +53,6 @@ class THallFame : public QDialog {
   void ShowLeader(const THallEntry& leader, int codePage, const Avatar* avatar);
   void FlashStars();
 
-  const Skin& skin_;
   TShadowWindow& shadow_;
   std::function<void(bool)> sound_;
   QLabel* leaderImage_ = nullptr;

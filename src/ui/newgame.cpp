@@ -160,15 +160,11 @@ void TTabStrip::mouseReleaseEvent(QMouseEvent* event) {
 
 TNewGameWindow::TNewGameWindow(Game& game, const Skin& skin, TShadowWindow& shadow,
                                TImageScreen& chooser, Hooks hooks)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : TSkinnedDialog(skin, QStringLiteral("NewGameWindow"), kWindowSize, QStringLiteral("newgame")),
       game_(game),
-      skin_(skin),
       shadow_(shadow),
       chooser_(chooser),
       hooks_(std::move(hooks)) {
-  setObjectName(QStringLiteral("NewGameWindow"));
-  setFixedSize(kWindowSize);
-  setWindowModality(Qt::ApplicationModal);
   BuildControls();
   ApplyColours();
 }
@@ -664,19 +660,9 @@ void TNewGameWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       ConfirmOk();
       return;
-    case Qt::Key_Escape:
-      reject();
-      return;
     default:
-      QDialog::keyPressEvent(event);
+      TSkinnedDialog::keyPressEvent(event);
   }
-}
-
-void TNewGameWindow::paintEvent(QPaintEvent*) {
-  const QImage& background = skin_.Picture(QStringLiteral("newgame"));
-  if (background.isNull()) return;
-  QPainter painter(this);
-  painter.drawImage(0, 0, background);
 }
 
 }  // namespace quorim

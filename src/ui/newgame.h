@@ -3,9 +3,10 @@
 // their names, kinds and avatars, and the summaries of the game's options. It works on the game's
 // settings through the rules of flow/NewGameSetup; OK starts the game, close or Esc does not.
 
+#include "ui/SkinnedDialog.h"
+
 #include "model/Game.h"
 
-#include <QDialog>
 #include <QFont>
 #include <QPointer>
 #include <QWidget>
@@ -64,7 +65,7 @@ class TTabStrip : public QWidget {
   QColor selected_;
 };
 
-class TNewGameWindow : public QDialog {
+class TNewGameWindow : public TSkinnedDialog {
  public:
   // What the window asks of the main window.
   struct Hooks {
@@ -98,7 +99,6 @@ class TNewGameWindow : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildControls();
@@ -131,7 +131,6 @@ class TNewGameWindow : public QDialog {
   void OpenOptions(int page);
 
   Game& game_;
-  const Skin& skin_;
   TShadowWindow& shadow_;
   TImageScreen& chooser_;
   Hooks hooks_;

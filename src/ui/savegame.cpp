@@ -75,13 +75,10 @@ QPointer<QMovie> StillAnimation(const Skin& skin, const QString& name, QLabel& l
 
 TSaveGameWindow::TSaveGameWindow(const Skin& skin, TShadowWindow& shadow,
                                  std::function<void()> saveSound)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      skin_(skin),
+    : TSkinnedDialog(skin, QStringLiteral("SaveGameWindow"), kWindowSize,
+                     QStringLiteral("savegame")),
       shadow_(shadow),
       saveSound_(std::move(saveSound)) {
-  setObjectName(QStringLiteral("SaveGameWindow"));
-  setFixedSize(kWindowSize);
-  setWindowModality(Qt::ApplicationModal);
   QPalette navy = palette();
   navy.setColor(QPalette::Window, kNavy);
   setPalette(navy);
@@ -337,24 +334,13 @@ bool TSaveGameWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TSaveGameWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    if (!saving_) Cancel();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+void TSaveGameWindow::EscapePressed() {
+  if (!saving_) Cancel();
 }
 
 void TSaveGameWindow::mouseMoveEvent(QMouseEvent* event) {
   Hover(0);
   QDialog::mouseMoveEvent(event);
-}
-
-void TSaveGameWindow::paintEvent(QPaintEvent*) {
-  const QImage& background = skin_.Picture(QStringLiteral("savegame"));
-  if (background.isNull()) return;
-  QPainter painter(this);
-  painter.drawImage(0, 0, background);
 }
 
 }  // namespace quorim

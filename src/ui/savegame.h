@@ -3,10 +3,11 @@
 // of each stored game and its summary as the tooltip. A click chooses a slot; saving plays the
 // slot's saving frames and the safe's animation before the window closes.
 
+#include "ui/SkinnedDialog.h"
+
 #include "flow/SavedGames.h"
 #include "model/GameView.h"
 
-#include <QDialog>
 #include <QPointer>
 
 #include <array>
@@ -22,7 +23,7 @@ namespace quorim {
 class Skin;
 class TShadowWindow;
 
-class TSaveGameWindow : public QDialog {
+class TSaveGameWindow : public TSkinnedDialog {
  public:
   // saveSound: the sound of a game saved into a slot.
   TSaveGameWindow(const Skin& skin, TShadowWindow& shadow, std::function<void()> saveSound);
@@ -46,9 +47,8 @@ class TSaveGameWindow : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void EscapePressed() override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void ApplySkin();
@@ -61,7 +61,6 @@ class TSaveGameWindow : public QDialog {
   void Wait(int milliseconds);
   int SlotOf(const QObject* control) const;
 
-  const Skin& skin_;
   TShadowWindow& shadow_;
   std::function<void()> saveSound_;
   QLabel* title_ = nullptr;
