@@ -5,7 +5,10 @@
 #include "model/PlayField.h"
 #include "ui/Skin.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace quorim {
 
@@ -17,6 +20,7 @@ constexpr int kLetterPixels = 12;    // 9 points
 constexpr int kValuePixels = 8;      // 6 points
 constexpr int kStarMarkPixels = 17;  // 13 points
 constexpr char16_t kTileFontFamily[] = u"Arial";
+constexpr int kNarrowestStretch = 62;  // percent; narrower letters stop looking like letters
 
 QFont TileFont(int pixels, bool bold) {
   QFont font(QString::fromUtf16(kTileFontFamily));
@@ -38,11 +42,21 @@ QPixmap CapWithText(const QImage& cap, const QString& letter, const QString& val
   QPainter painter(&face);
   painter.setPen(color);
   const bool wide = value.size() > 1;
-  painter.setFont(TileFont(kLetterPixels, true));
-  DrawTextAt(painter, wide ? QPoint(4, 5) : QPoint(5, 5), letter);
+  const QPoint letterAt = wide ? QPoint(4, 5) : QPoint(5, 5);
+  const QPoint valueAt = wide ? QPoint(13, 13) : QPoint(16, 13);
+  QFont letterFont = TileFont(kLetterPixels, true);
+  if (!value.isEmpty()) {
+    // A broad letter (Ш, Щ, Ж, Ю…) would run into its value and read as another letter: it is
+    // narrowed to end where the value begins.
+    const int room = valueAt.x() - letterAt.x();
+    const int width = QFontMetrics(letterFont).horizontalAdvance(letter);
+    if (width > room) letterFont.setStretch(std::max(kNarrowestStretch, 100 * room / width));
+  }
+  painter.setFont(letterFont);
+  DrawTextAt(painter, letterAt, letter);
   if (!value.isEmpty()) {
     painter.setFont(TileFont(kValuePixels, false));
-    DrawTextAt(painter, wide ? QPoint(13, 13) : QPoint(16, 13), value);
+    DrawTextAt(painter, valueAt, value);
   }
   return face;
 }
