@@ -148,6 +148,12 @@ void TAlphabetEditor::ShowLetter(int index) {
   selected_ = index;
   const auto at = static_cast<std::size_t>(index);
   letterButtons_[at]->setChecked(true);
+  // A pressed look alone is easily missed among so many buttons.
+  for (QToolButton* button : letterButtons_) {
+    QFont font = button->font();
+    font.setBold(button->isChecked());
+    button->setFont(font);
+  }
   const bool star = selected_ == alphabet_.AlphabetSize;
   const QSignalBlocker valueBlocker(value_);
   const QSignalBlocker quantityBlocker(quantity_);
