@@ -2,6 +2,7 @@
 
 #include "dictionary/WorkingWordList.h"
 #include "media/CodePages.h"
+#include "media/LetterCase.h"
 #include "media/TextFiles.h"
 
 #include <QFile>
@@ -40,6 +41,15 @@ std::pair<qsizetype, qsizetype> FindSection(QStringView comment, QStringView lan
 
 bool SameLanguage(QStringView a, QStringView b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Whether every character is a letter of the alphabet in either case; the star is none.
+bool SpelledInAlphabet(const Game& game, std::string_view word) {
+  const LetterCase& letterCase = LetterCase::For(game.DictionaryCodePage());
+  return std::ranges::all_of(word, [&](char ch) {
+    const int index = game.Alphabet.LetterIndex(letterCase.Upper(ch));
+    return index >= 0 && index < game.Alphabet.AlphabetSize;
+  });
 }
 
 }  // namespace
@@ -139,6 +149,12 @@ UserListChange UserDictionaryPage::Append(UserList list, const QString& typed, b
     return UserListChange::AlreadyListed;
   }
   const UserList other = list == UserList::Added ? UserList::Excluded : UserList::Added;
+  // Such a word could never be laid; an excluded one does no harm and stays allowed.
+  if (list == UserList::Added && !SpelledInAlphabet(game_, word)) {
+    game_.View().ShowMessageBox(
+        game_.InterfaceText(u"OptionsUserDictionaryErrorWordNotInAlphabet"));
+    return UserListChange::ForeignLetters;
+  }
   if (holds(other) < static_cast<std::ptrdiff_t>(Rows(other).size())) {
     game_.View().ShowMessageBox(game_.InterfaceText(
         list == UserList::Added ? u"OptionsUserDictionaryCollisionAddingWordAlreadyExcluded"

@@ -33,10 +33,11 @@ QString CommentLanguage(const Game& game);
 QString CommentSection(QStringView comment, QStringView lang);
 
 enum class UserListChange {
-  Ignored,        // nothing typed
-  Added,          // the word is in the list now
-  AlreadyListed,  // the list holds it: selected, or refused with a message
-  Collision,      // the other list holds it: refused with a message
+  Ignored,         // nothing typed
+  Added,           // the word is in the list now
+  AlreadyListed,   // the list holds it: selected, or refused with a message
+  Collision,       // the other list holds it: refused with a message
+  ForeignLetters,  // an added word with a letter the alphabet lacks: refused with a message
 };
 
 class UserDictionaryPage {

@@ -14,7 +14,8 @@ class UserDictionary : public test::DictionaryFixture {
         dir_.path(), "lang/rus/strings.txt",
         test::GameFile({"[Dynamic]", "OptionsUserDictionaryErrorWordAlreadyInList=Уже есть",
                         "OptionsUserDictionaryCollisionAddingWordAlreadyExcluded=Исключено",
-                        "OptionsUserDictionaryCollisionExcludingWordAlreadyAdded=Добавлено"}));
+                        "OptionsUserDictionaryCollisionExcludingWordAlreadyAdded=Добавлено",
+                        "OptionsUserDictionaryErrorWordNotInAlphabet=Не те буквы"}));
     game_.Strings.LoadRaw(game_.Data.Resolve(u"lang\\rus\\strings.txt"));
   }
   static QString U(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -53,6 +54,16 @@ TEST_F(UserDictionary, AddingAndExcludingRefuseDuplicatesAndCollisionsWithTheirM
   // The working list took both changes; lookups treat кот and КОТ alike.
   EXPECT_TRUE(game_.WordLists.Holds(kExcludedWordsSlot, G("ДОМ")));
   EXPECT_TRUE(game_.WordLists.Holds(kAddedWordsSlot, G("КОТ")));
+}
+
+TEST_F(UserDictionary, AnAddedWordMustBeSpelledInTheAlphabetInEitherCase) {
+  UserDictionaryPage page(game_);
+  for (const char* typed : {"KOT", "К0Т", "ЁЖ"})  // Latin look-alikes, a digit, no Ё here
+    EXPECT_EQ(page.AddWord(U(typed), false), UserListChange::ForeignLetters) << typed;
+  // Lower-case а has the byte of the star's character, yet it is the letter А.
+  EXPECT_EQ(page.AddWord(U("а"), false), UserListChange::Added);
+  EXPECT_EQ(page.ExcludeWord(U("KOT")), UserListChange::Added);  // harmless there
+  EXPECT_EQ(view_.FirstArgs(ViewCallName::ShowMessageBox), QStringList(3, U("Не те буквы")));
 }
 
 TEST_F(UserDictionary, AWordOfAMoveThatIsAlreadyAddedIsSelectedInsteadOfRefused) {

@@ -66,12 +66,7 @@ class NewGameWindow : public MainScreen {
 
   QLineEdit& NameEdit() const { return *Window().NameBox().lineEdit(); }
   // Keys typed into the name box, over what is selected there.
-  void Type(const QString& text) const {
-    for (QChar c : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(&NameEdit(), &press);
-    }
-  }
+  void Type(const QString& text) const { test::TypeText(NameEdit(), text); }
   void Retype(const QString& text) const {
     NameEdit().selectAll();
     QTest::keyClick(&NameEdit(), Qt::Key_Backspace);
@@ -99,11 +94,6 @@ class NewGameWindow : public MainScreen {
   }
   static QColor PixelOf(QWidget* widget, QPoint at) {
     return widget->grab().toImage().pixelColor(at);
-  }
-  // With QUORIM_SHOT_DIR set, the window as it looks is kept there.
-  static void Shoot(QWidget& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("QUORIM_SHOT_DIR");
-    if (!folder.isEmpty()) window.grab().save(folder + u'/' + name + QStringLiteral(".png"));
   }
   QStringList TabCaptions() const {
     QStringList captions;
@@ -222,7 +212,7 @@ TEST_F(NewGameWindow, ShowsEveryControlInItsPlaceWithTheDefaultColoursAndItsShad
     ASSERT_NE(shadow, nullptr);
     EXPECT_TRUE(shadow->isVisible());
     EXPECT_EQ(shadow->geometry(), window.geometry().translated(7, 7));
-    Shoot(window, QStringLiteral("newgame-classic"));
+    test::Shoot(window, QStringLiteral("newgame-classic"));
     checked = true;
   }));
   EXPECT_TRUE(checked);
@@ -243,7 +233,7 @@ TEST_F(NewGameWindow, TakesTheColoursOfASkinThatNamesThem) {
     auto& tabs = Window().Tabs();
     const QRect first = tabs.TabRect(0);
     EXPECT_EQ(PixelOf(&tabs, {first.right() - 3, first.center().y()}), ColorFromWindows(7223848));
-    Shoot(Window(), QStringLiteral("newgame-night"));
+    test::Shoot(Window(), QStringLiteral("newgame-night"));
   });
   Exit();
 }
@@ -461,7 +451,7 @@ TEST_F(NewGameWindow, TheAvatarChooserShowsEveryPictureAndGivesTheChosenOne) {
       // more rows than the window shows: they scroll
       auto* scroll = chooser.findChild<QScrollArea*>("ScrollBox1");
       EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
-      Shoot(chooser, QStringLiteral("avatar-chooser"));
+      test::Shoot(chooser, QStringLiteral("avatar-chooser"));
       looked = true;
       Click(chooser.EntryPicture("Im11"));
     });
@@ -614,7 +604,7 @@ TEST_F(NewGameWindow, SpeaksEnglishWithTheEnglishTexts) {
     EXPECT_EQ(Window().Tabs().Caption(0), "ann");
     EXPECT_EQ(main_->AvatarChooser().findChild<QLabel*>("LabelChooseAvatar")->text(),
               "Choose the player's picture");
-    Shoot(Window(), QStringLiteral("newgame-english"));
+    test::Shoot(Window(), QStringLiteral("newgame-english"));
   });
   Exit();
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -34,6 +35,20 @@ inline void PressKey(Qt::Key key) {
   QWidget* front = QApplication::activeWindow();
   ASSERT_NE(front, nullptr) << "no active window";
   QTest::keyClick(front, key);
+}
+
+// Text typed at the keyboard into a widget, any alphabet: the key events carry the characters.
+inline void TypeText(QWidget& widget, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(&widget, &press);
+  }
+}
+
+// With QUORIM_SHOT_DIR set, the window as it looks is kept there.
+inline void Shoot(QWidget& window, const QString& name) {
+  const QString folder = qEnvironmentVariable("QUORIM_SHOT_DIR");
+  if (!folder.isEmpty()) window.grab().save(folder + u'/' + name + QStringLiteral(".png"));
 }
 
 // Closes the modal windows that a failing test left waiting, so the test fails instead of hanging.
