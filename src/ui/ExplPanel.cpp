@@ -38,6 +38,8 @@ constexpr int kUnknownWordColor = 14145535;
 constexpr int kNoDictionaryColor = 128;
 constexpr int kLanguageColor = 8388608;
 constexpr int kBevelColor = 16777215;
+constexpr int kPictureFrame = 8;      // px of the panel picture's frame on every side
+constexpr int kNotePlate = 14745599;  // the dark red note stands on a light plate
 
 // The box shows every word in capitals, however it is typed.
 class UpperCase : public QValidator {
@@ -180,7 +182,10 @@ void TExplanationPanel::ShowLanguages() {
     noDictionary_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     QPalette palette = noDictionary_->palette();
     palette.setColor(QPalette::WindowText, ColorFromWindows(kNoDictionaryColor));
+    palette.setColor(QPalette::Window, ColorFromWindows(kNotePlate));
     noDictionary_->setPalette(palette);
+    noDictionary_->setAutoFillBackground(true);
+    noDictionary_->setMargin(2);
   }
 
   const QDir folders(game_.Data.Resolve(DictionaryFile(settings.DictionaryLang, u"expl")));
@@ -223,7 +228,7 @@ TExplanationPanel::Row TExplanationPanel::Measure() const {
   if (explain_ != nullptr)
     row.width += TextWidth(*explain_, explain_->text()) + kButtonPadding + kGroupGap;
   if (noDictionary_ != nullptr)
-    row.width += TextWidth(*noDictionary_, noDictionary_->text()) + kGroupGap;
+    row.width += TextWidth(*noDictionary_, noDictionary_->text()) + 6 + kGroupGap;
   for (const QToolButton* button : languageButtons_)
     row.languages += TextWidth(*button, button->text()) + kButtonPadding + kGroupGap;
   return row;
@@ -238,7 +243,15 @@ void TExplanationPanel::Place(const QRect& board) {
     QPainter painter(&tiles);
     painter.fillRect(tiles.rect(), Qt::darkGreen);
     const QImage& picture = skin_.Picture(QStringLiteral("epanbgr"));
-    if (!picture.isNull()) painter.drawTiledPixmap(tiles.rect(), QPixmap::fromImage(picture));
+    if (!picture.isNull()) {
+      // the picture's own frame would stand as a seam at every repeat: its inside is tiled, and
+      // the strip gets the frame's colour around it
+      const int border = std::min(kPictureFrame, picture.width() / 4);
+      const QImage inside = picture.copy(picture.rect().adjusted(border, border, -border, -border));
+      painter.drawTiledPixmap(tiles.rect(), QPixmap::fromImage(inside));
+      painter.setPen(picture.pixelColor(0, 0));
+      painter.drawRect(tiles.rect().adjusted(0, 0, -1, -1));
+    }
   }
   image_->setPixmap(tiles);
   image_->setGeometry(strip);
@@ -263,7 +276,7 @@ void TExplanationPanel::Place(const QRect& board) {
   }
   if (noDictionary_ != nullptr) {
     const int width =
-        std::min(TextWidth(*noDictionary_, noDictionary_->text()) + 2, strip.right() - x);
+        std::min(TextWidth(*noDictionary_, noDictionary_->text()) + 6, strip.right() - x);
     noDictionary_->setGeometry(x, y - 2, width, kRowHeight + 4);
     x += width + kGroupGap;
   }
