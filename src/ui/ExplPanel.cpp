@@ -216,14 +216,14 @@ void TExplanationPanel::ShowLanguages() {
 }
 
 int TExplanationPanel::Height(int boardWidth) const {
-  const Row row = Measure();
+  const Row row = Measure(boardWidth);
   const bool twoRows = row.languages > 0 && row.width + row.languages > boardWidth - kMargin;
   return kRowTop + kRowHeight + (twoRows ? kRowGap + kRowHeight : 0) + kRowTop;
 }
 
-TExplanationPanel::Row TExplanationPanel::Measure() const {
+TExplanationPanel::Row TExplanationPanel::Measure(int boardWidth) const {
   Row row;
-  const int third = board_.isNull() ? 0 : board_.width() / 3;
+  const int third = boardWidth / 3;
   row.width = kMargin + (third >= 200 ? 210 : third) + kGap + 2 * kButtonSide + kGap + kGroupGap;
   if (explain_ != nullptr)
     row.width += TextWidth(*explain_, explain_->text()) + kButtonPadding + kGroupGap;
@@ -280,7 +280,8 @@ void TExplanationPanel::Place(const QRect& board) {
     noDictionary_->setGeometry(x, y - 2, width, kRowHeight + 4);
     x += width + kGroupGap;
   }
-  if (Measure().width + Measure().languages > board.width() - kMargin) {
+  if (const Row row = Measure(board.width());
+      row.languages > 0 && row.width + row.languages > board.width() - kMargin) {
     x = strip.left() + kMargin;
     y += kRowHeight + kRowGap;
   }

@@ -73,7 +73,7 @@ class TExplanationPanel {
   void Recolour(const QString& text);
   void TypedByKeyboard(const QString& text);
   bool Known(const QString& text) const { return words_.contains(text); }
-  Row Measure() const;
+  Row Measure(int boardWidth) const;
 
   QWidget& parent_;
   Game& game_;

@@ -44,12 +44,6 @@ QLabel* MakeLabel(QWidget& window, const char* name) {
   return label;
 }
 
-void Paint(QLabel& label, const QColor& color) {
-  QPalette palette = label.palette();
-  palette.setColor(QPalette::WindowText, color);
-  label.setPalette(palette);
-}
-
 }  // namespace
 
 TExplanationWindow::TExplanationWindow(const Skin& skin, std::function<void(bool)> panelsEnabled)
@@ -90,14 +84,15 @@ TExplanationWindow::~TExplanationWindow() = default;
 void TExplanationWindow::ApplySkin() {
   QFont wordFont = skin_.Font(FontRole::kPlayer, 16);
   wordLabel_->setFont(wordFont);
-  Paint(*wordLabel_, skin_.Color(QStringLiteral("ExplanationCap"), kWordColor));
+  skin_.ColourText(*wordLabel_, QStringLiteral("ExplanationCap"), ColorFromWindows(kWordColor));
   // the meanings read like the game's messages
   QFont textFont = skin_.Font(FontRole::kMessage, 11);
   textFont.setBold(true);
   explanation_->setFont(textFont);
-  Paint(*explanation_, skin_.Color(QStringLiteral("ExplanationText"), kTextColor));
+  skin_.ColourText(*explanation_, QStringLiteral("ExplanationText"), ColorFromWindows(kTextColor));
   language_->setFont(skin_.Font(FontRole::kMessage, 9));
-  Paint(*language_, skin_.Color(QStringLiteral("ExplanationLanguage"), kLanguageColor));
+  skin_.ColourText(*language_, QStringLiteral("ExplanationLanguage"),
+                   ColorFromWindows(kLanguageColor));
   copy_->setPixmap(skin_.Pixmap(QStringLiteral("copy")));
   if (!closeMovie_) {
     if (auto movie = skin_.Animation(QStringLiteral("ANIMATIO\\x_button"))) {
