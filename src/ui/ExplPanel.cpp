@@ -150,6 +150,7 @@ void TExplanationPanel::ShowLanguages() {
   // a language button that was clicked is still on the stack: it goes when the click is done
   const auto discard = [](QWidget* control) {
     if (control == nullptr) return;
+    control->setObjectName(QString());  // the new control of that name is the one found
     control->hide();
     control->deleteLater();
   };

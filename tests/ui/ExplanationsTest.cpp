@@ -196,5 +196,45 @@ TEST_F(Explanations, TheBoxFillsInStepsAndColoursAWordItDoesNotKnow) {
   EXPECT_EQ(Label("Ex_Word")->text(), QStringLiteral("АБЗАЦ"));
 }
 
+TEST_F(Explanations, ALanguageButtonShowsTheOpenExplanationAgainInItsLanguage) {
+  // Ann plays the English dictionary, whose words are explained in English and in Russian
+  test::WriteFile(dir_.path(), "ann.ini",
+                  test::GameFile({"InterfaceLang=eng", "DictionaryLang=eng"}));
+  Game& game = StartWithExplanations("eng");
+  TExplanationPanel& panel = OpenPanel();
+  Fill(panel);
+  main_->ShowExplanation(QStringLiteral("cat"));
+  ASSERT_TRUE(Window().IsOpen());
+  EXPECT_EQ(Label("Ex_Language")->text(), QStringLiteral("English"));
+  EXPECT_TRUE(Label("Ex_Explanation")->text().startsWith(u"(1)  (n.) feline mammal"));
+  QToolButton* english = Button("EP_LangButton1");
+  QToolButton* russian = Button("EP_LangButton2");
+  ASSERT_NE(russian, nullptr);
+  EXPECT_EQ(english->text(), QStringLiteral("English"));
+  EXPECT_EQ(russian->toolTip(), QStringLiteral("Russian"));
+  EXPECT_EQ(Find(QStringLiteral("EP_bevel1"))->geometry(),
+            english->geometry().adjusted(-3, -3, 3, 3));
+
+  QTest::mouseClick(russian, Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(game.Settings.ExplanatoryLang, QStringLiteral("rus"));
+  EXPECT_EQ(panel.Box().currentText(), QStringLiteral("CAT"));
+  ASSERT_TRUE(Window().IsOpen());
+  EXPECT_EQ(Label("Ex_Language")->text(), QStringLiteral("Russian"));
+  EXPECT_TRUE(Label("Ex_Explanation")->text().startsWith(u"(1)  сущ. кот, кошка"));
+  EXPECT_EQ(Find(QStringLiteral("EP_bevel1")), nullptr);
+  ASSERT_NE(Find(QStringLiteral("EP_bevel2")), nullptr);
+  EXPECT_EQ(Find(QStringLiteral("EP_bevel2"))->geometry(),
+            Button("EP_LangButton2")->geometry().adjusted(-3, -3, 3, 3));
+  // the new explain button has its hint from the language file
+  EXPECT_FALSE(Button("EP_ExplButton")->toolTip().isEmpty());
+  EXPECT_FALSE(PanelsEnabled());
+
+  // excluding a word of the dictionary keeps the box as it is; a word it lacks cannot be excluded
+  QTest::mouseClick(Button("EP_DelButton"), Qt::LeftButton);
+  EXPECT_EQ(panel.Box().currentText(), QStringLiteral("CAT"));
+  EXPECT_EQ(BoxColor(panel), QColor(Qt::white));
+}
+
 }  // namespace
 }  // namespace quorim
