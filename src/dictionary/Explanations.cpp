@@ -4,43 +4,31 @@
 #include "dictionary/WorkingWordList.h"
 #include "media/CodePages.h"
 #include "media/LetterCase.h"
-#include "media/TextFiles.h"
 
 namespace quorim {
 
-void ReadExplanations(const QString& path, std::string_view word, QStringView lang, int codePage,
-                      QStringList& meanings) {
-  QStringList lines;
-  if (word.empty() || !LoadUtf8TextFile(path, lines)) return;
-  const LetterCase& letterCase = LetterCase::For(codePage);
-  const std::string wanted = letterCase.Upper(word);
-  bool found = false;
-  for (const QString& line : lines) {
-    const QStringView entry = QStringView(line).mid(line.startsWith(u'>') ? 1 : 0);
-    const qsizetype equals = entry.indexOf(u'=');
-    const std::string named =
-        equals > 0 ? letterCase.Upper(ToGameText(entry.left(equals), codePage)) : std::string();
-    if (found) {
-      if (named != wanted) break;  // the word's meanings stand together
-    } else if (named != wanted) {
-      continue;
-    }
-    found = true;
-    const QString meaning = CommentSection(entry.mid(equals + 1), lang);
+void ReadExplanations(const ExplanationIndex& file, std::string_view word, QStringView lang,
+                      int codePage, QStringList& meanings) {
+  if (word.empty()) return;
+  for (const QString& explanation : file.Explanations(LetterCase::For(codePage).Upper(word))) {
+    const QString meaning = CommentSection(explanation, lang);
     if (!meaning.isEmpty()) meanings.append(meaning);
   }
 }
 
-QStringList WordExplanations(const Game& game, std::string_view word) {
+QStringList WordExplanations(Game& game, std::string_view word) {
   const Settings& settings = game.Settings;
   const int codePage = game.DictionaryCodePage();
   const QString lang = CommentLanguage(game);
   QStringList meanings;
   if (!settings.ExplanatoryLang.isEmpty()) {
     const QString file = ExplanatoryFile(settings.DictionaryLang, settings.ExplanatoryLang);
-    ReadExplanations(game.Data.Resolve(file), word, lang, codePage, meanings);
+    if (const ExplanationIndex* index = game.Explanations.Index(game.Data.Resolve(file), codePage))
+      ReadExplanations(*index, word, lang, codePage, meanings);
   }
-  ReadExplanations(AddedWordsPath(game), word, lang, codePage, meanings);
+  ExplanationIndex added;
+  if (added.Load(AddedWordsPath(game), codePage))
+    ReadExplanations(added, word, lang, codePage, meanings);
   return meanings;
 }
 

@@ -12,13 +12,15 @@
 
 namespace quorim {
 
-// Adds the word's meanings from one file (">WORD=meaning" lines; consecutive lines of one word are
-// several meanings) in the given language to the list. A missing file adds nothing.
-void ReadExplanations(const QString& path, std::string_view word, QStringView lang, int codePage,
-                      QStringList& meanings);
+// Adds the word's meanings from one indexed file (">WORD=meaning" lines; consecutive lines of one
+// word are several meanings) in the given language to the list.
+void ReadExplanations(const ExplanationIndex& file, std::string_view word, QStringView lang,
+                      int codePage, QStringList& meanings);
 
-// The meanings of the word from the explanatory file, then from the user's added words.
-QStringList WordExplanations(const Game& game, std::string_view word);
+// The meanings of the word from the explanatory file, then from the user's added words. The
+// explanatory file is indexed on its first lookup; the small list of added words, which changes
+// under the game's hands, is read each time.
+QStringList WordExplanations(Game& game, std::string_view word);
 
 struct ExplanationContent {
   QString word;

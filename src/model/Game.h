@@ -8,6 +8,7 @@
 #include "media/Locales.h"
 #include "model/Alphabet.h"
 #include "model/Candidates.h"
+#include "model/ExplanationIndex.h"
 #include "model/GameView.h"
 #include "model/HallOfFame.h"
 #include "model/MoveRecord.h"
@@ -98,7 +99,8 @@ class Game {
   quorim::Settings Settings;
   quorim::WordLists WordLists;
   DictionaryThemes Themes;
-  HallOfFame HallFame;  // read at start-up, updated after a game
+  ExplanationFiles Explanations;  // indexed on their first lookup
+  HallOfFame HallFame;            // read at start-up, updated after a game
 
   TPlayField PlayField;
   TTileTable TileTable;

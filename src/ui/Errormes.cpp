@@ -50,11 +50,11 @@ TShadowWindow::TShadowWindow()
   setWindowOpacity(kShadowOpacity);
 }
 
-void TShadowWindow::PlaceBehind(const QWidget& window, int offset) {
-  setGeometry(window.geometry().translated(offset, offset));
+void TShadowWindow::PlaceBehind(const QWidget& window, QPoint offset) {
+  setGeometry(window.geometry().translated(offset));
 }
 
-void TShadowWindow::ShowBehind(const QWidget& window, int offset) {
+void TShadowWindow::ShowBehind(const QWidget& window, QPoint offset) {
   PlaceBehind(window, offset);
   show();
 }

@@ -22,9 +22,9 @@ class TShadowWindow : public QWidget {
  public:
   TShadowWindow();
   // Takes the window's size and stands offset px right of and below it, then shows itself.
-  void ShowBehind(const QWidget& window, int offset = 7);
+  void ShowBehind(const QWidget& window, QPoint offset = QPoint(7, 7));
   // The same without showing itself.
-  void PlaceBehind(const QWidget& window, int offset = 7);
+  void PlaceBehind(const QWidget& window, QPoint offset = QPoint(7, 7));
 };
 
 class TErrorWindow : public QDialog {

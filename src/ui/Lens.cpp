@@ -86,31 +86,11 @@ void TLens::SetSide(int side) {
 
 void TLens::BuildFrame(int side) {
   const QImage& picture = skin_.Picture(QStringLiteral("lens"));
-  frame_ = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
-  frame_.fill(Qt::transparent);
+  frame_ = StretchedFrame(picture, QSize(side, side), kKeptBorder);
   if (picture.isNull()) {
     clearMask();
     return;
   }
-  QPainter painter(&frame_);
-  const int keep = std::min({kKeptBorder, picture.width() / 2, picture.height() / 2, side / 2});
-  const int sourceMiddleW = picture.width() - 2 * keep;
-  const int sourceMiddleH = picture.height() - 2 * keep;
-  const int middle = side - 2 * keep;
-  const int sourceX[3] = {0, keep, picture.width() - keep};
-  const int sourceW[3] = {keep, sourceMiddleW, keep};
-  const int sourceY[3] = {0, keep, picture.height() - keep};
-  const int sourceH[3] = {keep, sourceMiddleH, keep};
-  const int targetAt[3] = {0, keep, side - keep};
-  const int targetLen[3] = {keep, middle, keep};
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      painter.drawImage(QRect(targetAt[column], targetAt[row], targetLen[column], targetLen[row]),
-                        picture,
-                        QRect(sourceX[column], sourceY[row], sourceW[column], sourceH[row]));
-    }
-  }
-  painter.end();
   setMask(ShapeOf(frame_));
 }
 

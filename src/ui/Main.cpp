@@ -15,6 +15,8 @@
 #include "model/ControlNames.h"
 #include "ui/Board.h"
 #include "ui/Errormes.h"
+#include "ui/ExplPanel.h"
+#include "ui/Explform.h"
 #include "ui/FloatingMessages.h"
 #include "ui/HelpViewer.h"
 #include "ui/Lens.h"
@@ -140,6 +142,7 @@ TMainScreen::TMainScreen(DataDir data)
   BuildInGameControls();
   BuildTimers();
   BuildEffects();
+  BuildExplanationControls();
   lensDelay_.setSingleShot(true);
   lensDelay_.setInterval(200);
   connect(&lensDelay_, &QTimer::timeout, this, [this] { SwitchLens(); });
@@ -362,6 +365,10 @@ void TMainScreen::closeEvent(QCloseEvent* event) {
 void TMainScreen::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
+      if (explanationWindow_->IsOpen()) {
+        explanationWindow_->Shut();
+        return;
+      }
       KeyPressed(game_, GameKey::Escape);
       return;
     case Qt::Key_Control:

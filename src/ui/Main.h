@@ -2,7 +2,8 @@
 // The main window: the menu, the start menu between games, the timers, and the view the engine
 // shows its game on. Its start-up loads the whole program and its closing is the program's exit.
 // Companion files: MainMenus.cpp (the menu), MainView.cpp (what the engine asks of the screen),
-// MainEffects.cpp (blinking, the explosion, counting scores, the preview figures, the markers).
+// MainEffects.cpp (blinking, the explosion, counting scores, the preview figures, the markers),
+// MainExplanations.cpp (the explanation window and the explanation panel above the board).
 
 #include "media/LanguageChoice.h"
 #include "media/MusicPlayer.h"
@@ -31,6 +32,8 @@ namespace quorim {
 
 class TErrorWindow;
 class TAbout;
+class TExplanationPanel;
+class TExplanationWindow;
 class TAnnouncement;
 class TBonusInfo;
 class THelpViewer;
@@ -67,6 +70,14 @@ class TMainScreen : public QMainWindow, public GameView {
   // The start menu, laid out for the client area's size and for whether the last game can be
   // continued.
   void ShowStartMenu();
+
+  // MainExplanations.cpp
+  // The meanings of a word in the explanation window; an open one closes first.
+  void ShowExplanation(const QString& word);
+  TExplanationWindow& ExplanationWindow() { return *explanationWindow_; }
+  // The explanation panel above the board is built, or removed when it is shown.
+  void InGameLabelExplanationPanelClick();
+  TExplanationPanel* ExplanationPanel() const { return explPanel_.get(); }
 
   // GameView
   void Pause(int milliseconds) override;
@@ -176,6 +187,14 @@ class TMainScreen : public QMainWindow, public GameView {
   void InfoPanelTick();
   void CloseInfoPanel();
 
+  // MainExplanations.cpp
+  void BuildExplanationControls();
+  // The panel's switch on the control panel, under the end button.
+  void PlaceExplanationSwitch();
+  // The board stands this much lower while the explanation panel is above it.
+  int ExplanationPanelHeight() const;
+  void CloseExplanations();
+
   // MainEffects.cpp
   void BuildEffects();
   void FlashTick();
@@ -218,6 +237,8 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<TNewGameWindow> newGameWindow_;
   QString interfaceLangShown_;  // the language whose texts the windows show
   std::unique_ptr<TFloatingMessages> floatingMessages_;
+  std::unique_ptr<TExplanationWindow> explanationWindow_;
+  std::unique_ptr<TExplanationPanel> explPanel_;
   TBoard* board_ = nullptr;
   TilePictures tilePictures_;
   std::unique_ptr<TTileCarrier> hand_;

@@ -5,6 +5,7 @@
 #include "flow/TurnCommands.h"
 #include "model/ControlNames.h"
 #include "ui/Board.h"
+#include "ui/ExplPanel.h"
 #include "ui/Main.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Strwnd.h"
@@ -51,19 +52,23 @@ QWidget* TMainScreen::RackOf(int player) const {
 void TMainScreen::FitWindowToBoard() {
   // from the menu's height, not the client area's: before the first showing that is not laid out
   if (!isMaximized() && !isFullScreen())
-    resize(board_->width(), board_->height() + menuBar()->sizeHint().height());
+    resize(board_->width(),
+           board_->height() + menuBar()->sizeHint().height() + ExplanationPanelHeight());
   PlaceBoard();
 }
 
 void TMainScreen::PlaceBoard() {
   // a normal window keeps the board at its corner: the panels' column may widen the window
-  // beside the board, never over it
+  // beside the board, never over it; the explanation panel stands above the board
+  const int above = ExplanationPanelHeight();
   if (!isMaximized() && !isFullScreen()) {
-    board_->move(0, 0);
-    return;
+    board_->move(0, above);
+  } else {
+    board_->move(ToQPoint(BoardPlace({client_->width(), client_->height() - above},
+                                     {board_->width(), board_->height()})) +
+                 QPoint(0, above));
   }
-  board_->move(ToQPoint(
-      BoardPlace({client_->width(), client_->height()}, {board_->width(), board_->height()})));
+  if (explPanel_) explPanel_->Place(board_->geometry());
 }
 
 void TMainScreen::DrawPlayField() {

@@ -153,6 +153,8 @@ void TMainScreen::BuildGameScreen() {
   // tiles on the racks of the panels just made
   for (std::size_t k = 0; k < board_->Pieces().size(); ++k) ShowTile(static_cast<int>(k));
   ShowStartMenu();
+  if (game_.Settings.AlwaysShowDictionaryPanel && !ExplanationPanel())
+    InGameLabelExplanationPanelClick();
 }
 
 void TMainScreen::PlacePanels() {
@@ -209,6 +211,7 @@ void TMainScreen::MoveInGameControlsOnto(QWidget* panel) {
     control->adjustSize();
     if (Control(control->objectName()).visible) control->show();
   }
+  PlaceExplanationSwitch();
 }
 
 void TMainScreen::ReleasePanels() {
@@ -221,6 +224,7 @@ void TMainScreen::ReleasePanels() {
 
 void TMainScreen::ReleaseGameScreen() {
   floatingMessages_->CloseAll();
+  CloseExplanations();
   ReleasePanels();
   board_->ReleasePieces();
   ShowStartMenu();

@@ -1,7 +1,10 @@
 #include "ui/Skin.h"
 
 #include <QMovie>
+#include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace quorim {
 
@@ -16,6 +19,31 @@ QImage WithTransparentMagenta(const QImage& picture) {
     }
   }
   return clear;
+}
+
+QImage StretchedFrame(const QImage& picture, QSize size, int keep) {
+  QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+  frame.fill(Qt::transparent);
+  if (picture.isNull() || size.isEmpty()) return frame;
+  keep = std::min(
+      {keep, picture.width() / 2, picture.height() / 2, size.width() / 2, size.height() / 2});
+  const int sourceX[3] = {0, keep, picture.width() - keep};
+  const int sourceW[3] = {keep, picture.width() - 2 * keep, keep};
+  const int sourceY[3] = {0, keep, picture.height() - keep};
+  const int sourceH[3] = {keep, picture.height() - 2 * keep, keep};
+  const int targetX[3] = {0, keep, size.width() - keep};
+  const int targetW[3] = {keep, size.width() - 2 * keep, keep};
+  const int targetY[3] = {0, keep, size.height() - keep};
+  const int targetH[3] = {keep, size.height() - 2 * keep, keep};
+  QPainter painter(&frame);
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      painter.drawImage(QRect(targetX[column], targetY[row], targetW[column], targetH[row]),
+                        picture,
+                        QRect(sourceX[column], sourceY[row], sourceW[column], sourceH[row]));
+    }
+  }
+  return frame;
 }
 
 Skin::Skin(const DataDir& data, const QString& skin) : pictures_(data, skin) {

@@ -62,4 +62,8 @@ class Skin {
 // Magenta stands for "transparent" in the skins' pictures without an alpha channel.
 QImage WithTransparentMagenta(const QImage& picture);
 
+// A frame picture drawn at another size: its corners and edges keep `keep` pixels unscaled (less
+// when the picture or the size is too small for that), the edges and the middle are stretched.
+QImage StretchedFrame(const QImage& picture, QSize size, int keep);
+
 }  // namespace quorim

@@ -67,5 +67,42 @@ TEST_F(WordMeanings, WithoutAMeaningThePersonIsOfferedToAddOneOrToldThereIsNone)
   EXPECT_EQ(view_.CallsNamed(ViewCallName::AskInGameQuestion).size(), 2u);
 }
 
+TEST_F(WordMeanings, ExplanationsAreReadFromTheIndexAsTheFileStands) {
+  // No mark at the start: the first line keeps its letters. A line without ">" counts, an empty
+  // line or a line without a word ends a run, and a word's later run is never found.
+  test::WriteFile(dir_.path(), "dict/rus/expl/eng/explanatory.txt",
+                  QByteArray(">ДОМ=house\r\nдом=home\r\n\r\n>ДОМ=hidden\r\n>ЛУГ=meadow\r\n"
+                             "=no word\r\n>ЛУГ=hidden\r\n>ЯК=yak\r\n>ЯК=[eng]ox[/eng]\r\n"
+                             ">ЯК=[deu]Yak[/deu]\r\n>ЯК=hairy\r\n>ЯК"));
+  game_.Settings.ExplanatoryLang = "eng";
+  EXPECT_EQ(WordExplanations(game_, G("дом")), (QStringList{"house", "home"}));
+  EXPECT_EQ(WordExplanations(game_, G("ЛУГ")), QStringList{"meadow"});
+  // a section of another language gives nothing, but the run goes on after it
+  EXPECT_EQ(WordExplanations(game_, G("ЯК")), (QStringList{"yak", "ox", "hairy"}));
+  EXPECT_TRUE(WordExplanations(game_, G("ДО")).isEmpty());
+  EXPECT_TRUE(WordExplanations(game_, "").isEmpty());
+
+  ExplanationIndex index;
+  EXPECT_FALSE(index.Load(LanguageFilePath("expl/deu/explanatory.txt"), 1251));
+  EXPECT_EQ(index.Words(), 0u);
+}
+
+TEST_F(WordMeanings, AnExplanatoryFileChangedOnDiskIsIndexedAgain) {
+  EXPECT_EQ(WordExplanations(game_, G("АБАК")), QStringList{U("доска для счёта")});
+  WriteLanguageFile("expl/rus/explanatory.txt", {">АБАК=счёты, а ещё доска для счёта"});
+  EXPECT_EQ(WordExplanations(game_, G("АБАК")), QStringList{U("счёты, а ещё доска для счёта")});
+  QFile::remove(LanguageFilePath("expl/rus/explanatory.txt"));
+  EXPECT_TRUE(WordExplanations(game_, G("АБАК")).isEmpty());
+}
+
+TEST_F(WordMeanings, AnAddedWordsCommentIsFoundAtOnceAfterTheListChanged) {
+  EXPECT_TRUE(WordExplanations(game_, G("ЁЖ")).isEmpty());
+  WriteLanguageFile("diction.user.add.txt", {"ЁЖ=[rus]колючий[/rus]"});
+  EXPECT_EQ(WordExplanations(game_, G("ЁЖ")), QStringList{U("колючий")});
+  // the same size, written at once: not taken for the list read before
+  WriteLanguageFile("diction.user.add.txt", {"ЁЖ=[rus]щетинка[/rus]"});
+  EXPECT_EQ(WordExplanations(game_, G("ЁЖ")), QStringList{U("щетинка")});
+}
+
 }  // namespace
 }  // namespace quorim

@@ -125,10 +125,12 @@ void BenchWordLists(QTextStream& out, const DataDir& dataDir, const QString& lan
   out << "  " << found << " found" << Qt::endl;
 }
 
-// Explaining a word as the explanation window does, in every explanation language of the
-// dictionary: the last word of the file, which the reader reaches after every other line.
+// Explaining words as the explanation window does, in every explanation language of the
+// dictionary: the first lookup indexes the file, then 1,000 words spread over the file are each
+// looked up alone.
 void BenchExplanations(QTextStream& out, const DataDir& dataDir, const LocaleTable& locales,
                        const QString& lang) {
+  constexpr std::size_t kWords = 1000;
   HeadlessView view;
   Game game(view, dataDir);
   game.Locales = locales;
@@ -140,12 +142,27 @@ void BenchExplanations(QTextStream& out, const DataDir& dataDir, const LocaleTab
     TextLines lines;
     LoadTextFile(dataDir.Resolve(ExplanatoryFile(lang, explanatoryLang)), lines, codePage);
     if (lines.empty()) continue;
-    const std::string& last = lines.back();
-    const std::string word = last.substr(1, last.find('=') - 1);
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < kWords; ++i) {
+      const std::string& line = lines[i * lines.size() / kWords];
+      words.push_back(line.substr(line.starts_with('>') ? 1 : 0, line.find('=') - 1));
+    }
+    const QString where = lang + "\\expl\\" + explanatoryLang;
+    Measure(out, "index " + where + " (first lookup)", 1,
+            [&] { WordExplanations(game, words.front()); });
+    std::vector<double> times;
     std::size_t meanings = 0;
-    Measure(out, "explain the last word of " + lang + "\\expl\\" + explanatoryLang, 5,
-            [&] { meanings = WordExplanations(game, word).size(); });
-    out << "  " << lines.size() << " lines, " << meanings << " meanings found" << Qt::endl;
+    QElapsedTimer timer;
+    for (const std::string& word : words) {
+      timer.start();
+      meanings += static_cast<std::size_t>(WordExplanations(game, word).size());
+      times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::ranges::sort(times);
+    out << "bench: explain " << where << " lines=" << lines.size() << " words=" << words.size()
+        << " meanings=" << meanings
+        << " median_ms=" << QString::number(times[times.size() / 2], 'f', 4)
+        << " max_ms=" << QString::number(times.back(), 'f', 4) << Qt::endl;
   }
 }
 

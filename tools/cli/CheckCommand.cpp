@@ -24,7 +24,7 @@ int RunCheck(const QStringList& words, const LanguageOverrides& languages, QText
   }
   const auto session = CliSession::Start(err, languages);
   if (!session) return 1;
-  const Game& game = session->game();
+  Game& game = session->game();
   const int codePage = game.DictionaryCodePage();
   for (const QString& typed : words) {
     const std::string word = game.WordLists.Case().Upper(ToGameText(typed, codePage));
