@@ -13,6 +13,8 @@ namespace {
 constexpr char kWaitingStar = '*';
 
 // Message windows beside the cell where a word was found, by the word's direction.
+constexpr BesideCell kMessageAcross{-297, -7, -95, 70};
+constexpr BesideCell kMessageDown{-335, 28, -67, 70};
 // The star window beside a star's cell. Above a word in the lower half it ends 10 px over the
 // word's row: the window is 216 px high, and a window reaching lower would hide the star it asks
 // about.
@@ -79,6 +81,7 @@ class MoveChecker {
   Step Fail(const QString& message, const TPlayedWord& place, int x, int y);
   Step FailTwo(const QString& message, const TPlayedWord& place, const TPlayedWord& other, int x,
                int y);
+  ScreenPoint BesideWord(const TPlayedWord& place, int x, int y) const;
 
   Game& game_;
   int player_;
@@ -213,8 +216,7 @@ MoveChecker::Step MoveChecker::Judge(TPlayedWord place, int x, int y, FrameWord*
   if (game_.Settings.UseCustomDictionary) {
     const std::vector<int> tiles = WordTiles(game_, place);
     MarkBlinking(game_, tiles, true);
-    const bool taken =
-        CheckUserWordLists(game_, place.Word, found, MessageBesideWord(game_, place, x, y));
+    const bool taken = CheckUserWordLists(game_, place.Word, found, BesideWord(place, x, y));
     MarkBlinking(game_, tiles, false);
     found = found || taken;
   }
@@ -240,12 +242,16 @@ MoveChecker::Step MoveChecker::Judge(TPlayedWord place, int x, int y, FrameWord*
   return Step::Go;
 }
 
+ScreenPoint MoveChecker::BesideWord(const TPlayedWord& place, int x, int y) const {
+  return PlaceBesideCell(game_, x, y, place.Direction == kVertical ? kMessageDown : kMessageAcross);
+}
+
 MoveChecker::Step MoveChecker::Fail(const QString& message, const TPlayedWord& place, int x,
                                     int y) {
   const std::vector<int> tiles = WordTiles(game_, place);
   MarkBlinking(game_, tiles, true);
   game_.PlaySound(QStringLiteral("error"));
-  game_.View().ShowInGameMessage(message, MessageBesideWord(game_, place, x, y));
+  game_.View().ShowInGameMessage(message, BesideWord(place, x, y));
   MarkBlinking(game_, tiles, false);
   ResetFailedMove(game_);
   return Step::Failed;

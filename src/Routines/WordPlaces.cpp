@@ -29,10 +29,4 @@ ScreenPoint PlaceBesideCell(const Game& game, int x, int y, const BesideCell& of
        board.top + kCellPixels * y + (lower ? offsets.farTop : offsets.nearTop)});
 }
 
-ScreenPoint MessageBesideWord(const Game& game, const TPlayedWord& place, int x, int y) {
-  constexpr BesideCell kAcross{-297, -7, -95, 70};
-  constexpr BesideCell kDown{-335, 28, -67, 70};
-  return PlaceBesideCell(game, x, y, place.Direction == kVertical ? kDown : kAcross);
-}
-
 }  // namespace quorim

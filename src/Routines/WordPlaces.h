@@ -42,7 +42,5 @@ struct BesideCell {
   int nearTop;
 };
 ScreenPoint PlaceBesideCell(const Game& game, int x, int y, const BesideCell& offsets);
-// Where a message or question about the word at cell (x, y) of it stands, clear of the word.
-ScreenPoint MessageBesideWord(const Game& game, const TPlayedWord& place, int x, int y);
 
 }  // namespace quorim

@@ -38,6 +38,20 @@ QString ItemName(const char* prefix, int player, int entry) {
   return QLatin1String(prefix) + QString::number(player) + QString::number(entry);
 }
 
+// The question window (317 x 128) keeps clear of the word it asks about: under or over a word
+// across, beside a word down, on the side of the board with more room. The offsets are
+// PlaceBesideCell's, from 28 times the column and row of the word's first cell.
+constexpr int kQuestionWidth = 317;
+constexpr int kQuestionHeight = 128;
+constexpr int kCellLeft = -10;  // a cell's left (top) edge from 28 x its column (row)
+constexpr int kGap = 6;
+constexpr BesideCell kQuestionAcross{kCellLeft + kCellPixels - kQuestionWidth, kCellLeft,
+                                     kCellLeft - kGap - kQuestionHeight,
+                                     kCellLeft + kCellPixels + kGap};
+constexpr BesideCell kQuestionDown{kCellLeft - kGap - kQuestionWidth,
+                                   kCellLeft + kCellPixels + kGap,
+                                   kCellLeft + kCellPixels - kQuestionHeight, kCellLeft};
+
 // The word stands framed on the board while the question beside it waits; the frames of the move
 // come back afterwards.
 bool AskToExclude(Game& game, const TPlayedWord& word) {
@@ -47,8 +61,9 @@ bool AskToExclude(Game& game, const TPlayedWord& word) {
   const QString question =
       SubstituteWord(game.InterfaceText(u"InGameQuestionExcludeWordFromDictionary"), word.Word,
                      game.DictionaryCodePage());
-  const bool yes =
-      view.AskInGameQuestion(question, MessageBesideWord(game, word, first.x, first.y));
+  const bool yes = view.AskInGameQuestion(
+      question, PlaceBesideCell(game, first.x, first.y,
+                                word.Direction == kVertical ? kQuestionDown : kQuestionAcross));
   view.ClearSelectionFrames();
   for (const TSelectionFrame& frame : game.SelectionFrames) {
     if (frame.Visible) view.AddSelectionFrame(frame);
@@ -94,7 +109,7 @@ void ReturnDrawnLetters(Game& game, int computer) {
     rackSlot.ExchangeMark = game.ComputerUndo.EmptySlots[slot] && rackSlot.TileIndex >= 0;
     if (rackSlot.ExchangeMark) drawn.push_back(rackSlot.TileIndex);
   }
-  game.View().ShowExplosion(drawn);
+  if (!drawn.empty()) game.View().ShowExplosion(drawn);
   ReturnMarkedLetters(game, computer);
 }
 
