@@ -83,12 +83,22 @@ int ParticipantBefore(const Game& game, int player) {
   return player == 1 ? game.PlayerCount() : player - 1;
 }
 
+// The person on turn took a star back in this move: his move line holds the trade, which a
+// replayed record could not place once the computer's move before it is laid anew.
+bool StarTradedInThisMove(const Game& game) {
+  const auto& lines = game.MoveLog.Lines();
+  if (lines.size() <= 2) return false;
+  const auto line = ParseMoveLine(lines.back());
+  return line && line->Participant == game.CurrentPlayer && line->HasTakeStar;
+}
+
 // The word is one of those the computer laid in the move it made last, which can still be taken
 // back: the clicked tile is one of that move's.
 bool MayTakeBack(const Game& game, int computer, int tile, const std::string& word) {
   const TComputerUndo& undo = game.ComputerUndo;
   const TPlayField& field = game.PlayField;
   if (game.TileTable[static_cast<std::size_t>(tile)].HelpKeyword != "new" ||
+      StarTradedInThisMove(game) ||
       !game.Players[static_cast<std::size_t>(computer)].IsComputer() || !game.Settings.UndoPCMove ||
       game.DemoRunning || undo.WordsLaid <= 0 ||
       undo.Cells.size() != static_cast<std::size_t>(field.DimX() * field.DimY())) {

@@ -201,6 +201,15 @@ TEST_F(WordExclusion, AnsweringNoLeavesTheListsAndTheMoveAlone) {
   EXPECT_FALSE(view_.CallsNamed(ViewCallName::ClearSelectionFrames).empty());
 }
 
+TEST_F(WordExclusion, AStarThePersonTookBackInThisMoveKeepsTheComputersMoveInTheRecord) {
+  PersonThenComputer();
+  game_.MoveLog.AppendToLastLine("TAKESTAR:1/2,");
+  const MoveState before = State();
+  ExcludeLaidWord(game_, kComputer, Entries(kComputer), TileOfLatestWord(kComputer));
+  EXPECT_EQ(Messages().size(), 1);
+  EXPECT_EQ(State(), before);
+}
+
 class ContextMenu : public BoardFixture {
  protected:
   ContextMenu() {
