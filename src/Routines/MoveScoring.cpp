@@ -57,15 +57,6 @@ void CloseCrossingCells(Game& game, const CellXY& at, std::uint8_t direction) {
   }
 }
 
-QString AvatarHint(const Game& game, int player) {
-  QString hint(34, u'-');
-  for (const TPlayedWord& word : game.PlayedWords[player]) {
-    hint += u'\n' + FromGameText(word.Word, game.DictionaryCodePage()) + QStringLiteral("  (+") +
-            QString::number(word.Score) + u')';
-  }
-  return hint;
-}
-
 // The floating texts, sounds, blinking and waits that tell how the word scored.
 void ShowWordScoring(Game& game, const TPlayedWord& place, const WordScore& score, bool hinted) {
   const bool effects = ShowsScoring(game);
@@ -117,6 +108,15 @@ void ShowWordScoring(Game& game, const TPlayedWord& place, const WordScore& scor
 }
 
 }  // namespace
+
+QString AvatarHint(const Game& game, int player) {
+  QString hint(34, u'-');
+  for (const TPlayedWord& word : game.PlayedWords[player]) {
+    hint += u'\n' + FromGameText(word.Word, game.DictionaryCodePage()) + QStringLiteral("  (+") +
+            QString::number(word.Score) + u')';
+  }
+  return hint;
+}
 
 int HintPenalty(int hintLimit, int score) {
   if (hintLimit <= 0 || hintLimit > kHintsUnlimited) return 0;

@@ -50,6 +50,9 @@ void UseWordBonuses(Game& game, const TPlayedWord& place);
 // points go to the participant.
 int ScoreWord(Game& game, int player, const TPlayedWord& place, bool hinted);
 
+// The participant's words as his avatar's hint lists them, under a line of dashes.
+QString AvatarHint(const Game& game, int player);
+
 // The word goes into the participant's list of words and onto his avatar's hint.
 void RecordPlayedWord(Game& game, int player, const TPlayedWord& word, int points);
 

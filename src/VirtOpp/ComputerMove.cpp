@@ -375,6 +375,10 @@ bool ChooseAndLay(Game& game, int player) {
   }
   if (game.GameOver() && !replaying) return laid;
   layer.Finish();
+  if (!replaying) {
+    for (int slot = 1; slot <= kRackSlots; ++slot)
+      game.ComputerUndo.EmptySlots[slot] = game.Racks[player][slot].TileIndex < 0;
+  }
   return laid;
 }
 

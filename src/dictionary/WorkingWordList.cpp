@@ -115,11 +115,18 @@ bool CheckUserWordLists(Game& game, std::string_view word, bool& found, ScreenPo
     game.PlaySound(QStringLiteral("error"));
   } else if (settings.AddCustomWord == kAddWordYes) {
     lists.Append(kAddedWordsSlot, std::string(word));
-    SaveTextFile(AddedWordsPath(game), lists.Slot(kAddedWordsSlot)->Lines(), codePage);
+    SaveUserListSlot(game, kAddedWordsSlot);
   } else {
     game.View().OpenUserDictionaryOptions(UserListField::Added, FromGameText(word, codePage));
   }
   return known;
+}
+
+bool SaveUserListSlot(const Game& game, int slot) {
+  const WordList* list = game.WordLists.Slot(slot);
+  if (list == nullptr) return false;
+  return SaveTextFile(slot == kAddedWordsSlot ? AddedWordsPath(game) : ExcludedWordsPath(game),
+                      list->Lines(), game.DictionaryCodePage());
 }
 
 }  // namespace quorim

@@ -22,6 +22,10 @@ QString DictionaryPath(const Game& game);
 QString AddedWordsPath(const Game& game);
 QString ExcludedWordsPath(const Game& game);
 
+// The user list of slot kAddedWordsSlot or kExcludedWordsSlot is written to its file; false when
+// it could not be.
+bool SaveUserListSlot(const Game& game, int slot);
+
 // Full: rebuilds the letter lists from dictionary.txt, then (full or not) reloads the user's added
 // and excluded words into slots 0 and 50.
 void LoadWordLists(Game& game, bool full);

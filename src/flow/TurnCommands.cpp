@@ -113,9 +113,9 @@ void DropLostTurnsLine(Game& game) {
   lines.pop_back();
 }
 
-// The participant whose time ran out takes no letters; the next one moves with his full time.
-void PassTurnAfterTimeOut(Game& game) {
-  DropLostTurnsLine(game);
+}  // namespace
+
+void PassTurnWithoutLetters(Game& game) {
   game.ClearSelections();
   ResetFailedMove(game);
   ReturnLaidLetters(game);
@@ -123,7 +123,7 @@ void PassTurnAfterTimeOut(Game& game) {
   game.CurrentPlayer = game.CurrentPlayer % game.PlayerCount() + 1;
   game.CurrentKind = game.Players[game.CurrentPlayer].Kind;
   ShowTurnChange(game);
-  StartMoveClock(game, game.CurrentPlayer);
+  if (game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
   if (game.CurrentKind != kComputer) {
     BeginTurn(game);
     return;
@@ -143,14 +143,12 @@ void PassTurnAfterTimeOut(Game& game) {
     EndGame(game);
     return;
   }
-  StartMoveClock(game, game.CurrentPlayer);
+  if (game.MoveClockOn()) StartMoveClock(game, game.CurrentPlayer);
   SetSaveLoadButtonsCursor(game, ControlCursor::Hand);
   SetGameMenusEnabled(game, true);
   game.TurnPhase = TTurnPhase::MovePhase;
   SetScreenCursor(game, ControlCursor::Default);
 }
-
-}  // namespace
 
 void FinishTurn(Game& game) {
   const bool passes = game.BagCount == 0;
@@ -308,7 +306,9 @@ void MoveTimeOut(Game& game) {
     SubmitMove(game);
     if (game.GameOver() || game.MoveAccepted) return;
   }
-  PassTurnAfterTimeOut(game);
+  // the participant whose time ran out takes no letters
+  DropLostTurnsLine(game);
+  PassTurnWithoutLetters(game);
 }
 
 }  // namespace quorim

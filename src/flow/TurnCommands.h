@@ -29,6 +29,10 @@ void IntellectCommand(Game& game, int intellect);
 // passes the turn already, which must not pass it a second time.
 void FinishTurn(Game& game);
 
+// The turn passes from the participant on turn, who takes no letters, to the next one, who moves
+// with his full move time: a computer at once, and the turns after it up to the next person.
+void PassTurnWithoutLetters(Game& game);
+
 // The move clock ran out for the participant on turn.
 void MoveTimeOut(Game& game);
 

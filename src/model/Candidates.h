@@ -2,6 +2,7 @@
 // What the computer opponent's search finds and what a computer move leaves behind: candidate
 // placements, the record that lets a move be taken back, and the vocabulary the opponent walks.
 
+#include "model/Racks.h"
 #include "model/WordLists.h"
 
 #include <array>
@@ -25,7 +26,8 @@ struct TCandidate {
   int RecordedPoints = 0;
 };
 
-// The board and score before a computer move, and how many words it laid.
+// The board and score before a computer move, how many words it laid, and which rack slots it
+// left empty (the letters drawn into them go back to the bag when the move is taken back).
 struct TComputerUndo {
   struct Cell {
     bool DropAllowed;
@@ -35,6 +37,7 @@ struct TComputerUndo {
   std::vector<Cell> Cells;  // row by row, playable cells only
   std::uint16_t Score = 0;
   int WordsLaid = 0;
+  std::array<bool, kRackSlots + 1> EmptySlots{};  // slots 1..7
 };
 
 // The words of one word list slot that the computer may use, with the set of each word's letters

@@ -184,7 +184,12 @@ void ExchangeLetters(Game& game, int player) {
     game.View().ShowExplosion(marked);
   }
   ++game.Players[player].ExchangeRun;
+  ReturnMarkedLetters(game, player);
+}
 
+void ReturnMarkedLetters(Game& game, int player) {
+  if (!game.IsPlayer(player)) return;
+  TRack& rack = game.Racks[player];
   const Alphabet& alphabet = game.Alphabet;
   for (int slot = 1; slot <= kRackSlots; ++slot) {
     TRackSlot& rackSlot = rack[slot];

@@ -75,6 +75,8 @@ std::optional<BagPlace> RandomFreeBagPlace(Game& game);
 // than 8 letters left in the bag a random alphabet entry goes back instead of the letter. Nothing
 // happens once the game is over. The sound tells participant 1 from the others and computers.
 void ExchangeLetters(Game& game, int player);
+// The same without sound, explosion or counting an exchange.
+void ReturnMarkedLetters(Game& game, int player);
 
 // The exchange command of the participant on turn. Without a marked letter it only says so. From
 // the sixth exchange without a word on it asks first; No leaves the game to end. Otherwise laid

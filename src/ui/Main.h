@@ -3,6 +3,7 @@
 // shows its game on. Its start-up loads the whole program and its closing is the program's exit.
 // Companion files: MainMenus.cpp (the menu), MainView.cpp (what the engine asks of the screen),
 // MainEffects.cpp (blinking, the explosion, counting scores, the preview figures, the markers),
+// MainContextMenu.cpp (the context menu of a word on the board),
 // MainExplanations.cpp (the explanation window and the explanation panel above the board).
 
 #include "media/LanguageChoice.h"
@@ -52,6 +53,7 @@ class TTileCarrier;
 
 class TSplashScreen;
 struct FlashFace;
+struct TContextItem;
 
 class TMainScreen : public QMainWindow, public GameView {
  public:
@@ -170,6 +172,11 @@ class TMainScreen : public QMainWindow, public GameView {
   // Clicks on tiles and drops; true when the event was the board's.
   bool BoardMouseEvent(QObject* watched, QEvent* event);
 
+  // MainContextMenu.cpp: the menu of the words through cell (x, y) of the clicked tile, opened at
+  // the click, and what its items do.
+  void RightMBClick(int tile, int x, int y, QPoint global);
+  void contextitemClick(const TContextItem& item, int tile);
+
   // MainFrames.cpp: selection frames drawn over words, and the hover texts of the board's cells
   class FrameShapes;
   FrameShapes& Frames();
@@ -257,6 +264,7 @@ class TMainScreen : public QMainWindow, public GameView {
   std::array<QLabel*, 4> menuCaptions_{};
   QLabel* lastPlayer_ = nullptr;
   QMenu* loadMenu_ = nullptr;
+  QMenu* contextHelpMenu_ = nullptr;  // ContextHelpMenu, made at the first right click on a word
 
   std::vector<std::unique_ptr<TPlayForm>> panels_;  // participant 1 first
   std::unique_ptr<TPlayForm> controlPanel_;

@@ -3,6 +3,7 @@
 #include "flow/HandCommands.h"
 #include "flow/ScreenLayout.h"
 #include "flow/TurnCommands.h"
+#include "flow/WordExclusion.h"
 #include "model/ControlNames.h"
 #include "ui/Board.h"
 #include "ui/ExplPanel.h"
@@ -252,7 +253,11 @@ bool TMainScreen::BoardMouseEvent(QObject* watched, QEvent* event) {
     return true;
   }
   if (mouse->button() == Qt::RightButton) {
-    RightClickTile(game_, tile, mouse->modifiers().testFlag(Qt::ShiftModifier));
+    if (const auto cell = ContextMenuCell(game_, tile)) {
+      RightMBClick(tile, cell->x, cell->y, global);
+    } else {
+      RightClickTile(game_, tile, mouse->modifiers().testFlag(Qt::ShiftModifier));
+    }
     return true;
   }
   return false;

@@ -76,6 +76,7 @@ class BoardFixture : public ::testing::Test {
       cell.Letter = cell.PendingLetter = letter;
       cell.DropAllowed = false;
       cell.TileIndex = NewTile(letter, kOwnerCommitted);
+      game_.TileTable.back().Spot = TileSpot::Board(x, y);
       played.End = static_cast<std::uint8_t>(direction == kHorizontal ? x : y);
       (direction == kHorizontal ? x : y) += 1;
     }
