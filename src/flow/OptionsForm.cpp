@@ -55,7 +55,8 @@ LimitsChoice ParseLastLimits(const std::string& limits) {
   const std::size_t move = limits.find(kMoveMark);
   if (move != std::string::npos) {
     choice.moveTime = true;
-    const QString last = QString::fromLatin1(limits.substr(std::max<std::size_t>(limits.size(), 2) - 2));
+    const QString last =
+        QString::fromLatin1(limits.substr(std::max<std::size_t>(limits.size(), 2) - 2));
     bool number = false;
     const int minutes = last.trimmed().toInt(&number);
     choice.moveEntry = number && minutes > 0 ? minutes - 1 : 0;
@@ -69,8 +70,8 @@ LimitsChoice ParseLastLimits(const std::string& limits) {
   // anything else but a move time alone is a score of the user's
   if (!limits.empty() && move != 0) {
     choice.kind = LimitKind::ScoreUser;
-    choice.userScore = QString::fromLatin1(limits.size() > 6 ? limits.substr(6, 4) : std::string())
-                           .trimmed();
+    choice.userScore =
+        QString::fromLatin1(limits.size() > 6 ? limits.substr(6, 4) : std::string()).trimmed();
   }
   return choice;
 }
@@ -161,7 +162,8 @@ LayoutPreview TemplatePreview(const DataDir& data, const QString& fileName) {
   LayoutPreview preview;
   QStringList lines;
   // the preview draws whatever the file holds: characters other than 1..6 leave the background
-  if (fileName.isEmpty() || !LoadUnicodeTextFile(data.Resolve(QStringLiteral("MAPS\\") + fileName), lines))
+  if (fileName.isEmpty() ||
+      !LoadUnicodeTextFile(data.Resolve(QStringLiteral("MAPS\\") + fileName), lines))
     return preview;
   for (qsizetype row = 1; row < lines.size() && preview.dimY < kMaxFieldDim; ++row) {
     if (lines[row].isEmpty()) continue;

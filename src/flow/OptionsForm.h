@@ -24,7 +24,18 @@ int HintSliderPosition(int hintCount);
 int HintCountOfSlider(int position);
 
 // The radio buttons of the limits page, in the order LastLimits is searched for them.
-enum class LimitKind { None, Score100, Score500, Score300, ScoreUser, Time10, Time20, Time30, Time45, Time60 };
+enum class LimitKind {
+  None,
+  Score100,
+  Score500,
+  Score300,
+  ScoreUser,
+  Time10,
+  Time20,
+  Time30,
+  Time45,
+  Time60
+};
 
 struct LimitsChoice {
   LimitKind kind = LimitKind::None;
@@ -135,7 +146,8 @@ struct OptionsForm {
   QString interfaceLang, dictionaryLang, explanatoryLang;
 };
 
-// Opening steps 1, 2, 5 (the chosen layout), 6 and 7. templates is the layout list the window shows.
+// Opening steps 1, 2, 5 (the chosen layout), 6 and 7. templates is the layout list the window
+// shows.
 OptionsForm LoadOptionsForm(const Game& game, bool setUpMode,
                             const std::vector<TemplateListEntry>& templates);
 

@@ -42,8 +42,8 @@ void TMainScreen::BuildOptionsWindow() {
     if (music_) music_->SetMusicVolume(level);
   };
   const bool soundDevice = sound_ && sound_->OutputDevices() > 0;
-  options_ = std::make_unique<TOptions>(game_, *skin_, music_.get(), soundDevice, std::move(hooks),
-                                        this);
+  options_ =
+      std::make_unique<TOptions>(game_, *skin_, music_.get(), soundDevice, std::move(hooks), this);
 }
 
 void TMainScreen::OptionsCommand() {
@@ -93,8 +93,7 @@ void TMainScreen::AfterOptions(const Settings& before, bool confirmed) {
     if (controlPanel_) controlPanel_->SetShadows(game_.Settings.ShowShadows);
     if (!game_.GameRunning) ShowStartMenu();
   }
-  if (changes.skinChanged)
-    ShowInGameMessage(game_.InterfaceText(u"OptionsMessageChangeSkin"), {});
+  if (changes.skinChanged) ShowInGameMessage(game_.InterfaceText(u"OptionsMessageChangeSkin"), {});
   if (changes.fullScreenChanged) {
     if (game_.GameRunning) {
       ShowInGameMessage(game_.InterfaceText(u"OptionsMessageChangeFullScreen"), {});

@@ -59,9 +59,9 @@ constexpr CheckControl kChecks[] = {
     {"SkinFullScreenAlways", &OptionsForm::fullScreen},
 };
 
-constexpr const char* kSizeRadios[] = {"DictionaryRadioButtonSizeMax", "DictionaryRadioButtonSizeNormal",
-                                       "DictionaryRadioButtonSizeExtended",
-                                       "DictionaryRadioButtonSizeChildren"};
+constexpr const char* kSizeRadios[] = {
+    "DictionaryRadioButtonSizeMax", "DictionaryRadioButtonSizeNormal",
+    "DictionaryRadioButtonSizeExtended", "DictionaryRadioButtonSizeChildren"};
 constexpr const char* kAddRuleRadios[] = {"DictionaryRulesRadioButtonUserCannotAddWords",
                                           "DictionaryRulesRadioButtonAddNewWordWithoutConfirm",
                                           "DictionaryRulesRadioButtonConfirmAddNewWord"};
@@ -77,12 +77,18 @@ Widget* TOptions::Named(Widget* widget, const char* name) {
   return widget;
 }
 
-TOptions::TOptions(Game& game, const Skin& skin, MusicPlayer* music, bool soundDevice,
-                   Hooks hooks, QWidget* parent)
-    : QDialog(parent), game_(game), skin_(skin), music_(music), soundDevice_(soundDevice),
+TOptions::TOptions(Game& game, const Skin& skin, MusicPlayer* music, bool soundDevice, Hooks hooks,
+                   QWidget* parent)
+    : QDialog(parent),
+      game_(game),
+      skin_(skin),
+      music_(music),
+      soundDevice_(soundDevice),
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("Options"));
   setWindowModality(Qt::ApplicationModal);
+  // above the participant panels, which stay on top of the main window
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
   BuildWindow();
   ApplyLook();
   Relabel();
@@ -93,6 +99,8 @@ TOptions::~TOptions() = default;
 void TOptions::BuildWindow() {
   auto* layout = new QVBoxLayout(this);
   pages_ = Named(new QTabWidget(this), "OptionsPageControl");
+  // every page's tab in sight: the window is as wide as its tabs need
+  pages_->setUsesScrollButtons(false);
   layout->addWidget(pages_);
   BuildCommonPage();
   BuildDictionaryPage();
@@ -126,14 +134,14 @@ void TOptions::ApplyLook() {
   face.setBold(false);
   setFont(face);
   const QColor title = skin_.Color(QStringLiteral("OptionsCaption"), 8388608);
+  // a list as wide as its longest entry in whichever language
+  for (QComboBox* box : findChildren<QComboBox*>())
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  // the group titles in the skin's caption colour; the controls inside keep the window's
   for (QGroupBox* group : findChildren<QGroupBox*>()) {
-    QFont bold = group->font();
-    bold.setBold(true);
-    group->setFont(bold);
+    group->setStyleSheet(
+        QStringLiteral("QGroupBox { color: %1; font-weight: bold; }").arg(title.name()));
     for (QWidget* child : group->findChildren<QWidget*>()) child->setFont(face);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::WindowText, title);
-    group->setPalette(palette);
   }
 }
 
@@ -194,7 +202,8 @@ void TOptions::Open(int tag, const QString& word) {
   alphabetPanel_->hide();
   const bool wordAction = tag == 22 || tag == 23;
   cancel_->setEnabled(!wordAction);
-  pages_->setCurrentIndex(wordAction ? kUserDictionaryPage : std::clamp(tag, 0, pages_->count() - 1));
+  pages_->setCurrentIndex(wordAction ? kUserDictionaryPage
+                                     : std::clamp(tag, 0, pages_->count() - 1));
   filling_ = false;
   if (wordAction) StartHostedWordAction(tag, word);
 }
@@ -255,7 +264,8 @@ void TOptions::ShowForm(const OptionsForm& form) {
   skins_->setCurrentText(form.skin);
   if (skins_->currentText().compare(form.skin, Qt::CaseInsensitive) != 0) {
     for (int i = 0; i < skins_->count(); ++i)
-      if (skins_->itemText(i).compare(form.skin, Qt::CaseInsensitive) == 0) skins_->setCurrentIndex(i);
+      if (skins_->itemText(i).compare(form.skin, Qt::CaseInsensitive) == 0)
+        skins_->setCurrentIndex(i);
   }
   background_->setText(form.backgroundPicture);
   background_->setToolTip(form.backgroundPicture);
@@ -299,10 +309,9 @@ OptionsForm TOptions::ReadForm() const {
 
   form.layoutFromFile = fromFile_->isChecked();
   const int chosen = templateList_->currentIndex();
-  form.templateFile =
-      chosen >= 0 && chosen < static_cast<int>(templates_.size())
-          ? templates_[static_cast<std::size_t>(chosen)].fileName
-          : QString();
+  form.templateFile = chosen >= 0 && chosen < static_cast<int>(templates_.size())
+                          ? templates_[static_cast<std::size_t>(chosen)].fileName
+                          : QString();
   form.dimX = dimX_->value();
   form.dimY = dimY_->value();
   for (std::size_t i = 0; i < counts_.size(); ++i) form.counts[i] = counts_[i]->value();

@@ -45,8 +45,9 @@ constexpr std::array<CountBox, 5> kCountBoxes{{{"green_SpinEdit", "LayoutLabelGr
 QLabel* Swatch(int kind) {
   auto* swatch = new QLabel;
   swatch->setFixedSize(14, 14);
-  swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #808080;")
-                            .arg(ColorFromWindows(kKindColors[static_cast<std::size_t>(kind)]).name()));
+  swatch->setStyleSheet(
+      QStringLiteral("background: %1; border: 1px solid #808080;")
+          .arg(ColorFromWindows(kKindColors[static_cast<std::size_t>(kind)]).name()));
   return swatch;
 }
 
@@ -134,7 +135,7 @@ void TOptions::BuildLayoutPage() {
     grid->addWidget(count, row, 3);
     ++row;
   }
-  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(4, 1);
   choices->addLayout(grid);
   choices->addStretch();
 
@@ -192,10 +193,10 @@ void TOptions::DimensionChanged(QSpinBox* changed, QSpinBox* other) {
 void TOptions::RefreshPreview() {
   if (fromFile_->isChecked()) {
     const int chosen = templateList_->currentIndex();
-    preview_->Show(chosen >= 0 && chosen < static_cast<int>(templates_.size())
-                       ? TemplatePreview(game_.Data,
-                                         templates_[static_cast<std::size_t>(chosen)].fileName)
-                       : LayoutPreview{});
+    preview_->Show(
+        chosen >= 0 && chosen < static_cast<int>(templates_.size())
+            ? TemplatePreview(game_.Data, templates_[static_cast<std::size_t>(chosen)].fileName)
+            : LayoutPreview{});
     return;
   }
   std::array<int, 5> counts{};

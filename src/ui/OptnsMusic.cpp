@@ -2,8 +2,8 @@
 // fills MEDIA\songs.lst from the files of a folder.
 #include "ui/Optns.h"
 
-#include "media/SkinColors.h"
 #include "media/MusicPlayer.h"
+#include "media/SkinColors.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -127,17 +127,16 @@ void TOptions::BuildMusicPage() {
   greyed.setColor(QPalette::Disabled, QPalette::Base, ColorFromWindows(kGreyedFiles));
   files_->setPalette(greyed);
 
+  connect(musicGroup_, &QGroupBox::toggled, this, [this] { UpdateMusicControls(); });
   connect(add, &QPushButton::clicked, this, [this] { AddFiles(false); });
   connect(addAll, &QPushButton::clicked, this, [this] { AddFiles(true); });
   connect(remove, &QPushButton::clicked, this, [this] { RemoveSongs(false); });
   connect(removeAll, &QPushButton::clicked, this, [this] { RemoveSongs(true); });
   connect(files_, &QListWidget::itemDoubleClicked, this, [this] { AddFiles(false); });
-  connect(directory_, &QLineEdit::textChanged, this, [this](const QString& folder) {
-    ShowFolder(folder);
-  });
+  connect(directory_, &QLineEdit::textChanged, this,
+          [this](const QString& folder) { ShowFolder(folder); });
   connect(browse, &QPushButton::clicked, this, [this] {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, QString(), directory_->text());
+    const QString folder = QFileDialog::getExistingDirectory(this, QString(), directory_->text());
     if (!folder.isEmpty()) directory_->setText(QDir::toNativeSeparators(folder));
   });
   connect(soundVolume_, &QSlider::valueChanged, this, [this](int level) {
@@ -224,8 +223,10 @@ void TOptions::RemoveSongs(bool all) {
 }
 
 void TOptions::UpdateMusicControls() {
-  const bool hasFiles = files_->count() > 0;
-  const bool hasSongs = songList_->count() > 0;
+  // the group box switches its controls itself; these follow the lists only while it is on
+  const bool on = musicGroup_->isChecked();
+  const bool hasFiles = on && files_->count() > 0;
+  const bool hasSongs = on && songList_->count() > 0;
   findChild<QPushButton*>(QStringLiteral("MusicButtonAdd"))->setEnabled(hasFiles);
   findChild<QPushButton*>(QStringLiteral("MusicButtonAddAll"))->setEnabled(hasFiles);
   findChild<QPushButton*>(QStringLiteral("MusicButtonRemove"))->setEnabled(hasSongs);

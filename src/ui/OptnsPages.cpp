@@ -78,8 +78,9 @@ void TOptions::BuildDictionaryPage() {
   sizeLayout->setContentsMargins(0, 0, 0, 0);
   auto* sizes = Add(*sizeLayout, new QGroupBox, "DictionaryGroupSize");
   auto* sizesLayout = new QVBoxLayout(sizes);
-  for (const char* name : {"DictionaryRadioButtonSizeMax", "DictionaryRadioButtonSizeNormal",
-                           "DictionaryRadioButtonSizeExtended", "DictionaryRadioButtonSizeChildren"})
+  for (const char* name :
+       {"DictionaryRadioButtonSizeMax", "DictionaryRadioButtonSizeNormal",
+        "DictionaryRadioButtonSizeExtended", "DictionaryRadioButtonSizeChildren"})
     Add(*sizesLayout, new QRadioButton, name);
 
   useUserDictionary_ = AddCheck(*sizeLayout, "DictionaryGroupUseUserDictionary");
@@ -129,8 +130,8 @@ void TOptions::ShowThemesPanel(bool shown) {
   sizePanel_->setVisible(!shown);
   themesButton_->setText(game_.InterfaceText(shown ? u"NewGameButtonDictionaryConfig"
                                                    : u"NewGameButtonDictionaryTheme"));
-  themesButton_->setToolTip(game_.InterfaceText(shown ? u"TagButtonDictionaryConfig"
-                                                      : u"TagButtonDictionaryTheme"));
+  themesButton_->setToolTip(
+      game_.InterfaceText(shown ? u"TagButtonDictionaryConfig" : u"TagButtonDictionaryTheme"));
 }
 
 void TOptions::BuildLimitsPage() {
@@ -295,17 +296,16 @@ void TOptions::BuildSkinPage() {
     if (hooks_.backgroundChosen) hooks_.backgroundChosen(QString());
   });
 
-  for (const char* name : {"SkinAnimateOnlyActivePlayer", "SkinAccentActivePlayer",
-                           "SkinColoredTiles", "SkinShadows", "SkinShowDictionaryPanel",
-                           "SkinFullScreenAlways"})
+  for (const char* name :
+       {"SkinAnimateOnlyActivePlayer", "SkinAccentActivePlayer", "SkinColoredTiles", "SkinShadows",
+        "SkinShowDictionaryPanel", "SkinFullScreenAlways"})
     AddCheck(*layout, name);
   layout->addStretch();
 }
 
 void TOptions::ChooseBackground() {
   const QString path = QFileDialog::getOpenFileName(
-      this, QString(), game_.Data.Root(),
-      QStringLiteral("*.bmp *.jpg *.jpeg *.png *.gif;;*"));
+      this, QString(), game_.Data.Root(), QStringLiteral("*.bmp *.jpg *.jpeg *.png *.gif;;*"));
   if (path.isEmpty()) return;
   background_->setText(path);
   background_->setToolTip(path);
@@ -360,7 +360,8 @@ void TOptions::FillLanguageLists() {
     box.setCurrentIndex(LanguageIndex(entries, current));
   };
   const Settings& s = game_.Settings;
-  fill(*interfaceLang_, interfaces_, LanguageEntries(game_, QStringLiteral("lang")), s.InterfaceLang);
+  fill(*interfaceLang_, interfaces_, LanguageEntries(game_, QStringLiteral("lang")),
+       s.InterfaceLang);
   fill(*dictionaryLang_, dictionaries_, LanguageEntries(game_, QStringLiteral("dict")),
        s.DictionaryLang);
   fill(*explanatoryLang_, explanations_,

@@ -53,8 +53,8 @@ TEST(OptionsLimitsText, AMoveTimeAloneIsNoUserScore) {
 }
 
 TEST(OptionsLimitsText, TheTextIsCutToTwentyCharacters) {
-  LimitsChoice choice{.kind = LimitKind::ScoreUser, .userScore = QStringLiteral("9999"),
-                      .moveTime = true};
+  LimitsChoice choice{
+      .kind = LimitKind::ScoreUser, .userScore = QStringLiteral("9999"), .moveTime = true};
   EXPECT_EQ(ComposeLastLimits(choice, QStringLiteral("10 minutes")).size(), 19u);
   choice.userScore = QStringLiteral("123456789");
   EXPECT_EQ(ComposeLastLimits(choice, QStringLiteral("10 minutes")).size(), 20u);
@@ -70,9 +70,11 @@ TEST(OptionsUserScore, ZeroIsRefusedOnlyWithItsRadioButton) {
 
 TEST(OptionsUserScore, LettersAndEmptyTextAreRefusedANumberIsTaken) {
   for (const char* text : {"ABC", "", "  ", "12A", "-5"})
-    EXPECT_TRUE(UserScoreRefused({.kind = LimitKind::ScoreUser, .userScore = QString::fromLatin1(text)}))
+    EXPECT_TRUE(
+        UserScoreRefused({.kind = LimitKind::ScoreUser, .userScore = QString::fromLatin1(text)}))
         << text;
-  EXPECT_FALSE(UserScoreRefused({.kind = LimitKind::ScoreUser, .userScore = QStringLiteral(" 250 ")}));
+  EXPECT_FALSE(
+      UserScoreRefused({.kind = LimitKind::ScoreUser, .userScore = QStringLiteral(" 250 ")}));
 }
 
 TEST(OptionsWordLength, TheFirstEntryIsTheThreeLetterMinimum) {
@@ -171,10 +173,10 @@ TEST_F(OptionsRules, ATemplateSetsTheSizeARandomLayoutItsBoxes) {
   form.layoutFromFile = true;
   form.templateFile = QStringLiteral("wide.map");
   ApplyOptionsForm(game_, form, {});
-  const auto size =
-      LayoutEntrySize(ListTemplates(game_.Data)[static_cast<std::size_t>(
-                          TemplateIndex(ListTemplates(game_.Data), QStringLiteral("wide.map")))]
-                          .displayText);
+  const auto size = LayoutEntrySize(
+      ListTemplates(game_.Data)[static_cast<std::size_t>(TemplateIndex(ListTemplates(game_.Data),
+                                                                       QStringLiteral("wide.map")))]
+          .displayText);
   ASSERT_TRUE(size);
   EXPECT_EQ(game_.Settings.LastTemplate, u"wide.map");
   EXPECT_EQ(game_.Settings.PlayFieldDimX, size->first);
