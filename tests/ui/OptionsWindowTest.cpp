@@ -4,6 +4,7 @@
 // list editor, the word actions, and bad input.
 
 #include "dictionary/Themes.h"
+#include "flow/Clocks.h"
 #include "ui/Optns.h"
 
 #include "MainScreenFixture.h"
@@ -129,6 +130,8 @@ TEST_F(OptionsWindow, InGameModeLocksTheNextGamesOptionsAndOkKeepsTheLimits) {
   const bool ok = WhileOpen(
       [&] {
         EXPECT_TRUE(Window().Hint().isEmpty());
+        // the move clock stands still while the window is open
+        EXPECT_FALSE(TimerRunning(game, GameTimer::Move));
         EXPECT_FALSE(Enabled("LimitsRadioButtonScore100"));
         EXPECT_FALSE(Enabled("LimitsRadioButtonNoLimits"));
         EXPECT_FALSE(Enabled("Edit3"));
@@ -153,6 +156,29 @@ TEST_F(OptionsWindow, InGameModeLocksTheNextGamesOptionsAndOkKeepsTheLimits) {
   EXPECT_EQ(game.Settings.LastLimits, "Score-300  Move-2 ");
   EXPECT_EQ(game.Settings.HintCount, 7);
   EXPECT_TRUE(game.Settings.ShowPCWords);
+  EXPECT_TRUE(game.GameRunning);
+  EXPECT_EQ(TimerRunning(game, GameTimer::Move), game.TurnPhase == TTurnPhase::MovePhase);
+}
+
+TEST_F(OptionsWindow, DuringAGameAFullScreenChangeWaitsForTheNextStart) {
+  Game& game = StartGameOfTwo();
+  QString shown;
+  Later(
+      [&] {
+        EXPECT_TRUE(main_->MessageWindowOpen());
+        shown = Find<QLabel>(QStringLiteral("MessageLabel"))->text();
+        main_->MessageWindow().Answer(true);
+      },
+      400);
+  EXPECT_TRUE(WhileOpen([&] {
+    Pages().setCurrentIndex(7);
+    Click("SkinFullScreenAlways");
+    Click("SkinShadows");
+    Ok();
+  }));
+  EXPECT_TRUE(shown.contains(game.InterfaceText(u"OptionsMessageChangeFullScreen")));
+  EXPECT_TRUE(game.Settings.FullScreen);
+  EXPECT_FALSE(main_->isFullScreen());
   EXPECT_TRUE(game.GameRunning);
 }
 
