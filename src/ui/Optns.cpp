@@ -92,6 +92,8 @@ TOptions::TOptions(Game& game, const Skin& skin, MusicPlayer* music, bool soundD
   BuildWindow();
   ApplyLook();
   Relabel();
+  userScore_->installEventFilter(this);
+  for (QSpinBox* count : counts_) count->installEventFilter(this);
 }
 
 TOptions::~TOptions() = default;
@@ -380,6 +382,21 @@ void TOptions::done(int result) {
   songs_.clear();
   songList_->clear();
   QDialog::done(result);
+}
+
+bool TOptions::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && !filling_) {
+    if (watched == userScore_) {
+      QRadioButton* own = limitRadios_[static_cast<std::size_t>(LimitKind::ScoreUser)];
+      if (!own->isChecked()) {
+        own->setChecked(true);
+        LimitRadioChosen(own);
+      }
+    } else if (std::ranges::find(counts_, watched) != counts_.end()) {
+      RandomLayoutTouched();
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TOptions::keyPressEvent(QKeyEvent* event) {

@@ -101,6 +101,8 @@ class TOptions : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Entering the score box or a cell-count box chooses what it belongs to.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // OptnsPages.cpp

@@ -228,6 +228,7 @@ TEST_F(OptionsWindow, LettersInTheScoreBoxChooseItAndAreRefused) {
 TEST_F(OptionsWindow, TheLimitRadioButtonsFollowEachOther) {
   Start();
   WhileOpen([&] {
+    Pages().setCurrentIndex(3);
     Click("LimitsRadioButtonScore100");
     Click("LimitsMoveTime");
     EXPECT_TRUE(Enabled("LimitsComboboxListMoveTime"));
@@ -242,6 +243,11 @@ TEST_F(OptionsWindow, TheLimitRadioButtonsFollowEachOther) {
     EXPECT_FALSE(Enabled("LimitsComboboxListLetter"));
     Click("LimitsWordLengthNoLess");
     EXPECT_TRUE(Enabled("LimitsComboboxListLetter"));
+    // entering the score box chooses the score of one's own
+    QFocusEvent entered(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Control("Edit3"), &entered);
+    EXPECT_TRUE(Checked("LimitsRadioButtonScoreUserSelected"));
+    Click("LimitsRadioButtonNoLimits");
     Choose("LimitsComboboxListLetter", QStringLiteral("5 букв"));
     Ok();
   });
