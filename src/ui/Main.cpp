@@ -21,6 +21,7 @@
 #include "ui/HelpViewer.h"
 #include "ui/Lens.h"
 #include "ui/PLImages.h"
+#include "ui/Optns.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Splash.h"
 #include "ui/Strwnd.h"
@@ -66,6 +67,12 @@ class ClientArea : public QWidget {
     update();
   }
 
+  // The user's picture in place of the skin's; a null picture gives the skin's back.
+  void SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+  }
+
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
@@ -78,7 +85,8 @@ class ClientArea : public QWidget {
   // picture changes: every tile that leaves the board repaints a piece of it, and stretching the
   // whole picture for each of them holds up the window.
   const QPixmap& Backdrop() {
-    const QImage& background = skin_.Picture(QStringLiteral("background"));
+    const QImage& background =
+        picture_.isNull() ? skin_.Picture(QStringLiteral("background")) : picture_;
     if (backdrop_.size() == size() && backdropSource_ == background.cacheKey()) return backdrop_;
     backdrop_ = QPixmap(size());
     backdropSource_ = background.cacheKey();
@@ -113,6 +121,7 @@ class ClientArea : public QWidget {
 
   const Skin& skin_;
   std::optional<QRect> menuShadow_;
+  QImage picture_;
   QPixmap backdrop_;
   qint64 backdropSource_ = 0;
 };
@@ -206,6 +215,7 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
   splash.SetStatusText(game_.InterfaceText(u"LoadStatusGfx"));
   skin_->SetBaseFonts(fonts_->RoleFaces());
   skin_->Change(game_.Settings.Skin);
+  ShowBackgroundPicture(game_.Settings.BackgroundPicture);
   for (const char* picture :
        {"HintBut1", "HintBut2", "PrevBut1", "PrevBut2", "spot-0",   "spot-wt",  "spot-gr",
         "spot-bl",  "spot-yl",  "spot-rd",  "spot-bk",  "Marker1",  "Go!_1",    "Cng!_1",
@@ -281,10 +291,16 @@ void TMainScreen::BuildNewGameWindow() {
   hooks.playerSettingsRead = [this] {
     ApplyPlayerSettings();
     UpdateWindowTitle();
-    client_->update();
+    ShowBackgroundPicture(game_.Settings.BackgroundPicture);
   };
+  hooks.openOptions = [this](int page) { OpenOptions(page); };
   newGameWindow_ =
       std::make_unique<TNewGameWindow>(game_, *skin_, *shadow_, *imageScreen_, std::move(hooks));
+}
+
+void TMainScreen::ShowBackgroundPicture(const QString& path) {
+  // an unreadable picture leaves the skin's background
+  static_cast<ClientArea*>(client_)->SetPicture(path.isEmpty() ? QImage() : QImage(path));
 }
 
 void TMainScreen::ApplyPlayerSettings() {

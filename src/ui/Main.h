@@ -47,6 +47,7 @@ class TSplashWindow;
 class THallFame;
 class TImageScreen;
 class TNewGameWindow;
+class TOptions;
 class TFloatingMessages;
 class TBoard;
 class TTileCarrier;
@@ -68,6 +69,13 @@ class TMainScreen : public QMainWindow, public GameView {
   TErrorWindow& MessageWindow() { return *messageWindow_; }
   TNewGameWindow& NewGameWindow() { return *newGameWindow_; }
   TImageScreen& AvatarChooser() { return *imageScreen_; }
+  // The options window, made when it is first opened; nullptr before.
+  TOptions* OptionsWindow() const { return options_.get(); }
+
+  // MenuGameConfig, F9, InGameButtongConfig (tag 0), the new game window's option buttons (pages
+  // 1, 3, 5, 8) and the word actions (22, 23): the options window, modal, and afterwards what
+  // the main window follows of the new options. True for OK.
+  bool OpenOptions(int tag, const QString& word = {});
 
   // The start menu, laid out for the client area's size and for whether the last game can be
   // continued.
@@ -217,6 +225,14 @@ class TMainScreen : public QMainWindow, public GameView {
   void ApplyFonts();
   void UpdateWindowTitle();
   void BuildNewGameWindow();
+  // MainOptions.cpp: the options window's live previews and the steps after it closes.
+  void BuildOptionsWindow();
+  // The menu item, F9 and the control panel's button: refused while the screen is busy.
+  void OptionsCommand();
+  void AfterOptions(const Settings& before, bool confirmed);
+  void ApplyWindowMode();
+  // The picture behind the playfield: the file, or the skin's "background" for none.
+  void ShowBackgroundPicture(const QString& path);
   // Another player's settings came in through the new game window: his interface language.
   void ApplyPlayerSettings();
   // The start-up's fatal messages, in a real message box, before the program ends.
@@ -242,6 +258,7 @@ class TMainScreen : public QMainWindow, public GameView {
   std::unique_ptr<THallFame> hallFame_;
   std::unique_ptr<TImageScreen> imageScreen_;
   std::unique_ptr<TNewGameWindow> newGameWindow_;
+  std::unique_ptr<TOptions> options_;
   QString interfaceLangShown_;  // the language whose texts the windows show
   std::unique_ptr<TFloatingMessages> floatingMessages_;
   std::unique_ptr<TExplanationWindow> explanationWindow_;

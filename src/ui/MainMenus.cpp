@@ -58,7 +58,7 @@ void TMainScreen::BuildMenus() {
   AddItem(*gameMenu, names::MenuGameDemo, {}, [this] { DemoCommand(game_); });
   gameMenu->addSeparator();
   AddItem(*gameMenu, QStringLiteral("MenuGameBestScore"), {}, [this] { ShowHallOfFame(0); });
-  AddItem(*gameMenu, QStringLiteral("MenuGameConfig"), Qt::Key_F9, [] {})->setEnabled(false);
+  AddItem(*gameMenu, QStringLiteral("MenuGameConfig"), Qt::Key_F9, [this] { OptionsCommand(); });
   gameMenu->addSeparator();
   AddItem(*gameMenu, QStringLiteral("MenuGameExit"), {}, [this] { close(); });
 

@@ -41,7 +41,7 @@ void TMainScreen::BuildInGameControls() {
       {names::InGameButtongChangeLetters, "Cng!_1", [this] { ExchangeCommand(game_); }},
       {names::InGameButtongHint, "HintBut1", [this] { HintButtonClick(game_); }},
       {names::InGameButtongPreview, "PrevBut1", [this] { PreviewCommand(game_); }},
-      {names::InGameButtongConfig, "o-button", {}},
+      {names::InGameButtongConfig, "o-button", [this] { OptionsCommand(); }},
       {names::InGameButtongSaveGame, "s-button", [this] { SaveCommand(game_); }},
       {names::InGameButtongLoadGame, "l-button", [this] { LoadCommand(game_); }},
       {names::InGameButtongInfo, "i-button", [this] { ToggleInfoPanel(); }},

@@ -1,5 +1,4 @@
-// What the engine asks of the screen, answered by the main window. The options window of later
-// work is answered as the headless view answers it until it exists.
+// What the engine asks of the screen, answered by the main window.
 #include "ui/Main.h"
 
 #include "flow/Blinking.h"
@@ -8,6 +7,7 @@
 #include "media/Avatars.h"
 #include "ui/Errormes.h"
 #include "ui/FloatingMessages.h"
+#include "ui/Optns.h"
 #include "ui/PLImages.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Strwnd.h"
@@ -24,16 +24,6 @@
 #include <QTimer>
 
 namespace quorim {
-
-namespace {
-
-// Controls whose windows do not exist yet stay disabled whatever the engine sets: a button that
-// does nothing would be worse than none.
-bool WindowMissing(const QString& name) {
-  return name == names::InGameButtongConfig;
-}
-
-}  // namespace
 
 void TMainScreen::Pause(int milliseconds) {
   if (game_.GameOver() || game_.HintCancel()) return;
@@ -85,7 +75,9 @@ void TMainScreen::ShowMessageBox(const QString& text) {
   QMessageBox::information(QApplication::activeWindow(), windowTitle(), text);
 }
 
-void TMainScreen::OpenUserDictionaryOptions(UserListField, const QString&) {}
+void TMainScreen::OpenUserDictionaryOptions(UserListField field, const QString& word) {
+  OpenOptions(field == UserListField::Added ? 22 : 23, word);
+}
 
 bool TMainScreen::ShowNewGameWindow() {
   unsetCursor();
@@ -127,6 +119,8 @@ void TMainScreen::CloseModalWindows() {
   saveWindow_->Cancel();
   imageScreen_->Cancel();
   if (newGameWindow_->isVisible()) newGameWindow_->reject();
+  // time over closes the options window as Cancel would, even on a word action
+  if (options_ && options_->isVisible()) options_->done(QDialog::Rejected);
 }
 
 std::optional<int> TMainScreen::ShowSaveGameWindow(SaveWindowMode mode,
@@ -188,7 +182,6 @@ int TMainScreen::SkinColor(const QString& key, int fallback) const {
 
 void TMainScreen::ShowControl(const QString& name, ControlAspect aspect,
                               const ControlState& state) {
-  if (aspect == ControlAspect::Enabled && WindowMissing(name)) return;
   // the submenu of known players stays disabled while it has no entry
   if (aspect == ControlAspect::Enabled && name == names::MenuGameLoad && loadMenu_ != nullptr &&
       loadMenu_->isEmpty()) {

@@ -245,6 +245,12 @@ void TPlayForm::DrawShadows() {
   }
 }
 
+void TPlayForm::SetShadows(bool shadows) {
+  shadows_ = shadows;
+  DrawShadows();
+  update();
+}
+
 void TPlayForm::SetLocked(bool locked) {
   if (lockButton_ != nullptr) lockButton_->setChecked(locked);
   locked_ = locked;

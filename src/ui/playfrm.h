@@ -47,6 +47,8 @@ class TPlayForm : public QWidget {
   void SetCollapsed(bool collapsed);
   bool Locked() const { return locked_; }
   void SetLocked(bool locked);
+  // ShowShadows changed in the options: the shadows are drawn or erased from the backdrop.
+  void SetShadows(bool shadows);
   // The fold and lock buttons' hints, in the interface language.
   void SetButtonHints(const QString& collapse, const QString& expand, const QString& lock,
                       const QString& unlock);
