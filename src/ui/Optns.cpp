@@ -1,6 +1,8 @@
 #include "ui/Optns.h"
 
 #include "media/MusicPlayer.h"
+#include "ui/OptnsAlphabet.h"
+#include "ui/OptnsUserDict.h"
 #include "ui/Skin.h"
 
 #include <QApplication>
@@ -343,8 +345,8 @@ void TOptions::LockForMode() {
   interfaceLang_->setEnabled(setUpMode_);
   dictionaryLang_->setEnabled(setUpMode_);
   explanatoryLang_->setEnabled(setUpMode_);
-  // The alphabet editor joins this window in its own unit; until then its button stays off.
-  alphabetButton_->setEnabled(false);
+  // The alphabet can be looked at during a game too; the editor itself knows what may change.
+  alphabetButton_->setEnabled(true);
 }
 
 bool TOptions::ConfirmOk() {
@@ -414,17 +416,30 @@ void TOptions::keyPressEvent(QKeyEvent* event) {
 }
 
 // ---- The hosted pages -------------------------------------------------------------------------
-// TUserDictionaryPage (OptnsUserDict.h) fills the page TabSheetUserDictionary and TAlphabetEditor
-// (OptnsAlphabet.h) the panel Panel4; they are joined to the window here and nowhere else.
+// TUserDictionaryPage fills the page TabSheetUserDictionary and TAlphabetEditor the panel Panel4.
 
-void TOptions::LoadHostedPages() {}
-
-void TOptions::StartHostedWordAction(int, const QString&) {}
-
-bool TOptions::WriteHostedPages() {
-  return true;
+void TOptions::LoadHostedPages() {
+  if (userDictionary_ == nullptr) {
+    userDictionary_ = new TUserDictionaryPage(game_, userDictionaryPage_);
+    userDictionaryPage_->layout()->addWidget(userDictionary_);
+    alphabet_ = new TAlphabetEditor(game_, alphabetPanel_);
+    alphabetPanel_->layout()->addWidget(alphabet_);
+  }
+  userDictionary_->Load();
+  alphabet_->Load(game_.GameRunning);
+  RefreshPreview();
 }
 
-void TOptions::RelabelHostedPages() {}
+void TOptions::StartHostedWordAction(int tag, const QString& word) {
+  userDictionary_->StartWordAction(tag, word);
+}
+
+bool TOptions::WriteHostedPages() {
+  return alphabet_ == nullptr || alphabet_->Write();
+}
+
+void TOptions::RelabelHostedPages() {
+  if (alphabet_ != nullptr) alphabet_->Relabel();
+}
 
 }  // namespace quorim

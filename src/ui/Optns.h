@@ -34,8 +34,10 @@ namespace quorim {
 
 class MusicPlayer;
 class Skin;
+class TAlphabetEditor;
+class TUserDictionaryPage;
 
-// MapPreview: each cell a 2 x 2 square on a 3-pixel pitch over silver (Part 1.2).
+// MapPreview: each cell a 2 x 2 square on a 3-pixel pitch over silver.
 class TMapPreview : public QWidget {
  public:
   explicit TMapPreview(QWidget* parent);
@@ -187,6 +189,8 @@ class TOptions : public QDialog {
   // TabSheetUserDictionary and Panel4: built by their own units
   QWidget* userDictionaryPage_ = nullptr;
   QWidget* alphabetPanel_ = nullptr;
+  TUserDictionaryPage* userDictionary_ = nullptr;
+  TAlphabetEditor* alphabet_ = nullptr;
 
   // TabSheetLimits
   std::vector<QRadioButton*> limitRadios_;  // by LimitKind

@@ -3,6 +3,7 @@
 #include "ui/Optns.h"
 
 #include "media/SkinColors.h"
+#include "ui/OptnsAlphabet.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +27,7 @@ constexpr int kSquare = 2;
 // A random layout's look is drawn from a seed of its own: the same counts look the same.
 constexpr unsigned kPreviewSeed = 1;
 
-// The cell colours of the preview by kind 1..6 (Part 1.2); 0 leaves the background.
+// The cell colours of the preview by kind 1..6; 0 leaves the background.
 constexpr std::array<int, 7> kKindColors{-1, 16777215, 65280, 16711680, 65535, 255, 0};
 
 // The count boxes: name, the caption's name and the kind whose colour the swatch shows.
@@ -191,17 +192,20 @@ void TOptions::DimensionChanged(QSpinBox* changed, QSpinBox* other) {
 }
 
 void TOptions::RefreshPreview() {
+  LayoutPreview preview;
   if (fromFile_->isChecked()) {
     const int chosen = templateList_->currentIndex();
-    preview_->Show(
-        chosen >= 0 && chosen < static_cast<int>(templates_.size())
-            ? TemplatePreview(game_.Data, templates_[static_cast<std::size_t>(chosen)].fileName)
-            : LayoutPreview{});
-    return;
+    if (chosen >= 0 && chosen < static_cast<int>(templates_.size()))
+      preview = TemplatePreview(game_.Data, templates_[static_cast<std::size_t>(chosen)].fileName);
+  } else {
+    std::array<int, 5> counts{};
+    for (std::size_t i = 0; i < counts_.size(); ++i) counts[i] = counts_[i]->value();
+    preview = RandomLayoutPreview(dimX_->value(), dimY_->value(), counts, kPreviewSeed);
   }
-  std::array<int, 5> counts{};
-  for (std::size_t i = 0; i < counts_.size(); ++i) counts[i] = counts_[i]->value();
-  preview_->Show(RandomLayoutPreview(dimX_->value(), dimY_->value(), counts, kPreviewSeed));
+  preview_->Show(preview);
+  // the alphabet editor counts the bag's letters for the board chosen here
+  if (alphabet_ != nullptr && preview.dimX > 0)
+    alphabet_->SetLayoutSize(preview.dimX, preview.dimY);
 }
 
 }  // namespace quorim

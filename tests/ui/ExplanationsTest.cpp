@@ -5,12 +5,15 @@
 #include "media/Colors.h"
 #include "ui/ExplPanel.h"
 #include "ui/Explform.h"
+#include "ui/Optns.h"
 #include "ui/playfrm.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace quorim {
@@ -51,6 +54,18 @@ class Explanations : public BoardScreen {
     return panel.Box().lineEdit()->palette().color(QPalette::Base);
   }
   QToolButton* Button(const char* name) const { return Find<QToolButton>(QLatin1String(name)); }
+  // The options window the word buttons open: the word has joined the user's list; OK closes it.
+  void ExpectWordInOptionsLater(const char* list, const QString& word) {
+    test::Later([this, list, word] {
+      TOptions* options = main_->OptionsWindow();
+      ASSERT_NE(options, nullptr);
+      EXPECT_FALSE(options->findChild<QListWidget*>(QLatin1String(list))
+                       ->findItems(word, Qt::MatchFixedString)
+                       .isEmpty());
+      QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("ButtonOK")),
+                        Qt::LeftButton);
+    });
+  }
   // Letters typed at the keyboard, Cyrillic ones too.
   static void Type(QWidget* widget, const QString& text) {
     for (const QChar letter : text) {
@@ -175,8 +190,9 @@ TEST_F(Explanations, TheBoxFillsInStepsAndColoursAWordItDoesNotKnow) {
   EXPECT_EQ(BoxColor(panel), ColorFromWindows(14145535));
   EXPECT_FALSE(panel.Box().view()->isVisible());
 
-  // the add button takes the unknown word into the box's list
+  // the add button takes the unknown word into the box's list and opens the user's words with it
   const int count = panel.Box().count();
+  ExpectWordInOptionsLater("ListBox1", QStringLiteral("КВО"));
   QTest::mouseClick(Button("EP_AddButton"), Qt::LeftButton);
   EXPECT_EQ(panel.Box().count(), count + 1);
   EXPECT_EQ(BoxColor(panel), QColor(Qt::white));
@@ -231,6 +247,7 @@ TEST_F(Explanations, ALanguageButtonShowsTheOpenExplanationAgainInItsLanguage) {
   EXPECT_FALSE(PanelsEnabled());
 
   // excluding a word of the dictionary keeps the box as it is; a word it lacks cannot be excluded
+  ExpectWordInOptionsLater("ListBox2", QStringLiteral("CAT"));
   QTest::mouseClick(Button("EP_DelButton"), Qt::LeftButton);
   EXPECT_EQ(panel.Box().currentText(), QStringLiteral("CAT"));
   EXPECT_EQ(BoxColor(panel), QColor(Qt::white));
