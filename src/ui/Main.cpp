@@ -239,8 +239,7 @@ bool TMainScreen::StartUp(TSplashScreen& splash) {
   ShowIntellectChoice(game_);
   BuildLoadMenu();
   UpdateWindowTitle();
-  findChild<QAction*>(QStringLiteral("MenuLens"))
-      ->setText(game_.FixedText(FixedTextKey::LensCaption));
+  ShowLensCaption();
   ShowTitleScreen(game_, true);
   splash.ProgressStep();
 

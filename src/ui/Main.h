@@ -156,6 +156,8 @@ class TMainScreen : public QMainWindow, public GameView {
   void OpenHelpPage(const QString& page);
   // Opens the lens at the cursor, or closes it.
   void SwitchLens();
+  // The lens's caption in the interface language, with room for it at the menu bar's end.
+  void ShowLensCaption();
   void ShutLens();
 
   void ShowAbout();

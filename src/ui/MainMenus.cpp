@@ -105,6 +105,14 @@ void TMainScreen::BuildMenus() {
   bar->setCornerWidget(lens, Qt::TopRightCorner);
 }
 
+void TMainScreen::ShowLensCaption() {
+  auto* lens = menuBar()->findChild<QToolButton*>(QStringLiteral("MenuLensButton"));
+  lens->defaultAction()->setText(game_.FixedText(FixedTextKey::LensCaption));
+  lens->adjustSize();
+  // the bar measures its corner widget only when it is given one
+  menuBar()->setCornerWidget(lens, Qt::TopRightCorner);
+}
+
 void TMainScreen::OpenHelpPage(const QString& page) {
   if (!helpViewer_) helpViewer_ = std::make_unique<THelpViewer>(game_.Data);
   helpViewer_->ShowPage(game_.Settings.InterfaceLang, page);

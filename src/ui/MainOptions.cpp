@@ -20,8 +20,7 @@ void TMainScreen::BuildOptionsWindow() {
     // LoadGlobalTextStrings stage 0: every window shows the new language at once
     ApplyPlayerSettings();
     UpdateWindowTitle();
-    findChild<QAction*>(QStringLiteral("MenuLens"))
-        ->setText(game_.FixedText(FixedTextKey::LensCaption));
+    ShowLensCaption();
     if (game_.GameRunning) {
       FillInfoPanel(game_);
     } else {
