@@ -109,7 +109,8 @@ void TOptions::BuildWindow() {
   BuildCommonPage();
   BuildDictionaryPage();
   userDictionaryPage_ = Named(new QWidget(pages_), "TabSheetUserDictionary");
-  new QVBoxLayout(userDictionaryPage_);
+  userDictionary_ = new TUserDictionaryPage(game_, userDictionaryPage_);
+  (new QVBoxLayout(userDictionaryPage_))->addWidget(userDictionary_);
   pages_->addTab(userDictionaryPage_, QString());
   BuildLimitsPage();
   BuildMusicPage();
@@ -419,12 +420,6 @@ void TOptions::keyPressEvent(QKeyEvent* event) {
 // TUserDictionaryPage fills the page TabSheetUserDictionary and TAlphabetEditor the panel Panel4.
 
 void TOptions::LoadHostedPages() {
-  if (userDictionary_ == nullptr) {
-    userDictionary_ = new TUserDictionaryPage(game_, userDictionaryPage_);
-    userDictionaryPage_->layout()->addWidget(userDictionary_);
-    alphabet_ = new TAlphabetEditor(game_, alphabetPanel_);
-    alphabetPanel_->layout()->addWidget(alphabet_);
-  }
   userDictionary_->Load();
   alphabet_->Load(game_.GameRunning);
   RefreshPreview();
@@ -435,11 +430,11 @@ void TOptions::StartHostedWordAction(int tag, const QString& word) {
 }
 
 bool TOptions::WriteHostedPages() {
-  return alphabet_ == nullptr || alphabet_->Write();
+  return alphabet_->Write();
 }
 
 void TOptions::RelabelHostedPages() {
-  if (alphabet_ != nullptr) alphabet_->Relabel();
+  alphabet_->Relabel();
 }
 
 }  // namespace quorim

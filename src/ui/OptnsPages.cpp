@@ -2,6 +2,8 @@
 // the controls together while the window is open.
 #include "ui/Optns.h"
 
+#include "ui/OptnsAlphabet.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -336,7 +338,8 @@ void TOptions::BuildLanguagesPage() {
   buttonRow->addStretch();
   layout->addLayout(buttonRow);
   alphabetPanel_ = Add(*layout, new QWidget, "Panel4");
-  new QVBoxLayout(alphabetPanel_);
+  alphabet_ = new TAlphabetEditor(game_, alphabetPanel_);
+  (new QVBoxLayout(alphabetPanel_))->addWidget(alphabet_);
   alphabetPanel_->hide();
   layout->addStretch();
   connect(alphabetButton_, &QPushButton::clicked, this,

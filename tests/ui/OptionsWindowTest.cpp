@@ -455,6 +455,9 @@ TEST_F(OptionsWindow, AWordActionOpensTheUserWordsPageWithoutCancel) {
     EXPECT_EQ(Window().Tag(), 22);
     EXPECT_EQ(Pages().currentIndex(), 2);
     EXPECT_FALSE(Enabled("ButtonCancel"));
+    // the page's own controls speak the language from the first opening on
+    EXPECT_FALSE(Control<QPushButton>("UserDictionaryButtonWordAdd")->text().isEmpty());
+    EXPECT_FALSE(Control<QLabel>("UserDictionaryLabelAddedWords")->text().isEmpty());
     QTest::keyClick(&Window(), Qt::Key_Escape);
     EXPECT_TRUE(Window().isVisible());
     QTest::keyClick(&Window(), Qt::Key_Return);
