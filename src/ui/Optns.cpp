@@ -422,7 +422,6 @@ void TOptions::keyPressEvent(QKeyEvent* event) {
 void TOptions::LoadHostedPages() {
   userDictionary_->Load();
   alphabet_->Load(game_.GameRunning);
-  RefreshPreview();
 }
 
 void TOptions::StartHostedWordAction(int tag, const QString& word) {

@@ -94,8 +94,6 @@ void TAlphabetEditor::Load(bool gameRunning) {
   alphabet_ = game_.Alphabet;
   source_ = {game_.Data, game_.Settings.DictionaryLang, game_.DictionaryCodePage()};
   modified_ = false;
-  columns_ = game_.Settings.PlayFieldDimX;
-  rows_ = game_.Settings.PlayFieldDimY;
   MakeLetterButtons();
   value_->setEnabled(!gameRunning);
   quantity_->setEnabled(!gameRunning);
