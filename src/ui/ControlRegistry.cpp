@@ -198,8 +198,12 @@ void ControlRegistry::ApplyControlText(const ControlText& text) {
   if (!text.hint.isEmpty()) ShowOn(*control, ControlAspect::Hint, state);
 }
 
-void ControlRegistry::ApplyWindowTexts(const InterfaceStrings& strings, const QString& window) {
-  for (const ControlText& text : strings.WindowTexts(window)) ApplyControlText(text);
+void ControlRegistry::ApplyWindowTexts(const InterfaceStrings& strings, const QString& window,
+                                       const ControlTable& table) {
+  for (ControlText text : strings.WindowTexts(window)) {
+    if (!table.State(text.control).caption.isEmpty()) text.caption.clear();
+    ApplyControlText(text);
+  }
 }
 
 }  // namespace quorim

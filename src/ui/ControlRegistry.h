@@ -41,8 +41,10 @@ class ControlRegistry : public ControlTextApplier {
 
   // A caption and hint of the language file, on the control or on the window itself.
   void ApplyControlText(const ControlText& text) override;
-  // The texts of one window made or rebuilt later.
-  void ApplyWindowTexts(const InterfaceStrings& strings, const QString& window);
+  // The texts of one window made or rebuilt later; a caption the game has set since (the end
+  // control naming a demonstration) stays.
+  void ApplyWindowTexts(const InterfaceStrings& strings, const QString& window,
+                        const ControlTable& table = ControlTable());
 
  private:
   void ShowOn(QObject& control, ControlAspect aspect, const ControlState& state) const;

@@ -73,8 +73,13 @@ void TMainScreen::PlaceBoard() {
 }
 
 void TMainScreen::DrawPlayField() {
+  const QSize before = board_->size();
   board_->Draw();
-  FitWindowToBoard();
+  // a redraw of the same board (the computer's move taken back) keeps the panels' column
+  if (board_->size() == before && !panels_.empty())
+    PlaceBoard();
+  else
+    FitWindowToBoard();
 }
 
 void TMainScreen::PlaceTiles() {

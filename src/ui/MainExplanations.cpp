@@ -92,7 +92,7 @@ void TMainScreen::InGameLabelExplanationPanelClick() {
     };
     hooks.languageChanged = [this] {
       UpdateWindowTitle();
-      registry_.ApplyWindowTexts(game_.Strings, names::MainScreen);
+      registry_.ApplyWindowTexts(game_.Strings, names::MainScreen, Controls());
       if (!explanationWindow_->IsOpen()) return;
       const QString word = explanationWindow_->Word();
       explPanel_->SetWord(word);
@@ -100,7 +100,7 @@ void TMainScreen::InGameLabelExplanationPanelClick() {
     };
     explPanel_ = std::make_unique<TExplanationPanel>(*client_, game_, *skin_, std::move(hooks));
     explPanel_->Place(board_->geometry());
-    registry_.ApplyWindowTexts(game_.Strings, names::MainScreen);
+    registry_.ApplyWindowTexts(game_.Strings, names::MainScreen, Controls());
   }
   // the board makes room for the panel: a normal window grows by it
   const int after = ExplanationPanelHeight();

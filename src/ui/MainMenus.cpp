@@ -96,6 +96,8 @@ void TMainScreen::BuildMenus() {
   // The lens stands at the right end of the menu bar.
   auto* lens = new QToolButton(bar);
   lens->setObjectName(QStringLiteral("MenuLensButton"));
+  // With the focus, the button would hand the game's keys (Esc) to the menu bar, which eats them.
+  lens->setFocusPolicy(Qt::NoFocus);
   auto* lensItem = new QAction(game_.FixedText(FixedTextKey::LensCaption), lens);
   lensItem->setObjectName(QStringLiteral("MenuLens"));
   lensItem->setCheckable(true);
@@ -149,7 +151,7 @@ void TMainScreen::ShowAbout() {
         if (menuShown) ShowMenuPicture(true);
       },
       this);
-  registry_.ApplyWindowTexts(game_.Strings, QStringLiteral("About"));
+  registry_.ApplyWindowTexts(game_.Strings, QStringLiteral("About"), Controls());
   about.exec();
 }
 

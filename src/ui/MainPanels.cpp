@@ -146,7 +146,7 @@ void TMainScreen::BuildGameScreen() {
   MoveInGameControlsOnto(controlPanel_.get());
   for (const auto& panel : panels_) registry_.ShowAll(*panel, Controls());
   registry_.ShowAll(*controlPanel_, Controls());
-  registry_.ApplyWindowTexts(game_.Strings, names::MainScreen);
+  registry_.ApplyWindowTexts(game_.Strings, names::MainScreen, Controls());
   PlacePanels();
   for (const auto& panel : panels_) panel->show();
   controlPanel_->show();

@@ -137,6 +137,11 @@ TEST_F(Board, TheBoardPictureFitsTheLayoutAndANormalWindowFitsTheBoard) {
   EXPECT_EQ(board->pos(), QPoint(0, 0));
   const ScreenRect picture = game.View().BoardPicture();
   EXPECT_EQ(QRect(picture.left, picture.top, picture.width, picture.height), board->geometry());
+  // the board drawn again in the game, as when the computer's move is taken back, leaves the
+  // window as the panels widened it
+  const QSize window = main_->size();
+  game.View().DrawPlayField();
+  EXPECT_EQ(main_->size(), window);
   Exit();
 }
 

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -34,6 +36,18 @@ TEST_F(MainScreen, StartsInRussianWithTheMenuAndTheStartMenuAndWritesTheSettings
   // no last game yet: three buttons
   EXPECT_FALSE(Find<QLabel>(names::MenuButton6)->isVisible());
   EXPECT_TRUE(Find<QLabel>(names::MenuButton3)->isVisible());
+
+  // Esc asks to leave; no control of the menu bar may take the keys first (the menu bar eats Esc)
+  EXPECT_EQ(main.menuBar()->cornerWidget()->focusPolicy(), Qt::NoFocus);
+  bool asked = false;
+  QTimer::singleShot(50, [&] {
+    asked = main.MessageWindow().Waiting();
+    main.MessageWindow().Answer(false);
+  });
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : &main, Qt::Key_Escape);
+  EXPECT_TRUE(asked);
+  EXPECT_TRUE(main.isVisible());
 
   QFile::remove(dir_.filePath("quorim.ini"));
   Exit();
