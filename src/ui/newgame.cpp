@@ -330,6 +330,7 @@ void TNewGameWindow::ApplyColours() {
     label->setFont(captionFont);
     PaintText(*label, pick(u"NewGameWindowLabel", kDesignYellow));
   }
+  captionFont_ = captionFont;
   valueFont_ = valueFont;
   for (QLabel* label : valueLabels_) {
     label->setFont(valueFont);
@@ -422,6 +423,7 @@ void TNewGameWindow::Activate(bool playSound) {
   ShowAvatar(1);
   ShowSummaries();
   languageCaption_->setText(game_.InterfaceText(u"TitleCaptionCurrentDictLanguage"));
+  FitText(*languageCaption_, captionFont_);
   if (playSound && game_.Data.Exists(u"MEDIA\\NewGame.mp3"))
     game_.PlaySound(QStringLiteral("NewGame"));
   if (!shadow_.isVisible()) shadow_.ShowBehind(*this);

@@ -137,6 +137,7 @@ class TNewGameWindow : public TSkinnedDialog {
   // Whose settings are in memory: the player file written before another's is read.
   std::string settingsOwner_;
   QString shownAvatar_;
+  QFont captionFont_;
   QFont valueFont_;
 
   std::vector<QLabel*> captionLabels_;  // designed yellow

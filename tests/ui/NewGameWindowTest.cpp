@@ -601,6 +601,11 @@ TEST_F(NewGameWindow, SpeaksEnglishWithTheEnglishTexts) {
     EXPECT_EQ(Radio("LabelPagePlayer")->text(), "Person");
     EXPECT_EQ(Label("ButtonOK")->toolTip(), "Start the game");
     EXPECT_EQ(Text("RxLabel7"), "ENGLISH");
+    // the longer English caption is written smaller rather than cut off
+    const QLabel* language = Label("LabelLanguage");
+    EXPECT_EQ(language->text(), "Dictionary language:");
+    EXPECT_LE(QFontMetrics(language->font()).horizontalAdvance(language->text()),
+              language->width());
     EXPECT_EQ(Window().Tabs().Caption(0), "ann");
     EXPECT_EQ(main_->AvatarChooser().findChild<QLabel*>("LabelChooseAvatar")->text(),
               "Choose the player's picture");
