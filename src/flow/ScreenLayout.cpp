@@ -117,6 +117,20 @@ PanelLayout PlacePlayerPanels(const PanelLayoutInput& in) {
     r.top += rise;
   }
 
+  // A normal window too near a screen edge for the columns beside it moves over when the work
+  // area holds it with both: columns moved in on their own would cover the board.
+  if (!in.maximized && out.arrangement != PanelArrangement::Raised) {
+    const int rightWidth =
+        out.arrangement == PanelArrangement::Spread ? 2 * kPanelWidth : kPanelWidth;
+    const int lowest = in.workArea.left + kPanelWidth + kPlayfieldGap;
+    const int highest = in.workArea.Right() - kPlayfieldGap - rightWidth - r.width;
+    if (lowest <= highest) {
+      const int left = std::clamp(r.left, lowest, highest);
+      out.mainWindow.left += left - r.left;
+      r.left = left;
+    }
+  }
+
   out.panels.resize(n);
   const auto place = [&](int k, int left, int top) {
     PanelStart& panel = out.panels[k - 1];

@@ -71,6 +71,31 @@ TEST(PanelLayout, OnA1024ScreenTheColumnsMoveIntoTheWorkArea) {
             "| 0,380 | 88,59 936x650");
 }
 
+TEST(PanelLayout, AWindowNearTheEdgeMovesOverSoThatTheColumnsLeaveTheBoardFree) {
+  // a 30 x 30 board's window, placed where the start menu's smaller window stood
+  const PanelLayoutInput in{.participants = 8,
+                            .timeLimit = true,
+                            .autoSpread = false,
+                            .mainWindow = {408, 100, 872, 890},
+                            .playfield = {408, 140, 872, 872},
+                            .screen = {1280, 1024},
+                            .workArea = {0, 0, 1280, 1024}};
+  const PanelLayout layout = PlacePlayerPanels(in);
+  EXPECT_EQ(layout.mainWindow.left, 1280 - 170 - 5 - 872);
+  const int boardLeft = layout.mainWindow.left;
+  const int boardRight = boardLeft + 872;
+  for (const PanelStart& panel : layout.panels)
+    EXPECT_TRUE(panel.place.Right() <= boardLeft || panel.place.left >= boardRight)
+        << At(panel.place);
+  EXPECT_LE(layout.panels[1].place.Right(), 1280);
+  EXPECT_GE(layout.panels[0].place.left, 0);
+
+  // a screen too narrow for both columns leaves the window where it is
+  PanelLayoutInput narrow = in;
+  narrow.screen.width = narrow.workArea.width = 1200;
+  EXPECT_EQ(PlacePlayerPanels(narrow).mainWindow.left, 408);
+}
+
 TEST(PanelLayout, OnA1920ScreenPanelsStandBesideTheWindowAndStretchIt) {
   EXPECT_EQ(Places(PlacePlayerPanels(Screen1920(2))),
             "361,215 1388,215 | 361,536 | 536,215 1022x650");
