@@ -38,16 +38,19 @@ inventory() {
 play() {
   (cd "$home" && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" SDL_AUDIODRIVER=dummy \
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    windows() { xwininfo -root -tree | grep "(\"quorim\" \"quorim\")"; }
-    size() { xwininfo -id "$1" | awk "/Width:/ { w = \$2 } /Height:/ { h = \$2 } END { print w \"x\" h }"; }
+    # the windows of the game on the screen, each with its size
+    windows() {
+      for w in $(xdotool search --onlyvisible --class quorim 2>/dev/null); do
+        echo "$w $(xwininfo -id "$w" | awk "/Width:/ { w = \$2 } /Height:/ { h = \$2 } END { print w, h }")"
+      done
+    }
     "$0" & pid=$!
     for i in $(seq 1 80); do
       kill -0 $pid 2>/dev/null || { echo "the game ended before its main window appeared"; exit 1; }
       # the main window: at least the smallest board, 340 x 340 (the splash screen is 300 x 296)
-      main=$(windows | awk "match(\$0, /[0-9]+x[0-9]+\\+/) { split(substr(\$0, RSTART, RLENGTH - 1), s, \"x\");
-        if (s[1] >= 340 && s[2] >= 340) { print \$1; exit } }")
+      main=$(windows | awk "\$2 >= 340 && \$3 >= 340 { print \$1; exit }")
       [ -n "$main" ] && break
-      question=$(windows | grep -v " 300x296+" | awk "/1\\.6\\.1 beta/ { print \$1; exit }")
+      question=$(windows | awk "\$2 > 300 { print \$1; exit }")
       [ -n "$question" ] && xdotool windowfocus --sync "$question" key Escape
       sleep 0.5
     done
@@ -56,9 +59,9 @@ play() {
     python3 "$1" "$main"
     for i in $(seq 1 20); do
       kill -0 $pid 2>/dev/null || break
-      # the question window and its shadow
-      for w in $(xdotool search --onlyvisible --class quorim); do
-        [ "$(size "$w")" = 317x128 ] && xdotool windowfocus "$w" key Return 2>/dev/null
+      # the game asks whether to quit: its question window (and the shadow behind it)
+      for w in $(windows | awk "\$2 == 317 && \$3 == 128 { print \$1 }"); do
+        xdotool windowfocus "$w" key Return 2>/dev/null
       done
       sleep 0.5
     done
