@@ -86,9 +86,11 @@ grep -q "Skin=night" "$user/quorim.ini" || fail "no skin in the settings file"
 before=$(inventory)
 play || fail "the second start"
 [ "$(inventory)" = "$before" ] || fail "the second start changed the prefix"
-[ "$(readlink "$user/MAPS/update-test.map")" = "$prefix/share/quorim/MAPS/update-test.map" ] ||
+[ "$(readlink -f "$user/MAPS/update-test.map")" = \
+  "$(readlink -f "$prefix/share/quorim/MAPS/update-test.map")" ] ||
   fail "the new layout did not reach the home"
-grep -q ZZTESTWORD "$user/dict/eng/dictionary.txt" || fail "the changed word list did not reach the home"
+grep -q ZZTESTWORD "$user/dict/eng/dictionary.txt" ||
+  fail "the changed word list did not reach the home"
 grep -q "Skin=night" "$user/quorim.ini" || fail "the player's settings did not stay"
 grep -q "FullScreen=3" "$user/quorim.ini" || fail "the window mode did not stay"
 echo "installed game: ok"
