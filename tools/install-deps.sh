@@ -9,6 +9,7 @@ packages=(
   7zip
   googletest libgtest-dev libgmock-dev
   xvfb xauth x11-utils xdotool imagemagick
+  desktop-file-utils appstream dpkg-dev
   python3
 )
 missing=()
