@@ -54,6 +54,43 @@ TEST_F(MainScreen, StartsInRussianWithTheMenuAndTheStartMenuAndWritesTheSettings
   EXPECT_TRUE(QFile::exists(dir_.filePath("quorim.ini")));
 }
 
+TEST_F(MainScreen, ADemonstrationNamesItselfAndEscBreaksItOffLeavingNoLastGameNorFame) {
+  TMainScreen& main = Start();
+  Game& game = main.GameState();
+  QString endCaption;
+  bool asked = false;
+  test::Later(
+      [&] {
+        endCaption = Find<QLabel>(names::InGameLabel)->text();
+        test::Later(
+            [&] {
+              asked = main.MessageWindow().Waiting();
+              main.MessageWindow().Answer(true);
+            },
+            50);
+        QTest::keyClick(&main, Qt::Key_Escape);
+      },
+      1500);
+  // the game-over window of the broken-off game is read and closed
+  QTimer gameOver;
+  QObject::connect(&gameOver, &QTimer::timeout, [&] {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == "SplashWindow" && top->isVisible())
+        QTest::keyClick(top, Qt::Key_Escape);
+  });
+  gameOver.start(50);
+  Item(names::MenuGameDemo)->trigger();
+  gameOver.stop();
+
+  EXPECT_EQ(endCaption, "Остановить демо");
+  EXPECT_TRUE(asked);
+  EXPECT_FALSE(game.DemoRunning);
+  EXPECT_FALSE(game.GameRunning);
+  EXPECT_FALSE(QFile::exists(SavedGamePath(game, kLastGameSlot)));
+  EXPECT_FALSE(QFile::exists(dir_.filePath("hallfame.dat")));
+  Exit();
+}
+
 TEST_F(MainScreen, AGameShowsItsPanelsAndLeavesALastGameThatTheNextStartOffers) {
   TMainScreen& main = Start();
   Game& game = main.GameState();
