@@ -24,7 +24,7 @@ namespace quorim {
 namespace {
 
 // The controls that show nothing in every state the test brings the windows into, and still need
-// no line: what they will show is the game's, never a text of the language.
+// no line: what they will show comes from the code, never from a control line.
 const QRegularExpression kEmptyUntilLater(
     QStringLiteral("^("
                    "Marker\\d|"                 // the hint's scanning markers, while a hint runs
