@@ -182,14 +182,17 @@ void ControlRegistry::ShowAll(QWidget& window, const ControlTable& table) const 
 void ControlRegistry::ApplyControlText(const ControlText& text) {
   // Several windows have a control of the same name ("ButtonOK"): the line's own window first. The
   // main window's buttons stand on the panels during a game, so a control is looked for
-  // everywhere when its window does not hold it.
+  // everywhere when its window does not hold it. A window not made yet applies its lines itself
+  // when it is made; until then they must not land on another window's control of that name.
   QObject* control = nullptr;
+  bool windowMade = false;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window->objectName() != text.window) continue;
+    windowMade = true;
     control = text.control.isEmpty() ? window : window->findChild<QObject*>(text.control);
     if (control != nullptr) break;
   }
-  if (control == nullptr) control = Find(text.control.isEmpty() ? text.window : text.control);
+  if (control == nullptr && windowMade) control = Find(text.control);
   if (control == nullptr) return;
   ControlState state;
   state.caption = text.caption;

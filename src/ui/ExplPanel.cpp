@@ -192,8 +192,10 @@ void TExplanationPanel::ShowLanguages() {
   const QDir folders(game_.Data.Resolve(DictionaryFile(settings.DictionaryLang, u"expl")));
   int number = 0;
   for (const QString& code : folders.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-    ++number;
+    // a folder the locale tables do not know would be a blank button
     const QString name = displayName(code);
+    if (name.isEmpty()) continue;
+    ++number;
     const QString buttonName = QStringLiteral("EP_LangButton") + QString::number(number);
     auto* button = MakeButton(parent_, buttonName, QString());
     const QString shown =

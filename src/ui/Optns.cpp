@@ -180,7 +180,9 @@ void TOptions::Relabel() {
       if (label != background_) label->setText(text.caption);
     }
   }
-  ShowThemesPanel(panel2_->isVisible());
+  // hidden, not invisible: the panels of a page not in front are invisible too
+  ShowThemesPanel(!panel2_->isHidden());
+  ShowAlphabetPanel(!alphabetPanel_->isHidden());
   RelabelHostedPages();
   filling_ = filling;
 }
@@ -204,7 +206,7 @@ void TOptions::Open(int tag, const QString& word) {
   }
   LoadHostedPages();
   ShowThemesPanel(false);
-  alphabetPanel_->hide();
+  ShowAlphabetPanel(false);
   const bool wordAction = tag == 22 || tag == 23;
   cancel_->setEnabled(!wordAction);
   pages_->setCurrentIndex(wordAction ? kUserDictionaryPage

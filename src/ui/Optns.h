@@ -116,6 +116,8 @@ class TOptions : public QDialog {
   void BuildLanguagesPage();
   void FillThemes();
   void ShowThemesPanel(bool shown);
+  // The alphabet editor takes the place of the language lists, and the button leads back.
+  void ShowAlphabetPanel(bool shown);
   void LimitRadioChosen(QRadioButton* button);
   // Unchecks the radio buttons of the kinds first..last, or every one.
   void ClearLimitRadios(LimitKind first, LimitKind last);
@@ -233,6 +235,7 @@ class TOptions : public QDialog {
   QComboBox* interfaceLang_ = nullptr;
   QComboBox* dictionaryLang_ = nullptr;
   QComboBox* explanatoryLang_ = nullptr;
+  QWidget* languageLists_ = nullptr;
   QPushButton* alphabetButton_ = nullptr;
 };
 

@@ -317,7 +317,9 @@ void TOptions::ChooseBackground() {
 void TOptions::BuildLanguagesPage() {
   QWidget* page = NewPage(*pages_, "TabSheetLanguages");
   auto* layout = new QVBoxLayout(page);
-  auto* grid = new QGridLayout;
+  languageLists_ = new QWidget(page);
+  auto* grid = new QGridLayout(languageLists_);
+  grid->setContentsMargins(0, 0, 0, 0);
   const auto row = [this, grid](int at, const char* label, const char* name) {
     auto* caption = new QLabel;
     caption->setObjectName(QLatin1String(label));
@@ -332,7 +334,7 @@ void TOptions::BuildLanguagesPage() {
   dictionaryLang_ = row(1, "LanguageLabelDictionary", "ComboBox4");
   explanatoryLang_ = row(2, "LanguageLabelExplanatory", "ComboBox5");
   grid->setColumnStretch(2, 1);
-  layout->addLayout(grid);
+  layout->addWidget(languageLists_);
   auto* buttonRow = new QHBoxLayout;
   alphabetButton_ = Add(*buttonRow, new QPushButton, "LanguageButtonAlphabet");
   buttonRow->addStretch();
@@ -343,13 +345,22 @@ void TOptions::BuildLanguagesPage() {
   alphabetPanel_->hide();
   layout->addStretch();
   connect(alphabetButton_, &QPushButton::clicked, this,
-          [this] { alphabetPanel_->setVisible(!alphabetPanel_->isVisible()); });
+          [this] { ShowAlphabetPanel(alphabetPanel_->isHidden()); });
   connect(interfaceLang_, &QComboBox::currentIndexChanged, this,
           [this](int index) { InterfaceLanguageChosen(index); });
   connect(dictionaryLang_, &QComboBox::currentIndexChanged, this,
           [this](int index) { DictionaryLanguageChosen(index); });
   connect(explanatoryLang_, &QComboBox::currentIndexChanged, this,
           [this](int index) { ExplanatoryLanguageChosen(index); });
+}
+
+void TOptions::ShowAlphabetPanel(bool shown) {
+  alphabetPanel_->setVisible(shown);
+  languageLists_->setVisible(!shown);
+  alphabetButton_->setText(game_.InterfaceText(shown ? u"LanguageButtonLanguageConfig"
+                                                     : u"LanguageButtonAlphabetConfig"));
+  alphabetButton_->setToolTip(
+      game_.InterfaceText(shown ? u"TagButtonLanguageConfig" : u"TagButtonAlphabetConfig"));
 }
 
 void TOptions::FillLanguageLists() {

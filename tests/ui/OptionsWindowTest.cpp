@@ -368,6 +368,32 @@ TEST_F(OptionsWindow, TheThemesPanelTakesThePlaceOfTheSizes) {
   });
 }
 
+TEST_F(OptionsWindow,
+       TheAlphabetEditorTakesThePlaceOfTheLanguageListsAndThePanelsOutliveRelabelling) {
+  Start();
+  WhileOpen([&] {
+    Pages().setCurrentIndex(1);
+    Click("DictionaryButtonThemes");
+    Pages().setCurrentIndex(8);
+    auto* button = Control<QPushButton>("LanguageButtonAlphabet");
+    EXPECT_EQ(button->text(), GameState().InterfaceText(u"LanguageButtonAlphabetConfig"));
+    ChooseLanguage("ComboBox1", "eng");
+    EXPECT_EQ(button->text(), u"Alphabet");
+    EXPECT_EQ(button->toolTip(), GameState().InterfaceText(u"TagButtonAlphabetConfig"));
+    Click("LanguageButtonAlphabet");
+    EXPECT_TRUE(Control("Panel4")->isVisible());
+    EXPECT_FALSE(Control("ComboBox1")->isVisible());
+    EXPECT_EQ(button->text(), u"Languages");
+    EXPECT_EQ(button->toolTip(), GameState().InterfaceText(u"TagButtonLanguageConfig"));
+    Click("LanguageButtonAlphabet");
+    EXPECT_FALSE(Control("Panel4")->isVisible());
+    EXPECT_TRUE(Control("ComboBox1")->isVisible());
+    // the themes opened on their page stayed open through the new language's captions
+    Pages().setCurrentIndex(1);
+    EXPECT_TRUE(Control("Panel2")->isVisible());
+  });
+}
+
 TEST_F(OptionsWindow, TheInterfaceLanguageChangesEveryWindowAtOnce) {
   Start();
   EXPECT_TRUE(WhileOpen([&] {

@@ -11,10 +11,18 @@ closing parenthesis, and every u"Key" literal inside it counts as a key, so
     game.InterfaceText(u"StatusHint")
     strings.InterfaceText(won ? u"KeyA" : u"KeyB")
     DataFileErrorMessage(error, strings, u"KeyNotFound", u"KeyMalformed")
-are all seen. A key kept in a variable or built at run time is not seen: write the literal
-inside the call. The one exception is the table of texts with a Russian fallback, whose rows
+are all seen. A function or lambda that hands a QStringView parameter of its own on to such a
+call forwards its key, and the u"Key" literals in that argument of its calls count too:
+    QString LimitCaption(const Game& game, QStringView key, ...) { ... InterfaceText(key) ... }
+    LimitCaption(game, u"NewGameLimitsScore", limits, 6, 4);
+Function forwarders are followed across files, lambdas only in their own file. A key kept in
+any other variable or built at run time is not seen: write the literal inside the call. The one
+exception is the table of texts with a Russian fallback, whose rows
     {FixedTextKey::PlayerMoves, u"InGameTagPlayerMoves", u" ходит"},
 name their keys beside the enumerator the code asks with.
+
+The other way round, every key of the files must be one the code asks for, so that a text no
+window shows any more does not linger in the files.
 """
 
 import os
@@ -56,6 +64,13 @@ def dynamic_entries(raw):
     return [tuple(line.split("=", 1)) if "=" in line else (line, None) for line in rest]
 
 
+def control_targets(raw):
+    """The "Window.Control" of each control line above "[Dynamic]", in file order."""
+    lines = raw[3:].decode("utf-8").split("\r\n")
+    return [line.split(":", 1)[0] for line in lines[:lines.index("[Dynamic]")]
+            if line and not line.startswith(";")]
+
+
 def texts(lang):
     return dict(dynamic_entries(read_strings(lang)))
 
@@ -90,45 +105,117 @@ def split_literals(source):
     return "".join(code), "".join(text)
 
 
-LOOKUP_CALL = re.compile(r"\b(?:InterfaceText|DataFileErrorMessage)\s*\(")
+LOOKUPS = {"InterfaceText": None, "DataFileErrorMessage": None}  # None: every argument
 KEY_LITERAL = re.compile(r'\bu"([^"\\]*)"')
 FIXED_TEXT_ROW = re.compile(r'FixedTextKey::\w+\s*,\s*u"([^"\\]*)"')
+# A function or named lambda with a QStringView parameter, up to the brace that opens its body.
+DEFINITION = re.compile(r"\b(\w+)\s*(=\s*\[[^\]]*\]\s*)?\(([^()]*\bQStringView\b[^()]*)\)"
+                        r"[\w\s&:<>-]*\{")
+PARAMETER = re.compile(r"\bQStringView\s+(\w+)\s*(?:=[^,]*)?$")
+IDENTIFIER = re.compile(r"\b[A-Za-z_]\w*\b")
 
 
-def closing_parenthesis(code, start):
-    """The position of the parenthesis that closes the one opened just before `start`."""
+def closing_parenthesis(code, start, opener="(", closer=")"):
+    """The position of the bracket that closes the one opened just before `start`."""
     depth = 1
     for i in range(start, len(code)):
-        depth += {"(": 1, ")": -1}.get(code[i], 0)
+        depth += {opener: 1, closer: -1}.get(code[i], 0)
         if depth == 0:
             return i
     return len(code)
 
 
-def keys_in_source(source):
+def arguments(code, start, end):
+    """[(from, to)] of the arguments between `start` and `end`, split at the top-level commas."""
+    spans, depth, begin = [], 0, start
+    for i in range(start, end):
+        if code[i] in "([{":
+            depth += 1
+        elif code[i] in ")]}":
+            depth -= 1
+        elif code[i] == "," and depth == 0:
+            spans.append((begin, i))
+            begin = i + 1
+    return spans + [(begin, end)]
+
+
+def calls(code, lookups):
+    """(name, [(from, to)] of the looked-up arguments) of every call of a lookup in `code`."""
+    if not lookups:
+        return
+    pattern = re.compile(r"\b(" + "|".join(map(re.escape, lookups)) + r")\s*\(")
+    for call in pattern.finditer(code):
+        end = closing_parenthesis(code, call.end())
+        spans = arguments(code, call.end(), end)
+        positions = lookups[call.group(1)]
+        yield call.group(1), [spans[p] for p in positions or range(len(spans)) if p < len(spans)]
+
+
+def forwarders(code, lookups):
+    """{name: (positions, lambda)} of the definitions in `code` that hand a QStringView
+    parameter on to a call of a lookup."""
+    found = {}
+    for definition in DEFINITION.finditer(code):
+        parameters = [PARAMETER.search(p.strip()) for p in definition.group(3).split(",")]
+        names = {m.group(1): i for i, m in enumerate(parameters) if m}
+        body = code[definition.end():closing_parenthesis(code, definition.end(), "{", "}")]
+        positions = {names[word] for _, spans in calls(body, lookups) for a, b in spans
+                     for word in IDENTIFIER.findall(body[a:b]) if word in names}
+        if positions and definition.group(1) not in LOOKUPS:
+            found[definition.group(1)] = (sorted(positions), bool(definition.group(2)))
+    return found
+
+
+def keys_in_source(source, lookups=None):
     code, text = split_literals(source)
+    lookups = dict(LOOKUPS if lookups is None else lookups)
+    # the file's own forwarders, a forwarder of a forwarder too
+    while True:
+        more = {name: positions for name, (positions, _) in forwarders(code, lookups).items()
+                if name not in lookups}
+        if not more:
+            break
+        lookups.update(more)
     keys = set()
-    for call in LOOKUP_CALL.finditer(code):
-        arguments = text[call.end():closing_parenthesis(code, call.end())]
-        for literal in KEY_LITERAL.findall(arguments):
-            if KEY_SHAPE.fullmatch(literal):
-                keys.add(literal)
+    for _, spans in calls(code, lookups):
+        for a, b in spans:
+            keys.update(k for k in KEY_LITERAL.findall(text[a:b]) if KEY_SHAPE.fullmatch(k))
     keys.update(key for key in FIXED_TEXT_ROW.findall(text) if KEY_SHAPE.fullmatch(key))
     return keys
 
 
-def keys_asked_by_code():
-    """{key: first file asking for it} over src/ and tools/cli/."""
+def sources():
+    """{path relative to the root: text} of every *.cpp and *.h under src/ and tools/cli/."""
     found = {}
     for top in ("src", os.path.join("tools", "cli")):
         for folder, _, names in os.walk(os.path.join(ROOT, top)):
             for name in sorted(names):
-                if not name.endswith((".cpp", ".h")):
-                    continue
-                path = os.path.join(folder, name)
-                with open(path, encoding="utf-8") as f:
-                    for key in keys_in_source(f.read()):
-                        found.setdefault(key, os.path.relpath(path, ROOT))
+                if name.endswith((".cpp", ".h")):
+                    path = os.path.join(folder, name)
+                    with open(path, encoding="utf-8") as f:
+                        found[os.path.relpath(path, ROOT)] = f.read()
+    return found
+
+
+def keys_asked_by_code():
+    """{key: first file asking for it} over src/ and tools/cli/."""
+    files = sources()
+    # Functions forward keys across files; their forwarders may sit in yet other files.
+    lookups = dict(LOOKUPS)
+    while True:
+        more = {}
+        for source in files.values():
+            for name, (positions, is_lambda) in forwarders(split_literals(source)[0],
+                                                            lookups).items():
+                if not is_lambda and name not in lookups:
+                    more[name] = positions
+        if not more:
+            break
+        lookups.update(more)
+    found = {}
+    for path, source in sorted(files.items()):
+        for key in keys_in_source(source, lookups):
+            found.setdefault(key, path)
     return found
 
 
@@ -178,6 +265,9 @@ class BothLanguages(unittest.TestCase):
         self.assertEqual(sorted(set(rus) - set(eng)), [], "only in Russian")
         self.assertEqual(sorted(set(eng) - set(rus)), [], "only in English")
         self.assertEqual(rus, eng)
+
+    def test_same_controls_in_the_same_order(self):
+        self.assertEqual(control_targets(read_strings("rus")), control_targets(read_strings("eng")))
 
     def test_same_substitutions(self):
         rus, eng = texts("rus"), texts("eng")
@@ -259,6 +349,24 @@ class KeyScan(unittest.TestCase):
         '''
         self.assertEqual(keys_in_source(source), {"Tenth", "Eleventh"})
 
+    def test_keys_handed_on_by_functions_and_lambdas(self):
+        source = '''
+            QString Caption(const Game& game, QStringView key, int n) {
+              return game.InterfaceText(key) + QString::number(n);
+            }
+            std::string Named(QStringView key) const { return Caption(game, key, 1); }
+            const auto hint = [&game](QStringView key, QStringView suffix) {
+              return u' ' + game.InterfaceText(key) + suffix;
+            };
+            bool Same(QStringView key, QStringView other) { return key == other; }
+            a = Caption(game, u"First", 2);
+            b = Named(flag ? u"Second" : u"Third");
+            c = hint(u"Fourth", u"Suffix");
+            d = Show(u"Shown", Caption(game, u"Fifth", 3));
+            e = Same(u"Compared", u"Keys");
+        '''
+        self.assertEqual(keys_in_source(source), {"First", "Second", "Third", "Fourth", "Fifth"})
+
     def test_comments_strings_and_other_calls_are_not_keys(self):
         source = '''
             // InterfaceText(u"InAComment")
@@ -286,6 +394,12 @@ class CodeKeys(unittest.TestCase):
             missing = {k: f for k, f in self.asked.items() if k.lower() not in have}
             with self.subTest(lang=lang):
                 self.assertEqual(missing, {})
+
+    def test_every_key_of_the_files_is_asked_by_the_code(self):
+        asked = {k.lower() for k in self.asked}
+        for lang in LANGUAGES:
+            with self.subTest(lang=lang):
+                self.assertEqual([k for k in texts(lang) if k.lower() not in asked], [])
 
 
 if __name__ == "__main__":
