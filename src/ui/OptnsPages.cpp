@@ -24,6 +24,15 @@ namespace quorim {
 
 namespace {
 
+// A button that puts one panel in the place of another names what it brings back.
+void SwapPanels(QWidget& panel, QWidget& other, QPushButton& button, bool shown,
+                const QString& caption, const QString& hint) {
+  panel.setVisible(shown);
+  other.setVisible(!shown);
+  button.setText(caption);
+  button.setToolTip(hint);
+}
+
 QWidget* NewPage(QTabWidget& pages, const char* name) {
   auto* page = new QWidget(&pages);
   page->setObjectName(QLatin1String(name));
@@ -128,11 +137,10 @@ void TOptions::FillThemes() {
 }
 
 void TOptions::ShowThemesPanel(bool shown) {
-  panel2_->setVisible(shown);
-  sizePanel_->setVisible(!shown);
-  themesButton_->setText(game_.InterfaceText(shown ? u"NewGameButtonDictionaryConfig"
-                                                   : u"NewGameButtonDictionaryTheme"));
-  themesButton_->setToolTip(
+  SwapPanels(
+      *panel2_, *sizePanel_, *themesButton_, shown,
+      game_.InterfaceText(shown ? u"NewGameButtonDictionaryConfig"
+                                : u"NewGameButtonDictionaryTheme"),
       game_.InterfaceText(shown ? u"TagButtonDictionaryConfig" : u"TagButtonDictionaryTheme"));
 }
 
@@ -355,12 +363,10 @@ void TOptions::BuildLanguagesPage() {
 }
 
 void TOptions::ShowAlphabetPanel(bool shown) {
-  alphabetPanel_->setVisible(shown);
-  languageLists_->setVisible(!shown);
-  alphabetButton_->setText(game_.InterfaceText(shown ? u"LanguageButtonLanguageConfig"
-                                                     : u"LanguageButtonAlphabetConfig"));
-  alphabetButton_->setToolTip(
-      game_.InterfaceText(shown ? u"TagButtonLanguageConfig" : u"TagButtonAlphabetConfig"));
+  SwapPanels(*alphabetPanel_, *languageLists_, *alphabetButton_, shown,
+             game_.InterfaceText(shown ? u"LanguageButtonLanguageConfig"
+                                       : u"LanguageButtonAlphabetConfig"),
+             game_.InterfaceText(shown ? u"TagButtonLanguageConfig" : u"TagButtonAlphabetConfig"));
 }
 
 void TOptions::FillLanguageLists() {
