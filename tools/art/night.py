@@ -54,7 +54,7 @@ COLOURS = {
     "InGameInfoCommentBgr": NAVY,
     "InGameInfoCommentBord": SILVER,
     "InGamePlayerBorder": SILVER,
-    "InGamePlayerCap": NAVY_LIGHT,
+    "InGamePlayerCap": SILVER_LIGHT,
     "InGamePlayerCapButtons": SILVER_LIGHT,
     "InGamePlayerNum": SILVER_LIGHT,
     "InGamePlayerNumSel": MOON,
