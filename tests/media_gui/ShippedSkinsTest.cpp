@@ -63,7 +63,7 @@ TEST(NightSkin, ItsTextsStandOutFromTheirBackgrounds) {
       {u"InGamePlayFieldUpperComment", u"InGamePlayFieldUpperCommentBgr"},
       {u"InGamePlayerColor1", u"InGamePlayerColor1Bgr"},
       {u"InGamePlayerColor2", u"InGamePlayerColor2Bgr"},
-      {u"InGamePlayerNum", u"InGamePlayerCap"},
+      {u"InGamePlayerCap", u"InGamePlayerBgrSel"},  // the name on the caption of the one on turn
       {u"NewGamePlayerName", u"NewGamePlayerNameBgr"},
       {u"NewGameTabColor", u"NewGameTabBgr"},
       {u"NewGameTabColor", u"NewGameTabBgrSelected"},
