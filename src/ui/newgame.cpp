@@ -423,7 +423,8 @@ void TNewGameWindow::Activate(bool playSound) {
   ShowAvatar(1);
   ShowSummaries();
   languageCaption_->setText(game_.InterfaceText(u"TitleCaptionCurrentDictLanguage"));
-  FitText(*languageCaption_, captionFont_);
+  // a language's caption longer than its place is written smaller rather than cut off
+  for (QLabel* caption : captionLabels_) FitText(*caption, captionFont_);
   if (playSound && game_.Data.Exists(u"MEDIA\\NewGame.mp3"))
     game_.PlaySound(QStringLiteral("NewGame"));
   if (!shadow_.isVisible()) shadow_.ShowBehind(*this);
